@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class BusinessSimulator;
+class ClientShell;
+class KP_MediaConfUI;
+
+// What scenarios and gallery entries can reach: the facade as the client built
+// it, the simulator that plays the server, and a few finders for windows.
+class DemoContext
+{
+public:
+    DemoContext(KP_MediaConfUI* facade, BusinessSimulator* simulator, ClientShell* shell)
+        : m_facade(facade)
+        , m_simulator(simulator)
+        , m_shell(shell)
+    {
+    }
+
+    KP_MediaConfUI* facade() const { return m_facade; }
+    // The world gets a new facade on every reset; the context stays.
+    void setFacade(KP_MediaConfUI* facade) { m_facade = facade; }
+    BusinessSimulator& sim() const { return *m_simulator; }
+    ClientShell& shell() const { return *m_shell; }
+
+    // The first visible top-level window of type T, or null.
+    template<class T>
+    static T* window()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (T* t = qobject_cast<T*>(w); t && t->isVisible())
+                return t;
+        }
+        return nullptr;
+    }
+
+    template<class T>
+    static bool visible()
+    {
+        return window<T>() != nullptr;
+    }
+
+    // Clicks the button `objectName` inside `root`; false when there is none.
+    static bool click(QWidget* root, const char* objectName);
+
+private:
+    KP_MediaConfUI* m_facade;
+    BusinessSimulator* m_simulator;
+    ClientShell* m_shell;
+};

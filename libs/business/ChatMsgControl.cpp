@@ -1,0 +1,5 @@
+#include "ChatMsgControl.h"
+
+ChatMsgControl::ChatMsgControl(const QString& viewName, QObject* parent)
+    : BusinessViewBase(viewName, parent)
+{ }

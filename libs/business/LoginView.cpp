@@ -1,0 +1,5 @@
+#include "LoginView.h"
+
+LoginView::LoginView(QObject* parent)
+    : BusinessViewBase(QStringLiteral("LoginView"), parent)
+{ }

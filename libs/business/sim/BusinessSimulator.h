@@ -1,0 +1,115 @@
+#pragma once
+
+#include "AddressBookRecords.h"
+#include "CallRecords.h"
+#include "CommandJournal.h"
+
+#include <QHash>
+#include <QObject>
+#include <functional>
+
+class TestCardRenderer;
+
+// A fake server. Watches the command journal and answers the way the real
+// business library would, after delays multiplied by the time scale; offers
+// the server pushes that demo scenarios fire; plays the native renderer by
+// putting test cards into the windows whose handles are handed over.
+//
+// Organised by area: SimConference.cpp (unified conference), SimVidyo.cpp
+// (Vidyo), SimCallsAndDevices.cpp (calls, local devices, older meetings); the
+// renderer is TestCardRenderer, the sample company and rosters SampleData.
+class BusinessSimulator : public QObject
+{
+    Q_OBJECT
+public:
+    // How the other side answers a Vidyo call the user places.
+    enum VidyoCallOutcome { VidyoAnswered, VidyoRefused, VidyoBusy, VidyoNoAnswer };
+
+    explicit BusinessSimulator(QObject* parent = nullptr);
+    ~BusinessSimulator() override;
+
+    // Every delay is multiplied by the scale; 0 answers on the next event-loop turn.
+    void setTimeScale(double scale);
+    double timeScale() const { return m_timeScale; }
+    // Off: operations get no answers (pushes and the renderer still work).
+    void setAnswering(bool on) { m_answering = on; }
+    bool isAnswering() const { return m_answering; }
+
+    // --- behaviour of the answers ---
+    // Joins fail with this error text while it is not empty.
+    void setJoinFailure(const QString& errorText) { m_joinFailure = errorText; }
+    // Members of the roster a join brings (self included); default 6.
+    void setJoinRosterSize(int n) { m_joinRosterSize = qMax(1, n); }
+    void setVidyoCallOutcome(VidyoCallOutcome outcome) { m_vidyoOutcome = outcome; }
+
+    // --- sample data ---
+    // A company of n persons into AddressBookView, the logged-in user first
+    // (UserInfoView follows); returns it.
+    QList<QSharedPointer<AddressBookPerson>> populateSampleDirectory(int n);
+    // Cameras, microphones, speakers, screens and shareable windows into VoipView.
+    void populateSampleDevices();
+    // n members: self (the logged-in user, on this client), a host, a main
+    // venue, others (see SampleData::makeRoster).
+    QList<ConferenceMemberInfo> makeRoster(
+        int n, const QString& hostAccount = QString(), const QString& mainVenueAccount = QString()) const;
+    // A conference summary with a fresh id, hosted by the account.
+    ConferenceBriefInfo makeConferenceBrief(const QString& hostAccount, const QString& subject = QString());
+
+    // --- server pushes (emitted at once) ---
+    void pushConferenceInvitation(const ConferenceBriefInfo& info, const QString& sender);
+    ConferenceBriefInfo pushConferenceInvitation(const QString& sender);
+    // Invitation to the group conference of an IM group (created when unknown).
+    ConferenceBriefInfo pushGroupConferenceInvitation(const QString& groupId, const QString& sender);
+    // kind 0 a video call, 1 a video meeting.
+    VidyoJsonTransferData pushVidyoInvitation(int kind, const QString& fromAccount);
+    // type 1 voice, 2 video; returns the invitation's call id.
+    QString pushMeetingInvitation(int type, const QString& caller, const QString& confId);
+    void pushConferenceError(const QString& text, int reason);
+    void pushInvitationCancelled(const QString& confId, const QString& result = QString(), int kind = 0);
+    // The user starts a Vidyo call from the client: the meeting window is asked
+    // for, and once it hands over its player the callee answers by the outcome.
+    void placeVidyoCall(const QString& toAccount);
+
+    TestCardRenderer* renderer() const { return m_renderer; }
+
+signals:
+    // An operation got its answer (emitted after the answer's signals).
+    void sig_handled(const QString& operation);
+
+private:
+    using Handler = std::function<void(const QVariantList& args)>;
+    // Server answers (silenced by setAnswering(false)) and renderer work.
+    void on(const QString& view, const QString& operation, Handler handler);
+    void onRender(const QString& view, const QString& operation, Handler handler);
+    void onRecorded(const JournalEntry& entry);
+    // Runs fn after ms (scaled); bound to this object.
+    void after(int ms, const std::function<void()>& fn);
+    // Renderer work waits for the next event-loop turn, in order, unscaled.
+    void render(const std::function<void()>& fn);
+    void handled(const QString& operation) { emit sig_handled(operation); }
+    QString displayName(const QString& account) const;
+
+    void registerConferenceHandlers();
+    void registerVidyoHandlers();
+    void registerCallAndDeviceHandlers();
+    void registerRenderHandlers();
+
+    // Conference area.
+    void answerJoin(const QString& confId, int confType);
+    void answerCreate(const QString& subject, const QStringList& accounts, const QString& groupId, int type, int media);
+    void enterConference(
+        const ConferenceBriefInfo& brief, const QList<ConferenceMemberInfo>& roster, bool calling, int media);
+    void endConference(const QString& confId, bool dismissed);
+
+    QHash<QString, Handler> m_handlers; // "View::operation"
+    QHash<QString, Handler> m_renderHandlers;
+    QHash<QString, ConferenceBriefInfo> m_invitations; // conf id -> pending invitation
+    TestCardRenderer* m_renderer;
+    double m_timeScale = 1.0;
+    bool m_answering = true;
+    QString m_joinFailure;
+    int m_joinRosterSize = 6;
+    VidyoCallOutcome m_vidyoOutcome = VidyoAnswered;
+    QString m_pendingVidyoCallee; // outgoing Vidyo call waiting for the player window
+    int m_nextId = 1;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "kp_customui_global.h"
+
+#include "KpLayout.h"
+
+#include <QGridLayout>
+#include <QList>
+
+// A grid layout that can be rearranged in one step from a KpLayout.
+class KP_CUSTOMUI_EXPORT KpGridLayout : public QGridLayout
+{
+    Q_OBJECT
+public:
+    explicit KpGridLayout(QWidget* parent = nullptr);
+
+    // Takes every widget out of the grid and hides it, then puts each item's
+    // widget at its cell and shows it, in a grid of rows x columns whose
+    // rows and columns share the space equally. Items without a widget, with
+    // a cell outside the grid or a span below 1, are skipped (and logged).
+    // rows or columns below 1 are taken from the items' extent. Returns the
+    // number of widgets placed.
+    int changeColumn(int rows, int columns, const QList<KpLayoutItem>& items);
+
+    int gridRows() const { return m_rows; }
+    int gridColumns() const { return m_columns; }
+
+private:
+    int m_rows = 0;
+    int m_columns = 0;
+};

@@ -1,0 +1,103 @@
+#include "ScreenScale.h"
+
+#include "KPLog.h"
+#include "KP_UI_UTIL.h"
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QLayout>
+#include <QSet>
+#include <QWidget>
+#include <QtMath>
+
+namespace {
+
+const char* const kScaledProperty = "kpScreenScaled";
+
+int scaled(int value, double scale)
+{
+    return qRound(value * scale);
+}
+
+int scaledMax(int value, double scale)
+{
+    return value >= QWIDGETSIZE_MAX ? value : qMin(QWIDGETSIZE_MAX, scaled(value, scale));
+}
+
+void scaleSizes(QWidget* widget, double scale)
+{
+    const QSize minimum = widget->minimumSize();
+    const QSize maximum = widget->maximumSize();
+    widget->setMinimumSize(scaled(minimum.width(), scale), scaled(minimum.height(), scale));
+    widget->setMaximumSize(scaledMax(maximum.width(), scale), scaledMax(maximum.height(), scale));
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setIconSize(button->iconSize() * scale);
+}
+
+void scaleLayout(QLayout* layout, double scale)
+{
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(scaled(margins.left(), scale), scaled(margins.top(), scale),
+        scaled(margins.right(), scale), scaled(margins.bottom(), scale));
+    if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
+        if (grid->horizontalSpacing() >= 0)
+            grid->setHorizontalSpacing(scaled(grid->horizontalSpacing(), scale));
+        if (grid->verticalSpacing() >= 0)
+            grid->setVerticalSpacing(scaled(grid->verticalSpacing(), scale));
+    } else if (layout->spacing() >= 0) {
+        layout->setSpacing(scaled(layout->spacing(), scale));
+    }
+}
+
+} // namespace
+
+void ScreenScale::beginScale(QWidget* widget)
+{
+    beginScale(widget, KP_UI_UTIL::getScreenScale());
+}
+
+void ScreenScale::beginScale(QWidget* widget, double scale)
+{
+    if (!widget) {
+        g_Log.LogDebug(QStringLiteral("ScreenScale::beginScale no widget"));
+        return;
+    }
+    if (qFuzzyCompare(scale, 1.0) || scale <= 0.0)
+        return;
+    if (widget->property(kScaledProperty).isValid())
+        return;
+
+    // Parts that were scaled already (a nested window that finished first)
+    // are left alone.
+    QSet<QWidget*> fresh;
+    fresh.insert(widget);
+    const QList<QWidget*> children = widget->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        if (!child->property(kScaledProperty).isValid())
+            fresh.insert(child);
+    }
+
+    const QSize size = widget->size();
+    for (QLayout* layout : widget->findChildren<QLayout*>()) {
+        if (fresh.contains(layout->parentWidget()))
+            scaleLayout(layout, scale);
+    }
+    scaleSizes(widget, scale);
+    widget->setProperty(kScaledProperty, scale);
+
+    for (QWidget* child : children) {
+        if (!fresh.contains(child))
+            continue;
+        child->setProperty(kScaledProperty, scale);
+        const QRect geometry = child->geometry();
+        scaleSizes(child, scale);
+        // Children placed by hand (no layout on their parent) keep their
+        // place relative to the grown parent.
+        const QWidget* parent = child->parentWidget();
+        if (!child->isWindow() && parent && !parent->layout())
+            child->setGeometry(scaled(geometry.x(), scale), scaled(geometry.y(), scale),
+                scaled(geometry.width(), scale), scaled(geometry.height(), scale));
+    }
+    widget->resize(scaled(size.width(), scale), scaled(size.height(), scale));
+}

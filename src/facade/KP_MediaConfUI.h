@@ -1,0 +1,134 @@
+#pragma once
+
+#include "kp_mediaconfui_global.h"
+
+#include "BottomTipWidget.h"
+#include "AddressBookRecords.h"
+#include "CallRecords.h"
+#include "ConferenceRecords.h"
+#include "KpMsgBox.h"
+#include "VidyoView.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSharedPointer>
+
+class AddressBookPerson;
+class ConferenceMainUi;
+class GroupConfMsgBox;
+class MediaLayoutWgt;
+class MessageNotice;
+class MessageTipWidget;
+class SectionStaffWindow;
+class SmartConferenceLaunchMgr;
+class VideoCall;
+class VideoMeetingWidget;
+class VidyoWidget;
+class VoiceCall;
+class VoiceMeetingWidget;
+class VoipCallIncoming;
+
+// The one object the client sees. It turns business events into windows and
+// the user's answers into business commands; it owns every window it opens.
+class KP_MEDIACONFUI_EXPORT KP_MediaConfUI : public QObject
+{
+    Q_OBJECT
+
+public:
+    KP_MediaConfUI();
+    ~KP_MediaConfUI() override;
+
+    void startLaunchConf(QString, QString, QString);
+    void setLaunchExtendParam(QString, QString, QString);
+
+private slots:
+    void rejectConference(int variantKey = 256);
+    void slot_destructorChildWgt();
+    void slot_CallEvents(int reason, Agent_VoIPCallMsg msg);
+    void slot_ShowVoipCallWnd(int nCallType, QString called, bool fromCallComing);
+    void slot_CloseVoiceWnd();
+    void slot_ShowCallIncomingWnd(Agent_VoIPComingInfo comingInfo);
+    void slot_ReleaseCallIncoming(Agent_VoIPComingInfo comingInfo);
+    void slot_AcceptCallIncoming(Agent_VoIPComingInfo comingInfo);
+    void slot_onCloseVidyoWidget();
+    void slot_onGetPlayerWidget(VidyoView::VidyoViewStartVidyoType type);
+    void slot_onCallVidyo(VidyoJsonTransferData& data);
+    void slot_onBottomTipWidgeAccept(const BottomTipWidget::BottomTipType& type);
+    void slot_onBottomTipWidgeReject(const BottomTipWidget::BottomTipType& type);
+    void slot_CloseBottomTipWidget();
+    void slot_onOtherRefuse(VidyoJsonTransferData data);
+    void slot_confOtherRefuse(VidyoJsonTransferData data);
+    void slot_onMessageAccept(int type);
+    void slot_onOtherHangUp(VidyoJsonTransferData data);
+    void slot_remoteSourceRemoved(QString account, int n);
+    void slot_onHaveRemovedOut(VidyoJsonTransferData data);
+    void slot_onOtherDeviceAnswer();
+    void slot_onOtherBusy(QSharedPointer<AddressBookPerson> person);
+    void slot_onInviteOverTime(int type);
+    void slot_onVidyoing();
+    void slot_onCompereStopVidyo();
+    void slot_onVidyovideofailed();
+    void slot_GetVidyoInfofaild();
+    void slot_onDialInviteJoinMeetingFaild(int reason);
+    void slot_CloseDialMeettingWidget();
+    void slot_showMeetingWidget(int meetingType);
+    void slot_onInviteMeetingCall(int meetingType, QString caller, QString confId);
+    void slot_closeVoiceMeeting();
+    void slot_closeVideoMeeting();
+    void slot_showConferenceMainWidget(ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE mediaType, bool flag);
+    void slot_closeConferenceMainWidget();
+    void slot_onInviteNormalConference(ConferenceBriefInfo confInfo, QString sender);
+    void slot_onInviteNormalConferenceClose(Agent_ConfNtyMsg msg);
+    void slot_onInviteRejectConference();
+    void slot_onStopInviteNormalConference();
+    void slot_reserveConfInviteNofity(ConferenceBriefInfo confInfo);
+    void slot_onOperatorConferenceError(QString text, int reason);
+    void slot_closeVideoCallWnd();
+    void slot_onLoginSever(bool state);
+    void slot_onRemovedOutPerson(QSharedPointer<AddressBookPerson> person);
+    void slot_onCloseBottomWidget(VidyoJsonTransferData data);
+    void slot_onCloseMainWidgetAll();
+    void slot_onlySelectConfMembers(QList<QString> listMember, int nType);
+    void slot_showSelectConfMemberWidget(bool createConf, ENUM_CONFERENCE_TYPE confType,
+                                         ENUM_CONFERENCE_MEDIA_TYPE mediaType);
+    void slot_onQueryConferenceMember(int reason, QString groupid, QList<Agent_GroupMember> list);
+
+private:
+    void InitConnect();
+    void OnHandleVoiceCallEvents(int reason, Agent_VoIPCallMsg msg);
+    void onHandleVideoCallEvents(int reason, Agent_VoIPCallMsg msg);
+    void ShowVoiceCallWnd(QString account, bool answering, QString callId, int callType);
+    void ShowVideoCallWnd(QString account, bool answering, QString callId, int callType);
+    void ShowErrMsgNotice(int reason);
+    void CloseCallIncomingWnd();
+    void createConference(QString groupId, QStringList members, ENUM_CONFERENCE_TYPE type,
+                          ENUM_CONFERENCE_MEDIA_TYPE media, bool create);
+    void initVidyoShow(int type);
+    void showMessagebox(const QString& title, const QString& text, int type, QFlags<KpMsgBox::KpButton> buttons,
+                        bool autoClose);
+
+    // Helpers shared by several slots.
+    void closeTipAndMask();
+    void closeVidyoLater();
+    QString displayName(const QString& account) const;
+    QString conferenceIdOfMainWindow() const;
+    void onPickedConferenceMembers(const QString& groupId, ENUM_CONFERENCE_TYPE type,
+                                   ENUM_CONFERENCE_MEDIA_TYPE media, bool create, QStringList accounts);
+
+    QPointer<SectionStaffWindow> m_pSelectStaffWnd;
+    VoiceCall* m_pVoiceCallWnd = nullptr;
+    VideoCall* m_pVideoCallWnd = nullptr;
+    VoipCallIncoming* m_pCallIncomingWnd = nullptr;
+    MessageNotice* m_pMessageNotice = nullptr;
+    VidyoWidget* m_pVidyoWidget = nullptr;
+    KpMsgBox* m_pMsgBox = nullptr;
+    VoiceMeetingWidget* m_pVoiceMeetingWidget = nullptr;
+    VideoMeetingWidget* m_pVideoMeetingWidget = nullptr;
+    ConferenceMainUi* m_pConferenceMainUi = nullptr;
+    MediaLayoutWgt* m_pMediaLayoutWgt = nullptr;
+    VidyoJsonTransferData m_lastVidyoInvitation;
+    QSharedPointer<AddressBookPerson> m_pRemovePerson;
+    MessageTipWidget* m_pReserveTip = nullptr;
+    SmartConferenceLaunchMgr* m_pLaunchMgr = nullptr;
+    QPointer<GroupConfMsgBox> m_pGroupConfMsgBox;
+};

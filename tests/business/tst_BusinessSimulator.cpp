@@ -1,0 +1,343 @@
+#include "BusinessFixture.h"
+#include "BusinessSimulator.h"
+#include "KP_BusinessView.h"
+#include "SampleData.h"
+#include "TestCardRenderer.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <QSignalSpy>
+#include <QWidget>
+#include <QtTest>
+
+#include <memory>
+
+class tst_BusinessSimulator : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<BusinessSimulator> sim;
+    KP_BusinessView* business() { return BusinessFixture::business(); }
+    UnifiedConferenceView* conf() { return business()->getUnifiedConferenceView(); }
+
+    static void* handleOf(QWidget& w) { return reinterpret_cast<void*>(w.winId()); }
+
+private slots:
+    void init()
+    {
+        BusinessFixture::reset();
+        sim.reset(new BusinessSimulator);
+        sim->setTimeScale(0);
+        sim->populateSampleDirectory(20);
+    }
+    void cleanup() { sim.reset(); }
+
+    void acceptedInvitationOpensConferenceWindowWithRoster()
+    {
+        QSignalSpy invited(conf(), &UnifiedConferenceView::sig_onInviteNormalConference);
+        const ConferenceBriefInfo info = sim->pushConferenceInvitation(QStringLiteral("bob.li"));
+        QCOMPARE(invited.count(), 1);
+        QCOMPARE(invited.at(0).at(0).value<ConferenceBriefInfo>(), info);
+        QCOMPARE(invited.at(0).at(1).toString(), QStringLiteral("bob.li"));
+        QCOMPARE(conf()->getInviteConfId(), info.confId);
+
+        QSignalSpy shown(conf(), &UnifiedConferenceView::sig_showConferenceMainWidget);
+        QSignalSpy joined(conf(), &UnifiedConferenceView::sig_onJoinConference);
+        QSignalSpy roster(conf(), &UnifiedConferenceView::sig_onGetConferenceMemberInfoList);
+        QSignalSpy infoSpy(conf(), qOverload<ConferenceBriefInfo>(&UnifiedConferenceView::sig_updateConferenceInfo));
+        // What the module does on accept.
+        conf()->setConferenceType(CONFERENCE_TYPE_UNIFIED);
+        conf()->joinConference(info.confId, QString(), 128, CONFERENCE_TYPE_INSTANT, 1, 0, QString());
+        QVERIFY(shown.isEmpty()); // answers come from the event loop, never inside the call
+        QVERIFY(shown.wait(2000));
+        QCOMPARE(shown.at(0).at(0).value<ENUM_CONFERENCE_TYPE>(), CONFERENCE_TYPE_UNIFIED);
+        QCOMPARE(joined.count(), 1);
+        QVERIFY(joined.at(0).at(0).toBool());
+        QCOMPARE(joined.at(0).at(2).toString(), info.confId);
+        QCOMPARE(infoSpy.count(), 1);
+        QCOMPARE(infoSpy.at(0).at(0).value<ConferenceBriefInfo>().subject, info.subject);
+
+        const auto members = roster.at(0).at(0).value<QList<ConferenceMemberInfo>>();
+        QCOMPARE(members.size(), 6);
+        QCOMPARE(members.first().account, SampleData::currentUserAccount());
+        QCOMPARE(members.first().deviceType, CONFMEMBER_DEVICE_PC);
+        QCOMPARE(conf()->rosterSize(), 6);
+        QCOMPARE(conf()->getCurrentConfId(), info.confId);
+        QCOMPARE(conf()->getInviteConfId(), QString());
+        QVERIFY(conf()->isConferenceHost(QStringLiteral("bob.li")));
+        QCOMPARE(business()->getMultimediaMgrView()->getMultimediaStatus(), MULTIMEDIA_CONFERENCE);
+    }
+
+    void rejectedInvitationIsOnlyAcknowledged()
+    {
+        const ConferenceBriefInfo info = sim->pushConferenceInvitation(QStringLiteral("bob.li"));
+        QSignalSpy handled(sim.get(), &BusinessSimulator::sig_handled);
+        QSignalSpy shown(conf(), &UnifiedConferenceView::sig_showConferenceMainWidget);
+        QSignalSpy joined(conf(), &UnifiedConferenceView::sig_onJoinConference);
+        conf()->rejectInvitation(info.confId, QStringLiteral("bob.li"), BusinessReason::InvitationRefused);
+        conf()->resetInviteConfId();
+        QVERIFY(handled.wait(2000));
+        QCOMPARE(handled.at(0).at(0).toString(), QStringLiteral("rejectInvitation"));
+        QCOMPARE(shown.count(), 0);
+        QCOMPARE(joined.count(), 0);
+        QCOMPARE(conf()->getCurrentConfId(), QString());
+    }
+
+    void leavingOrEndingClosesTheConferenceWindow()
+    {
+        const ConferenceBriefInfo info = sim->pushConferenceInvitation(QStringLiteral("bob.li"));
+        QSignalSpy shown(conf(), &UnifiedConferenceView::sig_showConferenceMainWidget);
+        conf()->joinConference(info.confId, QString(), 128, CONFERENCE_TYPE_UNIFIED, 1, 0, QString());
+        QVERIFY(shown.wait(2000));
+
+        QSignalSpy left(conf(), &UnifiedConferenceView::sig_onLeaveConference);
+        QSignalSpy closed(conf(), &UnifiedConferenceView::sig_closeConferenceMainWidget);
+        conf()->leaveConference(QString()); // a member leaves with an empty id
+        QVERIFY(closed.wait(2000));
+        QCOMPARE(left.count(), 1);
+        QVERIFY(left.at(0).at(0).toBool());
+        QCOMPARE(left.at(0).at(2).toString(), info.confId);
+        QCOMPARE(conf()->getCurrentConfId(), QString());
+        QCOMPARE(conf()->rosterSize(), 0);
+        QCOMPARE(business()->getMultimediaMgrView()->getMultimediaStatus(), MULTIMEDIA_FREE);
+
+        // The host ends it through the recording stop.
+        conf()->joinConference(QStringLiteral("318209999"), QString(), 128, CONFERENCE_TYPE_INSTANT, 1, 0, QString());
+        QVERIFY(shown.wait(2000));
+        QSignalSpy dismissed(conf(), &UnifiedConferenceView::sig_onDismissConference);
+        conf()->restStopRecording(1);
+        QVERIFY(dismissed.wait(2000));
+        QCOMPARE(dismissed.at(0).at(2).toString(), QStringLiteral("318209999"));
+        QTRY_COMPARE(closed.count(), 2);
+    }
+
+    void failedJoinReportsTheErrorAndOpensNothing()
+    {
+        sim->setJoinFailure(QStringLiteral("The meeting is locked"));
+        QSignalSpy joined(conf(), &UnifiedConferenceView::sig_onJoinConference);
+        QSignalSpy shown(conf(), &UnifiedConferenceView::sig_showConferenceMainWidget);
+        conf()->joinConference(QStringLiteral("318201111"), QString(), 128, CONFERENCE_TYPE_INSTANT, 1, 0, QString());
+        QVERIFY(joined.wait(2000));
+        QVERIFY(!joined.at(0).at(0).toBool());
+        QCOMPARE(joined.at(0).at(1).toString(), QStringLiteral("The meeting is locked"));
+        QCOMPARE(shown.count(), 0);
+        QCOMPARE(conf()->getCurrentConfId(), QString());
+    }
+
+    void acceptedVidyoInvitationConnects()
+    {
+        VidyoView* vidyo = business()->getVidyoView();
+        VidyoJsonTransferData announced;
+        QObject context;
+        connect(vidyo, &VidyoView::signal_VidyoCall, &context, [&](VidyoJsonTransferData& d) { announced = d; });
+        const VidyoJsonTransferData data = sim->pushVidyoInvitation(0, QStringLiteral("bob.li"));
+        QCOMPARE(announced, data);
+        QCOMPARE(data.callKind, QStringLiteral("0"));
+        QCOMPARE(data.fromAccount, QStringLiteral("bob.li"));
+        QCOMPARE(vidyo->getVidyoingState(), int(VidyoView::Vidyoing_Invited));
+
+        QSignalSpy connecting(vidyo, &VidyoView::signal_Connecting);
+        vidyo->AcceptVidyo(data, 1);
+        QVERIFY(connecting.wait(2000));
+        QVERIFY(vidyo->getInvitedPerson().contains(QStringLiteral("bob.li")));
+        QCOMPARE(vidyo->getVidyoingState(), int(VidyoView::Vidyoing_InSession));
+    }
+
+    void refusedVidyoCallReportsOtherRefuseAfterThePlayerIsHandedOver()
+    {
+        VidyoView* vidyo = business()->getVidyoView();
+        sim->setVidyoCallOutcome(BusinessSimulator::VidyoRefused);
+        QSignalSpy asked(vidyo, &VidyoView::signal_getPlayerWidget);
+        QSignalSpy refused(vidyo, &VidyoView::signal_OtherRefuse);
+        sim->placeVidyoCall(QStringLiteral("bob.li"));
+        QCOMPARE(asked.count(), 1);
+        QCOMPARE(asked.at(0).at(0).value<VidyoView::VidyoViewStartVidyoType>(), VidyoView::StartVidyo_Call);
+
+        QWidget window;
+        window.resize(640, 400);
+        vidyo->setPlayerWidget(handleOf(window), QRect(0, 50, 640, 300));
+        QVERIFY(refused.wait(2000));
+        QCOMPARE(refused.at(0).at(0).value<VidyoJsonTransferData>().fromAccount, QStringLiteral("bob.li"));
+        QVERIFY(TestCardRenderer::cardIn(&window));
+
+        vidyo->CloseVidyo(QStringLiteral("00:00:03"));
+        QTRY_VERIFY(!TestCardRenderer::cardIn(&window));
+    }
+
+    void testCardFillsTheHandedOverWindowUntilNullptr()
+    {
+        QWidget remote;
+        remote.resize(320, 240);
+        remote.show();
+        VoipView* voip = business()->getVoipView();
+        voip->setVideoViewEX(handleOf(remote), nullptr, nullptr, nullptr);
+        QTRY_VERIFY(TestCardRenderer::cardIn(&remote));
+        TestCard* card = TestCardRenderer::cardIn(&remote);
+        QCOMPARE(card->geometry(), remote.rect());
+        remote.resize(500, 300);
+        QCOMPARE(card->geometry(), QRect(0, 0, 500, 300));
+
+        voip->setVideoViewEX(nullptr, nullptr, nullptr, nullptr);
+        QTRY_VERIFY(!TestCardRenderer::cardIn(&remote));
+        QCOMPARE(sim->renderer()->cardCount(), 0);
+    }
+
+    void memberVideoCardNamesTheMemberAndStopsWithTheStream()
+    {
+        conf()->setRoster(sim->makeRoster(6));
+        const ConferenceMemberInfo member = conf()->roster().at(1);
+        QWidget tile, other;
+        conf()->requestStartMemberVideo(member.account, member.deviceType, handleOf(tile));
+        QTRY_VERIFY(TestCardRenderer::cardIn(&tile));
+        QCOMPARE(TestCardRenderer::cardIn(&tile)->title(), member.name);
+
+        // A second stream into the same window replaces the first picture.
+        const ConferenceMemberInfo next = conf()->roster().at(2);
+        conf()->requestStartMemberVideo(next.account, next.deviceType, handleOf(tile));
+        QTRY_COMPARE(TestCardRenderer::cardIn(&tile)->title(), next.name);
+        QTRY_COMPARE(tile.findChildren<TestCard*>().size(), 1);
+
+        conf()->requestStartMemberVideo(member.account, member.deviceType, handleOf(other));
+        conf()->requestStopMemberVideo(next.account, next.deviceType);
+        QTRY_VERIFY(!TestCardRenderer::cardIn(&tile));
+        QVERIFY(TestCardRenderer::cardIn(&other));
+        QCOMPARE(sim->renderer()->cardCount(), 1);
+
+        // A handle of no window of ours is ignored.
+        conf()->requestStartMemberVideo(
+            QStringLiteral("ghost"), CONFMEMBER_DEVICE_PC, reinterpret_cast<void*>(0x7fff1234));
+        QTRY_COMPARE(sim->renderer()->cardCount(), 1);
+    }
+
+    void silencedServerStillRendersButAnswersNothing()
+    {
+        sim->setAnswering(false);
+        QSignalSpy joined(conf(), &UnifiedConferenceView::sig_onJoinConference);
+        QWidget local;
+        conf()->joinConference(QStringLiteral("318201234"), QString(), 128, CONFERENCE_TYPE_INSTANT, 1, 0, QString());
+        conf()->resetSelfVideoView(handleOf(local));
+        // Both were scheduled for the same event-loop turn.
+        QTRY_VERIFY(TestCardRenderer::cardIn(&local));
+        QCOMPARE(joined.count(), 0);
+    }
+
+    void devicesAnswerFromTheViewState()
+    {
+        sim->populateSampleDevices();
+        VoipView* voip = business()->getVoipView();
+        QSignalSpy setMute(voip, &VoipView::sig_OnSetMuteStatus);
+        QSignalSpy getMute(voip, &VoipView::sig_onGetMuteStatus);
+        QSignalSpy cameras(voip, &VoipView::sig_onGetCameraInfo);
+        voip->SetMute(true);
+        voip->GetMuteStatus();
+        voip->getCameraInfo();
+        QTRY_COMPARE(cameras.count(), 1);
+        QCOMPARE(setMute.count(), 1);
+        QCOMPARE(setMute.at(0).at(0).toInt(), 0);
+        QVERIFY(setMute.at(0).at(1).toBool());
+        QCOMPARE(getMute.count(), 1);
+        QVERIFY(getMute.at(0).at(0).toBool());
+        QCOMPARE(cameras.at(0).at(0).value<QList<Agent_CameraInfo>>().size(), 1);
+
+        QSignalSpy screens(voip, &VoipView::sig_onGetShareScreenInfoList);
+        QSignalSpy windows(voip, &VoipView::sig_onGetShareDeviceInfoList);
+        voip->selectShareWindow();
+        QVERIFY(windows.wait(2000));
+        QCOMPARE(screens.count(), 1); // screens arrive before the window list
+        QCOMPARE(windows.at(0).at(0).value<QList<Agent_ECShareDeviceInfo>>().size(), 2);
+    }
+
+    void pushesReachTheirSignals()
+    {
+        QSignalSpy errors(conf(), &UnifiedConferenceView::sig_onOperatorConferenceError);
+        sim->pushConferenceError(QStringLiteral("boom"), 814006);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.at(0).at(1).toInt(), 814006);
+
+        const ConferenceBriefInfo info = sim->pushConferenceInvitation(QStringLiteral("bob.li"));
+        QSignalSpy cancelled(conf(), &UnifiedConferenceView::sig_onInviteNormalConferenceClose);
+        sim->pushInvitationCancelled(info.confId, QStringLiteral("107781"));
+        QCOMPARE(cancelled.count(), 1);
+        const auto msg = cancelled.at(0).at(0).value<Agent_ConfNtyMsg>();
+        QCOMPARE(msg.confId, info.confId);
+        QCOMPARE(msg.result, QStringLiteral("107781"));
+        QCOMPARE(conf()->getInviteConfId(), QString());
+
+        MeetingView* meeting = business()->getMeetingView();
+        QSignalSpy meetingCall(meeting, &MeetingView::sig_onInviteMeetingCall);
+        const QString callId = sim->pushMeetingInvitation(2, QStringLiteral("Bob"), QStringLiteral("m-77"));
+        QCOMPARE(meetingCall.count(), 1);
+        QCOMPARE(meetingCall.at(0).at(0).toInt(), 2);
+        QCOMPARE(meeting->getInviteMeetingCallid(), callId);
+        QCOMPARE(meeting->getMeetingStatus(), int(MeetingView::Meeting_Invited));
+        QSignalSpy meetingShown(meeting, &MeetingView::sig_showMeetingWidget);
+        meeting->acceptMeeting();
+        QVERIFY(meetingShown.wait(2000));
+        QCOMPARE(meetingShown.at(0).at(0).toInt(), 2);
+
+        const ConferenceBriefInfo group
+            = sim->pushGroupConferenceInvitation(QStringLiteral("g-9"), QStringLiteral("bob.li"));
+        const QJsonObject ext = QJsonDocument::fromJson(group.extension.toUtf8()).object();
+        QCOMPARE(ext.value(QStringLiteral("groupId")).toString(), QStringLiteral("g-9"));
+        QCOMPARE(group.confType, CONFERENCE_TYPE_GROUP);
+        const auto g = business()->getGroupMgrView()->getOneAddressBookGroup(QStringLiteral("g-9"), true);
+        QVERIFY(g);
+        QVERIFY(g->memberAccounts().contains(QStringLiteral("bob.li")));
+        QVERIFY(g->memberAccounts().contains(SampleData::currentUserAccount()));
+    }
+
+    void sampleRosterHasSelfHostMainVenueAndOthers()
+    {
+        const QList<ConferenceMemberInfo> roster = sim->makeRoster(12);
+        QCOMPARE(roster.size(), 12);
+        QCOMPARE(roster.first().account, SampleData::currentUserAccount());
+        QCOMPARE(roster.first().deviceType, CONFMEMBER_DEVICE_PC);
+        QVERIFY(roster.first().isInConf);
+        int hosts = 0, venues = 0, absent = 0, phones = 0;
+        QSet<QString> keys;
+        for (const ConferenceMemberInfo& m : roster) {
+            hosts += m.isHost;
+            venues += m.isMainVenue;
+            absent += !m.isInConf;
+            if (m.deviceType == CONFMEMBER_DEVICE_TELEPHONE) {
+                ++phones;
+                QCOMPARE(m.name, m.account);
+            }
+            keys << m.key();
+        }
+        QCOMPARE(hosts, 1);
+        QCOMPARE(venues, 1);
+        QVERIFY(!roster.first().isHost);
+        QVERIFY(absent >= 1);
+        QCOMPARE(phones, 1);
+        QCOMPARE(keys.size(), 12);
+
+        QVERIFY(sim->makeRoster(1).first().isHost);
+        QCOMPARE(sim->makeRoster(5, SampleData::currentUserAccount()).first().isHost, true);
+
+        QSet<QString> bigKeys;
+        for (const ConferenceMemberInfo& m : sim->makeRoster(10000))
+            bigKeys << m.key();
+        QCOMPARE(bigKeys.size(), 10000);
+    }
+
+    void sampleCompanyIncludesTheLoggedInUser()
+    {
+        const auto company = sim->populateSampleDirectory(50);
+        QCOMPARE(company.size(), 50);
+        QCOMPARE(business()->getUserInfoView()->getCurUserAccount(), SampleData::currentUserAccount());
+        QSet<QString> accounts;
+        for (const auto& p : company) {
+            QVERIFY(!p->displayName().isEmpty());
+            QVERIFY(!p->department().isEmpty());
+            QVERIFY(!p->phoneNumber().isEmpty());
+            accounts << p->account();
+        }
+        QCOMPARE(accounts.size(), 50);
+        QCOMPARE(business()->getAddressBookView()->directorySize(), 50);
+    }
+};
+
+QTEST_MAIN(tst_BusinessSimulator)
+#include "tst_BusinessSimulator.moc"

@@ -1,0 +1,221 @@
+#include "KPTitleBar.h"
+#include "MoveWidget.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The frameless base window (dragging by its band, edge resizing, Escape,
+// its painted frame) and the title bar (button sets, signals, alignment).
+class tst_MoveWidget : public QObject
+{
+    Q_OBJECT
+
+private:
+    // QTest's mouse moves go through the platform cursor; send the events
+    // ourselves so the global positions are exact.
+    static void mouse(
+        QWidget* w, QEvent::Type type, const QPoint& local, const QPoint& global, Qt::MouseButtons buttons)
+    {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, local, global, button, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &event);
+    }
+
+    // Press at a local point, move the cursor by delta, release.
+    static void drag(QWidget* w, const QPoint& local, const QPoint& delta)
+    {
+        const QPoint global = w->mapToGlobal(local);
+        mouse(w, QEvent::MouseButtonPress, local, global, Qt::LeftButton);
+        mouse(w, QEvent::MouseMove, local + delta, global + delta, Qt::LeftButton);
+        mouse(w, QEvent::MouseButtonRelease, local + delta, global + delta, Qt::NoButton);
+    }
+
+    static QPushButton* button(KPTitleBar& bar, const char* name)
+    {
+        return bar.findChild<QPushButton*>(QLatin1String(name));
+    }
+
+    static QString visibleButtons(KPTitleBar& bar)
+    {
+        QStringList names;
+        for (const char* name : { "btn_min", "btn_max", "btn_normal", "btn_close" }) {
+            if (button(bar, name)->isVisibleTo(&bar))
+                names << QLatin1String(name);
+        }
+        return names.join(QLatin1Char(','));
+    }
+
+private slots:
+    void dragsOnlyInsideTheBandAndOnlyWhenMovable()
+    {
+        MoveWidget window;
+        window.resize(400, 300);
+        window.move(100, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.setMovableHeight(40);
+
+        drag(&window, QPoint(50, 20), QPoint(100, 50));
+        QTRY_COMPARE(window.pos(), QPoint(200, 150));
+        QVERIFY(!window.isDragging());
+
+        drag(&window, QPoint(50, 100), QPoint(80, 80)); // below the band
+        QCOMPARE(window.pos(), QPoint(200, 150));
+
+        window.setWidgetMovable(false);
+        drag(&window, QPoint(50, 20), QPoint(80, 80));
+        QCOMPARE(window.pos(), QPoint(200, 150));
+
+        // Without a band the whole window drags.
+        window.setWidgetMovable(true);
+        window.setMovableHeight(0);
+        drag(&window, QPoint(200, 250), QPoint(-50, -30));
+        QTRY_COMPARE(window.pos(), QPoint(150, 120));
+    }
+
+    void dragStopsWhenMadeImmovableMidway()
+    {
+        MoveWidget window;
+        window.resize(300, 200);
+        window.move(50, 50);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint global = window.mapToGlobal(QPoint(10, 10));
+        mouse(&window, QEvent::MouseButtonPress, QPoint(10, 10), global, Qt::LeftButton);
+        QVERIFY(window.isDragging());
+        window.setWidgetMovable(false);
+        mouse(&window, QEvent::MouseMove, QPoint(60, 60), global + QPoint(50, 50), Qt::LeftButton);
+        QCOMPARE(window.pos(), QPoint(50, 50));
+        QVERIFY(!window.isDragging());
+    }
+
+    void resizableWindowGrowsByItsEdgeOnly()
+    {
+        MoveWidget fixed(nullptr, false);
+        fixed.resize(300, 200);
+        fixed.move(10, 10);
+        fixed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fixed));
+        fixed.setMovableHeight(30);
+        drag(&fixed, QPoint(298, 100), QPoint(50, 0));
+        QCOMPARE(fixed.size(), QSize(300, 200));
+
+        MoveWidget resizable(nullptr, true);
+        resizable.setMinimumSize(200, 150);
+        resizable.resize(300, 200);
+        resizable.move(10, 10);
+        resizable.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&resizable));
+        drag(&resizable, QPoint(298, 100), QPoint(50, 0));
+        QTRY_COMPARE(resizable.width(), 350);
+        drag(&resizable, QPoint(100, 198), QPoint(0, -500)); // clamped at the minimum
+        QTRY_COMPARE(resizable.height(), 150);
+        QCOMPARE(resizable.pos(), QPoint(10, 10));
+    }
+
+    void escapeClosesAndReportsIt()
+    {
+        MoveWidget window;
+        QSignalSpy closed(&window, &MoveWidget::sig_windowClosed);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(closed.count(), 1);
+        QTest::keyClick(&window, Qt::Key_A); // other keys pass by
+        QCOMPARE(closed.count(), 1);
+    }
+
+    void paintsAFrameOnlyWhenItShould()
+    {
+        MoveWidget opaque;
+        opaque.resize(100, 80);
+        QImage image = opaque.grab().toImage();
+        QCOMPARE(image.pixelColor(0, 0), QColor(0xe3, 0xe3, 0xe3));
+        QCOMPARE(image.pixelColor(50, 40), QColor(Qt::white));
+
+        MoveWidget translucent;
+        translucent.setAttribute(Qt::WA_TranslucentBackground);
+        translucent.resize(100, 80);
+        image = translucent.grab().toImage();
+        QCOMPARE(image.pixelColor(50, 40).alpha(), 0);
+
+        translucent.setFrameRadius(10);
+        image = translucent.grab().toImage();
+        QCOMPARE(image.pixelColor(50, 40), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0); // cut corner
+    }
+
+    void titleBarShowTypesPickTheButtons()
+    {
+        KPTitleBar bar;
+        bar.resize(400, 40);
+        bar.setShowType(1);
+        QCOMPARE(visibleButtons(bar), QStringLiteral("btn_close"));
+        bar.setShowType(Title_MinMaxClose);
+        QCOMPARE(visibleButtons(bar), QStringLiteral("btn_min,btn_max,btn_close"));
+        bar.setShowType(3);
+        QCOMPARE(visibleButtons(bar), QStringLiteral("btn_min,btn_close"));
+        bar.setShowType(4);
+        QCOMPARE(visibleButtons(bar), QStringLiteral("btn_max,btn_close"));
+        bar.setShowType(0);
+        QCOMPARE(visibleButtons(bar), QString());
+        bar.setShowType(9); // unknown: ignored
+        QCOMPARE(bar.showType(), Title_NoButton);
+    }
+
+    void titleBarReportsClicksAndSwapsMaximise()
+    {
+        KPTitleBar bar;
+        bar.setShowType(2);
+        QSignalSpy min(&bar, &KPTitleBar::sig_minBtn_clicked);
+        QSignalSpy max(&bar, &KPTitleBar::sig_maxBtn_clicked);
+        QSignalSpy normal(&bar, &KPTitleBar::sig_norBtn_clicked);
+        QSignalSpy close(&bar, &KPTitleBar::sig_closeBtn_clicked);
+
+        button(bar, "btn_min")->click();
+        button(bar, "btn_max")->click();
+        QCOMPARE(visibleButtons(bar), QStringLiteral("btn_min,btn_normal,btn_close"));
+        button(bar, "btn_normal")->click();
+        QCOMPARE(visibleButtons(bar), QStringLiteral("btn_min,btn_max,btn_close"));
+        button(bar, "btn_close")->click();
+        QCOMPARE(QList<int>({ min.count(), max.count(), normal.count(), close.count() }), QList<int>({ 1, 1, 1, 1 }));
+
+        // A double click on the bar maximises and restores.
+        bar.show();
+        QTest::mouseDClick(&bar, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        QCOMPARE(max.count(), 2);
+        QVERIFY(bar.isMaximizedState());
+        QTest::mouseDClick(&bar, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        QCOMPARE(normal.count(), 2);
+
+        bar.setShowType(1); // no maximise button: double click does nothing
+        QTest::mouseDClick(&bar, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        QCOMPARE(max.count(), 2);
+    }
+
+    void titleBarCentresTheTitleOnTheWholeBar()
+    {
+        KPTitleBar bar;
+        bar.setTitle(QStringLiteral("Duration   00:00:00"));
+        bar.setShowType(2);
+        bar.setAlignType(1);
+        bar.resize(600, 40);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        auto* title = bar.findChild<QLabel*>(QStringLiteral("label_title"));
+        QCOMPARE(title->text(), QStringLiteral("Duration   00:00:00"));
+        QVERIFY(title->alignment() & Qt::AlignHCenter);
+        QTRY_VERIFY(qAbs(title->geometry().center().x() - bar.width() / 2) <= 8);
+
+        bar.setAlignType(Title_AlignLeft);
+        QVERIFY(title->alignment() & Qt::AlignLeft);
+        QTRY_VERIFY(title->geometry().left() < 40);
+    }
+};
+
+QTEST_MAIN(tst_MoveWidget)
+#include "tst_MoveWidget.moc"

@@ -1,0 +1,57 @@
+#include "BusinessFixture.h"
+
+void BusinessFixture::reset()
+{
+    registerBusinessMetaTypes();
+    CommandJournal* j = journal();
+    j->setEnabled(true);
+    j->setRecordQueries(true);
+    j->setCapacity(100000);
+    business()->resetAll();
+}
+
+QStringList BusinessFixture::journalOps()
+{
+    return journal()->operations();
+}
+
+QStringList BusinessFixture::journalCommands()
+{
+    return journal()->commandOperations();
+}
+
+QStringList BusinessFixture::texts(std::initializer_list<const char*> items)
+{
+    QStringList list;
+    for (const char* item : items)
+        list << QString::fromUtf8(item);
+    return list;
+}
+
+QSharedPointer<AddressBookPerson> BusinessFixture::makePerson(
+    const QString& account, const QString& name, const QString& phone, const QString& department)
+{
+    return QSharedPointer<AddressBookPerson>::create(account, name.isEmpty() ? account : name, phone, department);
+}
+
+ConferenceMemberInfo BusinessFixture::makeMember(
+    const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, bool inConference, const QString& name)
+{
+    ConferenceMemberInfo m;
+    m.account = account;
+    m.name = name.isEmpty() ? account : name;
+    m.memberType = 1;
+    m.deviceType = deviceType;
+    m.isInConf = inConference;
+    m.isMicOpen = inConference;
+    m.isSpeakerOpen = inConference;
+    m.isCameraOpen = inConference;
+    return m;
+}
+
+QSharedPointer<AddressBookPerson> BusinessFixture::setCurrentUser(const QString& account, const QString& name)
+{
+    auto person = makePerson(account, name);
+    business()->getAddressBookView()->setCurrentUser(person);
+    return person;
+}

@@ -1,0 +1,107 @@
+#include "AppEnvionmentSetting.h"
+#include "KPFilePathMgr.h"
+#include "KPLog.h"
+#include "KPSettings.h"
+#include "KP_Util.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class tst_KpUtil : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        qputenv("KP_SETTINGS_DIR", m_dir.path().toLocal8Bit());
+        for (const char* name : {"KP_HTTP_TYPE", "KP_PBS_DOMAIN", "KP_PBS_PORT", "KP_VIDEO_VIEW_BY_HANDLE"})
+            qunsetenv(name);
+        QFile::remove(KPSettings::settingsFile());
+    }
+
+    void durationIsHoursMinutesSeconds_data()
+    {
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << qint64(0) << QStringLiteral("00:00:00");
+        QTest::newRow("one of each") << qint64(3661) << QStringLiteral("01:01:01");
+        QTest::newRow("just under a day") << qint64(86399) << QStringLiteral("23:59:59");
+        QTest::newRow("past 99 hours") << qint64(360000) << QStringLiteral("100:00:00");
+        QTest::newRow("clock set back") << qint64(-5) << QStringLiteral("00:00:00");
+    }
+    void durationIsHoursMinutesSeconds()
+    {
+        QFETCH(qint64, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(KP_Util::formatDuration(seconds), text);
+    }
+
+    void elapsedTextCountsFromStartStamp()
+    {
+        const qint64 start = KP_Util::getCurrentTimeInt64() - 3661 * 1000 - 200;
+        // A second boundary may pass between the two reads.
+        const QString text = KP_Util::Time_Difference_CurDate(start);
+        QVERIFY2(text == QLatin1String("01:01:01") || text == QLatin1String("01:01:02"), qPrintable(text));
+    }
+
+    void reasonTextsLeaveRoomForCallerDefaults()
+    {
+        // The call-failure notice relies on which reasons have a text and which do not.
+        for (int reason : {175404, 175408, 175480, 175603, 814006, 107603})
+            QVERIFY2(!KP_Util::GetErrMsgByReason(reason).isEmpty(), QByteArray::number(reason));
+        for (int reason : {175500, 175604, 0, -1, 999999})
+            QVERIFY2(KP_Util::GetErrMsgByReason(reason).isEmpty(), QByteArray::number(reason));
+    }
+
+    void settingsComeFromEnvironmentThenFileThenDefault()
+    {
+        QCOMPARE(KPSettings::getHttpType(), QStringLiteral("https"));
+        KPSettings::setValue(QStringLiteral("Web/PBSDomain"), QStringLiteral("file.example.org"));
+        QCOMPARE(KPSettings::getPBSDomain(), QStringLiteral("file.example.org"));
+        qputenv("KP_PBS_DOMAIN", "env.example.org");
+        QCOMPARE(KPSettings::getPBSDomain(), QStringLiteral("env.example.org"));
+        qunsetenv("KP_PBS_DOMAIN");
+        QCOMPARE(KPSettings::getPBSDomain(), QStringLiteral("file.example.org"));
+    }
+
+    void appPathAlwaysEndsWithSlash()
+    {
+        qputenv("KP_APP_PATH", "/opt/client");
+        QCOMPARE(KPFilePathMgr::instance()->getAppPath(), QStringLiteral("/opt/client/"));
+        qputenv("KP_APP_PATH", "/opt/client/");
+        QCOMPARE(KPFilePathMgr::instance()->getAppPath(), QStringLiteral("/opt/client/"));
+        qunsetenv("KP_APP_PATH");
+        QVERIFY(KPFilePathMgr::instance()->getAppPath().endsWith(QLatin1Char('/')));
+    }
+
+    void environmentFlagsParseCommonSpellings()
+    {
+        QVERIFY(AppEnvionmentSetting::instance()->getAppEnvionmentConfig().videoViewByHandle);
+        qputenv("KP_VIDEO_VIEW_BY_HANDLE", "false");
+        QVERIFY(!AppEnvionmentSetting::instance()->getAppEnvionmentConfig().videoViewByHandle);
+        qputenv("KP_VIDEO_VIEW_BY_HANDLE", "garbage"); // unreadable values keep the default
+        QVERIFY(AppEnvionmentSetting::instance()->getAppEnvionmentConfig().videoViewByHandle);
+        qunsetenv("KP_VIDEO_VIEW_BY_HANDLE");
+        KPSettings::setValue(QStringLiteral("Environment/VideoViewByHandle"), 0);
+        QVERIFY(!AppEnvionmentSetting::instance()->getAppEnvionmentConfig().videoViewByHandle);
+    }
+
+    void logLinesGoThroughTheCategory()
+    {
+        QTest::ignoreMessage(QtInfoMsg, "KP_MediaConfUI info line");
+        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI info line"));
+        QTest::ignoreMessage(QtDebugMsg, "KP_MediaConfUI debug line");
+        g_Log.LogDebug(QStringLiteral("KP_MediaConfUI debug line"));
+        QLoggingCategory::setFilterRules(QStringLiteral("kp.mediaconf.debug=false"));
+        QVERIFY(!lcKpMediaConf().isDebugEnabled());
+        QLoggingCategory::setFilterRules(QString());
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(tst_KpUtil)
+#include "tst_KpUtil.moc"
