@@ -30,7 +30,6 @@ KPTitleBar::~KPTitleBar() = default;
 void KPTitleBar::setTitle(const QString& title)
 {
     ui->label_title->setText(title);
-    ui->label_title->setToolTip(title);
 }
 
 QString KPTitleBar::title() const

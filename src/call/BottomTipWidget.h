@@ -24,7 +24,8 @@ class KP_MEDIACONFUI_EXPORT BottomTipWidget : public MoveWidget
     Q_OBJECT
 
 public:
-    enum BottomTipType {
+    // A fixed underlying type keeps values the client invents well-defined.
+    enum BottomTipType : int {
         BottomTip_None = 0,
         BottomTip_VidyoCall = 1,
         BottomTip_VidyoMeeting = 2,

@@ -15,6 +15,7 @@ constexpr int kShowMs = 2000;
 MessageNotice::MessageNotice(QWidget* parent)
     : QWidget(parent)
     , ui(new Ui::MessageNotice)
+    , m_timer(this) // a child, so that it can be found by name; the member goes first on destruction
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowStaysOnTopHint);
