@@ -66,3 +66,7 @@ private:
 // Each area of the module registers its scenarios and gallery entries here.
 void registerInvitationScenarios(DemoRegistry& registry);
 void registerNotificationGallery(DemoRegistry& registry);
+void registerPanelsGallery(DemoRegistry& registry);
+void registerVideoGallery(DemoRegistry& registry);
+void registerCallScenarios(DemoRegistry& registry);
+void registerCallGallery(DemoRegistry& registry);

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -46,6 +47,26 @@ bool DemoContext::click(QWidget* root, const char* objectName)
     return true;
 }
 
+QPixmap Screenshooter::photograph(QWidget* window)
+{
+    QPixmap picture = window->grab();
+    // Video surfaces stop Qt's painting while the renderer draws into them, so
+    // the simulator's test cards are laid over the picture where they sit.
+    QPainter painter(&picture);
+    for (QWidget* card : window->findChildren<QWidget*>(QStringLiteral("TestCard"))) {
+        if (!card->isVisibleTo(window) || card->width() <= 0 || card->height() <= 0)
+            continue;
+        QWidget* host = card->parentWidget();
+        const bool paused = host && !host->updatesEnabled();
+        if (paused)
+            host->setUpdatesEnabled(true);
+        painter.drawPixmap(card->mapTo(window, QPoint(0, 0)), card->grab());
+        if (paused)
+            host->setUpdatesEnabled(false);
+    }
+    return picture;
+}
+
 Screenshooter::Screenshooter(const QString& dir)
     : m_dir(dir)
 {
@@ -67,7 +88,7 @@ int Screenshooter::shoot(const QString& group, const QString& label, const QWidg
                                  .arg(fileSafe(group))
                                  .arg(++m_counter, 3, 10, QLatin1Char('0'))
                                  .arg(fileSafe(label), fileSafe(QString::fromLatin1(w->metaObject()->className())));
-        if (w->grab().save(dir.filePath(name)))
+        if (photograph(w).save(dir.filePath(name)))
             ++written;
     }
     return written;

@@ -18,6 +18,8 @@ public:
     bool enabled() const { return !m_dir.isEmpty(); }
     // Returns the number of files written.
     int shoot(const QString& group, const QString& label, const QWidget* exclude = nullptr);
+    // The window as the user sees it, video test cards included.
+    static QPixmap photograph(QWidget* window);
 
 private:
     QString m_dir;

@@ -75,7 +75,11 @@ bool runScenario(DemoWorld& world, ScenarioRunner& runner, const DemoScenario& s
 void registerAll(DemoRegistry& registry)
 {
     registerInvitationScenarios(registry);
+    registerCallScenarios(registry);
     registerNotificationGallery(registry);
+    registerCallGallery(registry);
+    registerPanelsGallery(registry);
+    registerVideoGallery(registry);
 }
 
 } // namespace

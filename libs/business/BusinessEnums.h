@@ -8,8 +8,12 @@
 #include <QMetaType>
 #include <QString>
 
+// Every enumeration crossing the business interface has a fixed underlying
+// type: values a newer server sends stay well-defined and reach the module's
+// "unknown value" paths instead of being undefined.
+
 // Kind of a unified conference.
-enum ENUM_CONFERENCE_TYPE {
+enum ENUM_CONFERENCE_TYPE : int {
     CONFERENCE_TYPE_UNKNOWN = 0,
     CONFERENCE_TYPE_INSTANT = 1, // started at once (outside link, member picker without group)
     CONFERENCE_TYPE_RESERVED = 2, // booked in advance
@@ -19,7 +23,7 @@ enum ENUM_CONFERENCE_TYPE {
 };
 
 // Media of a unified conference.
-enum ENUM_CONFERENCE_MEDIA_TYPE {
+enum ENUM_CONFERENCE_MEDIA_TYPE : int {
     CONF_MEDIA_NONE = 0,
     CONF_MEDIA_AUDIO = 1,
     CONF_MEDIA_VIDEO = 2, // audio and video
@@ -30,7 +34,7 @@ enum ENUM_CONFERENCE_MEDIA_TYPE {
 
 // Device a conference member takes part from. A member present from two
 // devices is two members: every list keys members by account and device type.
-enum ENUM_CONFMEMBER_DEVICETYPE {
+enum ENUM_CONFMEMBER_DEVICETYPE : int {
     CONFMEMBER_DEVICE_NONE = -1, // no media (listed only)
     CONFMEMBER_DEVICE_UNKNOWN = 0,
     CONFMEMBER_DEVICE_TELEPHONE = 1,
@@ -43,7 +47,7 @@ enum ENUM_CONFMEMBER_DEVICETYPE {
 };
 
 // Owner under which the client shows a module's tip or modal mask.
-enum PopUpHandleType {
+enum PopUpHandleType : int {
     POPUP_HANDLE_DEFAULT = 0, // the active window of the client
     POPUP_HANDLE_CHAT = 1, // the chat window
     POPUP_HANDLE_MAIN = 2, // the client's main window
@@ -52,7 +56,7 @@ enum PopUpHandleType {
 };
 
 // Global media-busy status of MultimediaMgrView; 300 means the devices are free.
-enum MultimediaStatusEnum {
+enum MultimediaStatusEnum : int {
     MULTIMEDIA_FREE = 300,
     MULTIMEDIA_VOICE_CALL = 301,
     MULTIMEDIA_VIDEO_CALL = 302,
@@ -63,12 +67,12 @@ enum MultimediaStatusEnum {
 };
 
 // Rights of the current user (UserInfoView::getUserAuthority takes the int value).
-enum UserAuthority {
+enum UserAuthority : int {
     USER_AUTHORITY_WHITEBOARD = 60,
 };
 
 // Action code of sig_updateMemberInfo(ConferenceMemberInfo, int).
-enum ConfMemberAction {
+enum ConfMemberAction : int {
     CONF_MEMBER_ACTION_MIC_OFF = 2,
     CONF_MEMBER_ACTION_MIC_ON = 3,
     CONF_MEMBER_ACTION_CAMERA_OFF = 12,
@@ -77,7 +81,7 @@ enum ConfMemberAction {
 };
 
 // Operation code of UnifiedConferenceView::memberOperate.
-enum ConfMemberOperation {
+enum ConfMemberOperation : int {
     CONF_MEMBER_OP_KICK = 0,
     CONF_MEMBER_OP_HAND = 1,
     CONF_MEMBER_OP_MIC = 2,
@@ -85,13 +89,13 @@ enum ConfMemberOperation {
 };
 
 // Commands of UnifiedConferenceView::setConferenceLockState and bits of the lock status.
-enum ConfLockCommand {
+enum ConfLockCommand : int {
     CONF_LOCK_CONFERENCE = 0,
     CONF_UNLOCK_CONFERENCE = 1,
     CONF_LOCK_SHARING = 2,
     CONF_UNLOCK_SHARING = 3,
 };
-enum ConfLockBits {
+enum ConfLockBits : int {
     CONF_LOCK_BIT_CONFERENCE = 0x2,
     CONF_LOCK_BIT_SHARING = 0x4,
 };

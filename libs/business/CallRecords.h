@@ -11,7 +11,7 @@
 #include <cstring>
 
 // Event codes of Agent_VoIPCallMsg::eventCode.
-enum VoipCallEvent {
+enum VoipCallEvent : int {
     VOIP_EVENT_PROCEEDING = 0,
     VOIP_EVENT_ALERTING = 1,
     VOIP_EVENT_ENDED = 2,
@@ -20,7 +20,7 @@ enum VoipCallEvent {
 };
 
 // Call types: 0 and 2 voice; 1, 6 and 7 video.
-enum VoipCallType {
+enum VoipCallType : int {
     VOIP_CALL_VOICE = 0,
     VOIP_CALL_VIDEO = 1,
     VOIP_CALL_VOICE_CONF = 2,

@@ -10,7 +10,7 @@ class KP_BUSINESS_EXPORT MeetingView : public BusinessViewBase
 {
     Q_OBJECT
 public:
-    enum MeetingStatus {
+    enum MeetingStatus : int {
         Meeting_Idle = 0,
         Meeting_InVoice = 1,
         Meeting_InVideo = 2,

@@ -14,7 +14,7 @@ class KP_BUSINESS_EXPORT VidyoView : public BusinessViewBase
 public:
     // Layout the business library asks the meeting window for (same numbers
     // as the window's own type).
-    enum VidyoViewStartVidyoType {
+    enum VidyoViewStartVidyoType : int {
         StartVidyo_Call = 0,
         StartVidyo_AcceptedCall = 1,
         StartVidyo_Meeting = 2,
@@ -24,7 +24,7 @@ public:
     };
     Q_ENUM(VidyoViewStartVidyoType)
 
-    enum VidyoingState {
+    enum VidyoingState : int {
         Vidyoing_Idle = 0,
         Vidyoing_InSession = 1,
         Vidyoing_Invited = 2, // an invitation waits for an answer

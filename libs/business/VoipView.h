@@ -11,7 +11,7 @@ class KP_BUSINESS_EXPORT VoipView : public BusinessViewBase
     Q_OBJECT
 public:
     // Marks held in the call status while a window of the kind is open.
-    enum CallStatusMark {
+    enum CallStatusMark : int {
         CALL_MARK_VOICE = 2, // voice call window
         CALL_MARK_VIDEO = 4, // video call window
         CALL_MARK_INCOMING = 8, // incoming call ringing

@@ -2,6 +2,10 @@
 
 #include "BottomTipWidget.h"
 #include "FacadePolicy.h"
+#include "VideoCall.h"
+#include "VoiceCall.h"
+#include "VoipCallIncoming.h"
+#include "AppEnvionmentSetting.h"
 #include "GroupConfMsgBox.h"
 #include "KPLog.h"
 #include "KP_BusinessView.h"
@@ -159,8 +163,11 @@ void KP_MediaConfUI::slot_destructorChildWgt()
             window = nullptr;
         }
     };
-    // The call, Vidyo and meeting windows join this order as they are built.
+    // The Vidyo and meeting windows join this order as they are built.
+    closeAndDelete(m_pVoiceCallWnd);
+    closeAndDelete(m_pCallIncomingWnd);
     closeAndDelete(m_pMessageNotice);
+    closeAndDelete(m_pVideoCallWnd);
     closeAndDelete(m_pMsgBox);
     m_pRemovePerson.reset();
     delete m_pReserveTip;
@@ -333,6 +340,11 @@ void KP_MediaConfUI::rejectConference(int variantKey)
 
 void KP_MediaConfUI::slot_onInviteNormalConferenceClose(Agent_ConfNtyMsg msg)
 {
+    if (msg.confId.isEmpty()) {
+        // Would match a notification that holds no invitation at all.
+        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConferenceClose without conference id"));
+        return;
+    }
     bool handled = false;
     BottomTipWidget* tip = BottomTipWidget::instance();
     if (tip->variant(BottomTipWidget::kConfIdKey) == msg.confId) {
@@ -586,6 +598,12 @@ void KP_MediaConfUI::slot_showConferenceMainWidget(ENUM_CONFERENCE_TYPE confType
 void KP_MediaConfUI::slot_closeConferenceMainWidget()
 {
     business()->getMultimediaMgrView()->resetStatus();
+    if (m_pVideoCallWnd) {
+        // A video call that went on beside the conference renders in its own window again.
+        g_Log.LogInfo(QStringLiteral("Before_Set_Video_View"));
+        business()->getVoipView()->setVideoViewEX(m_pVideoCallWnd->localRenderHandle(),
+                                                  m_pVideoCallWnd->remoteRenderHandle(), nullptr, nullptr);
+    }
 }
 
 QString KP_MediaConfUI::conferenceIdOfMainWindow() const
@@ -767,17 +785,102 @@ void KP_MediaConfUI::ShowErrMsgNotice(int reason)
     m_pMessageNotice->SetMessageNotice(text);
 }
 
+namespace {
+
+// A call event belongs to a call window when the callee or the call id agree.
+bool matchesCall(const Agent_VoIPCallMsg& event, const Agent_VoIPCallMsg& window)
+{
+    return event.calleeAccount == window.calleeAccount || event.callId == window.callId;
+}
+
+} // namespace
+
+bool KP_MediaConfUI::incomingMatches(const Agent_VoIPCallMsg& msg) const
+{
+    return m_pCallIncomingWnd && m_pCallIncomingWnd->getComingInfo().callId == msg.callId;
+}
+
 void KP_MediaConfUI::OnHandleVoiceCallEvents(int reason, Agent_VoIPCallMsg msg)
 {
-    static const QSet<int> noticeEvents = {kEventEnded, kEventReleased};
-    if (reason != kSuccess && (noticeEvents.contains(msg.eventCode) || msg.eventCode > kEventReleased
-                               || msg.eventCode < 0))
+    const bool matching = m_pVoiceCallWnd && matchesCall(msg, m_pVoiceCallWnd->getCallInfo());
+    switch (msg.eventCode) {
+    case VOIP_EVENT_PROCEEDING:
+        return;
+    case VOIP_EVENT_ALERTING:
+        if (matching) {
+            m_pVoiceCallWnd->setCallInfo(msg);
+            m_pVoiceCallWnd->show();
+        }
+        return;
+    case VOIP_EVENT_ANSWERED:
+        if (matching)
+            m_pVoiceCallWnd->setCallInfo(msg);
+        return;
+    case VOIP_EVENT_ENDED:
+        if (matching)
+            slot_CloseVoiceWnd();
+        break;
+    case VOIP_EVENT_RELEASED:
+        if (matching) {
+            slot_CloseVoiceWnd();
+            emit business()->getWhiteBoardView()->sig_closeWhiteBoardMainWidget();
+        }
+        if (incomingMatches(msg))
+            CloseCallIncomingWnd();
+        break;
+    default:
+        if (matching) {
+            delete m_pVoiceCallWnd;
+            m_pVoiceCallWnd = nullptr;
+        }
+        if (incomingMatches(msg))
+            CloseCallIncomingWnd();
+        break;
+    }
+    if (reason != kSuccess)
         ShowErrMsgNotice(reason);
 }
 
 void KP_MediaConfUI::onHandleVideoCallEvents(int reason, Agent_VoIPCallMsg msg)
 {
-    OnHandleVoiceCallEvents(reason, msg);
+    const bool matching = m_pVideoCallWnd && matchesCall(msg, m_pVideoCallWnd->getCallInfo());
+    switch (msg.eventCode) {
+    case VOIP_EVENT_PROCEEDING:
+        return;
+    case VOIP_EVENT_ALERTING:
+        if (matching) {
+            m_pVideoCallWnd->setCallInfo(msg);
+            m_pVideoCallWnd->show();
+        }
+        return;
+    case VOIP_EVENT_ANSWERED:
+        if (matching)
+            m_pVideoCallWnd->setCallInfo(msg);
+        return;
+    case VOIP_EVENT_ENDED:
+        if (matching)
+            slot_closeVideoCallWnd();
+        break;
+    case VOIP_EVENT_RELEASED:
+        if (matching) {
+            slot_closeVideoCallWnd();
+            emit business()->getWhiteBoardView()->sig_closeWhiteBoardMainWidget();
+        }
+        if (incomingMatches(msg))
+            CloseCallIncomingWnd();
+        break;
+    default:
+        if (matching) {
+            business()->getVoipView()->setVideoViewEX(nullptr, nullptr, nullptr, nullptr);
+            m_pVideoCallWnd->deleteLater();
+            m_pVideoCallWnd = nullptr;
+        }
+        if (incomingMatches(msg))
+            CloseCallIncomingWnd();
+        break;
+    }
+    if (reason != kSuccess)
+        ShowErrMsgNotice(reason);
 }
 
 void KP_MediaConfUI::slot_ShowVoipCallWnd(int nCallType, QString called, bool fromCallComing)
@@ -794,43 +897,106 @@ void KP_MediaConfUI::slot_ShowVoipCallWnd(int nCallType, QString called, bool fr
         g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_ShowVoipCallWnd unknown call type %1").arg(nCallType));
 }
 
-void KP_MediaConfUI::ShowVoiceCallWnd(QString account, bool, QString, int)
+Agent_VoIPCallMsg KP_MediaConfUI::placeOrAnswer(const QString& account, bool answering, const QString& callId,
+                                                int callType, bool logPlacing)
 {
-    g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::ShowVoiceCallWnd no voice call window in this build: ") + account);
+    KP_BusinessView* root = business();
+    const QSharedPointer<AddressBookPerson> self = root->getAddressBookView()->getCurUserAddressBook();
+    const QString selfAccount = self ? self->account() : root->getUserInfoView()->getCurUserAccount();
+    Agent_VoIPCallMsg record;
+    record.eventCode = VOIP_EVENT_PROCEEDING;
+    record.callType = callType;
+    if (answering) {
+        root->getVoipView()->AcceptCall(callId);
+        record.callId = callId;
+        record.callerAccount = account;
+        record.calleeAccount = selfAccount;
+    } else {
+        if (logPlacing)
+            g_Log.LogInfo(QStringLiteral("Before_Make_Call"));
+        root->getVoipView()->MakeCall(callType, account);
+        if (logPlacing)
+            g_Log.LogInfo(QStringLiteral("After_Make_Call"));
+        record.callerAccount = selfAccount;
+        record.calleeAccount = account;
+    }
+    return record;
 }
 
-void KP_MediaConfUI::ShowVideoCallWnd(QString account, bool, QString, int)
+void KP_MediaConfUI::ShowVoiceCallWnd(QString account, bool answering, QString callId, int callType)
 {
-    g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::ShowVideoCallWnd no video call window in this build: ") + account);
+    m_pVoiceCallWnd = new VoiceCall(nullptr);
+    connect(m_pVoiceCallWnd, &VoiceCall::sig_CloseVoiceWnd, this, &KP_MediaConfUI::slot_CloseVoiceWnd);
+    m_pVoiceCallWnd->setCallInfo(placeOrAnswer(account, answering, callId, callType, false));
+    m_pVoiceCallWnd->show();
+}
+
+void KP_MediaConfUI::ShowVideoCallWnd(QString account, bool answering, QString callId, int callType)
+{
+    m_pVideoCallWnd = new VideoCall(nullptr);
+    m_pVideoCallWnd->show();
+    // The panes need native surfaces before the call starts rendering.
+    m_pVideoCallWnd->show();
+    g_Log.LogInfo(QStringLiteral("Before_Set_Video_View"));
+    if (AppEnvionmentSetting::instance()->getAppEnvionmentConfig().videoViewByHandle)
+        m_pVideoCallWnd->bindVideoByHandle();
+    else
+        m_pVideoCallWnd->bindVideoByAccount(account);
+    g_Log.LogInfo(QStringLiteral("After_Set_Video_View"));
+    m_pVideoCallWnd->setCallInfo(placeOrAnswer(account, answering, callId, callType, true));
 }
 
 void KP_MediaConfUI::slot_CloseVoiceWnd()
 {
+    // The window releases the call when it is destroyed.
+    delete m_pVoiceCallWnd;
+    m_pVoiceCallWnd = nullptr;
 }
 
 void KP_MediaConfUI::slot_closeVideoCallWnd()
 {
     business()->getVoipView()->setVideoViewEX(nullptr, nullptr, nullptr, nullptr);
+    if (m_pVideoCallWnd) {
+        m_pVideoCallWnd->deleteLater();
+        m_pVideoCallWnd = nullptr;
+    }
 }
 
 void KP_MediaConfUI::CloseCallIncomingWnd()
 {
+    delete m_pCallIncomingWnd;
+    m_pCallIncomingWnd = nullptr;
 }
 
 void KP_MediaConfUI::slot_ShowCallIncomingWnd(Agent_VoIPComingInfo comingInfo)
 {
-    g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_ShowCallIncomingWnd no incoming-call window in this build: ")
-                  + comingInfo.callId);
+    KP_BusinessView* root = business();
+    if (m_pCallIncomingWnd || !root || !root->getVoipView() || root->getVoipView()->GetVoipCallStatus() != 0) {
+        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_ShowCallIncomingWnd not shown, call ") + comingInfo.callId);
+        return;
+    }
+    m_pCallIncomingWnd = new VoipCallIncoming(nullptr);
+    emit root->getMsgCtrl()->sig_onCloseVoicePlay();
+    connect(m_pCallIncomingWnd, &VoipCallIncoming::sig_AcceptCallIncoming, this,
+            &KP_MediaConfUI::slot_AcceptCallIncoming);
+    connect(m_pCallIncomingWnd, &VoipCallIncoming::sig_ReleaseCallIncoming, this,
+            &KP_MediaConfUI::slot_ReleaseCallIncoming);
+    m_pCallIncomingWnd->setComingInfo(comingInfo);
+    m_pCallIncomingWnd->show();
 }
 
 void KP_MediaConfUI::slot_AcceptCallIncoming(Agent_VoIPComingInfo comingInfo)
 {
+    if (m_pCallIncomingWnd && m_pCallIncomingWnd->getComingInfo().callId == comingInfo.callId)
+        CloseCallIncomingWnd();
     if (comingInfo.callType == 0)
         ShowVoiceCallWnd(comingInfo.callerAccount, true, comingInfo.callId, 0);
     else if (comingInfo.callType == 1)
         ShowVideoCallWnd(comingInfo.callerAccount, true, comingInfo.callId, 0);
 }
 
-void KP_MediaConfUI::slot_ReleaseCallIncoming(Agent_VoIPComingInfo)
+void KP_MediaConfUI::slot_ReleaseCallIncoming(Agent_VoIPComingInfo comingInfo)
 {
+    if (m_pCallIncomingWnd && m_pCallIncomingWnd->getComingInfo().callId == comingInfo.callId)
+        CloseCallIncomingWnd();
 }

@@ -112,6 +112,10 @@ private:
     void closeVidyoLater();
     QString displayName(const QString& account) const;
     QString conferenceIdOfMainWindow() const;
+    bool incomingMatches(const Agent_VoIPCallMsg& msg) const;
+    // Places the call or answers it, and returns the record the call window starts from.
+    Agent_VoIPCallMsg placeOrAnswer(const QString& account, bool answering, const QString& callId, int callType,
+                                    bool logPlacing);
     void onPickedConferenceMembers(const QString& groupId, ENUM_CONFERENCE_TYPE type,
                                    ENUM_CONFERENCE_MEDIA_TYPE media, bool create, QStringList accounts);
 

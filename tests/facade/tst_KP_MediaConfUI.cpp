@@ -305,6 +305,7 @@ void tst_KP_MediaConfUI::invitationClosedElsewhereTellsTheUser_data()
     QTest::newRow("silent kind 20") << QStringLiteral("c-1") << QString() << 20 << QString();
     QTest::newRow("other result") << QStringLiteral("c-1") << QStringLiteral("5") << 0 << QString();
     QTest::newRow("another conference") << QStringLiteral("c-9") << QString() << 0 << QString();
+    QTest::newRow("empty id") << QString() << QString() << 0 << QString();
 }
 
 void tst_KP_MediaConfUI::invitationClosedElsewhereTellsTheUser()
@@ -321,6 +322,12 @@ void tst_KP_MediaConfUI::invitationClosedElsewhereTellsTheUser()
     msg.kind = kind;
     emit conference()->sig_onInviteNormalConferenceClose(msg);
     QCOMPARE(BottomTipWidget::instance()->isVisible(), confId != QLatin1String("c-1"));
+    if (confId.isEmpty()) {
+        // Nothing pending either: an empty id must not pass for "no invitation".
+        BottomTipWidget::instance()->closeWidget();
+        BottomTipWidget::instance()->clearData();
+        emit conference()->sig_onInviteNormalConferenceClose(msg);
+    }
     QCOMPARE(tips.count(), tip.isEmpty() ? 0 : 1);
     if (!tip.isEmpty())
         QCOMPARE(tips.at(0).at(0).toString(), tip);

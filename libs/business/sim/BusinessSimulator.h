@@ -24,6 +24,17 @@ class BusinessSimulator : public QObject
 public:
     // How the other side answers a Vidyo call the user places.
     enum VidyoCallOutcome { VidyoAnswered, VidyoRefused, VidyoBusy, VidyoNoAnswer };
+    // How the other side answers a one-to-one call the user places (MakeCall).
+    enum CallOutcome { CallAnswered, CallDeclined, CallBusy, CallNotAnswered };
+
+    // Delays of a placed call, before the time scale: proceeding, ringing, the answer
+    // (an unanswered call gives up later), and of the answer to AcceptCall / ReleaseCall.
+    static constexpr int kCallProceedingMs = 300;
+    static constexpr int kCallAlertingMs = 800;
+    static constexpr int kCallAnswerMs = 2500;
+    static constexpr int kCallNoAnswerMs = 6000;
+    static constexpr int kCallAcceptMs = 300;
+    static constexpr int kCallReleaseMs = 100;
 
     explicit BusinessSimulator(QObject* parent = nullptr);
     ~BusinessSimulator() override;
@@ -41,6 +52,12 @@ public:
     // Members of the roster a join brings (self included); default 6.
     void setJoinRosterSize(int n) { m_joinRosterSize = qMax(1, n); }
     void setVidyoCallOutcome(VidyoCallOutcome outcome) { m_vidyoOutcome = outcome; }
+    // Answered (200), declined (175603), busy (175486) or not answered (175408).
+    void setCallOutcome(CallOutcome outcome);
+    // Any business reason instead: 200 answers, any other ends the placed call
+    // with event 2 and that reason.
+    void setCallFailureReason(int reason) { m_callOutcomeReason = reason; }
+    int callOutcomeReason() const { return m_callOutcomeReason; }
 
     // --- sample data ---
     // A company of n persons into AddressBookView, the logged-in user first
@@ -69,6 +86,14 @@ public:
     // The user starts a Vidyo call from the client: the meeting window is asked
     // for, and once it hands over its player the callee answers by the outcome.
     void placeVidyoCall(const QString& toAccount);
+    // An incoming one-to-one call, type 0 voice or 1 video, from the account.
+    Agent_VoIPComingInfo pushIncomingCall(int type, const QString& fromAccount);
+    // The other side hangs up the call in progress, rung or answered (event 4,
+    // reason 200). False when no call is in progress.
+    bool pushRemoteHangUp();
+    // The one-to-one call in progress as its last event carried it; an empty
+    // call id when there is none.
+    Agent_VoIPCallMsg currentCall() const { return m_callActive ? m_call : Agent_VoIPCallMsg(); }
 
     TestCardRenderer* renderer() const { return m_renderer; }
 
@@ -94,6 +119,16 @@ private:
     void registerCallAndDeviceHandlers();
     void registerRenderHandlers();
 
+    // One-to-one calls.
+    void registerCallHandlers();
+    void startOutgoingCall(int callType, const QString& account);
+    // Emits the current call's event; ends the call for events 2 and 4.
+    void emitCallEvent(int reason, int eventCode);
+    // Runs fn after ms (scaled) unless the current call changed or ended meanwhile.
+    void afterInCall(int ms, const std::function<void()>& fn);
+    // Puts the peer's name on the remote test card of a one-to-one call.
+    void labelRemoteCard();
+
     // Conference area.
     void answerJoin(const QString& confId, int confType);
     void answerCreate(const QString& subject, const QStringList& accounts, const QString& groupId, int type, int media);
@@ -111,5 +146,10 @@ private:
     int m_joinRosterSize = 6;
     VidyoCallOutcome m_vidyoOutcome = VidyoAnswered;
     QString m_pendingVidyoCallee; // outgoing Vidyo call waiting for the player window
+    int m_callOutcomeReason = BusinessReason::Success;
+    Agent_VoIPCallMsg m_call; // the one-to-one call in progress
+    bool m_callActive = false;
+    bool m_callIncoming = false;
+    int m_callSerial = 0; // bumped whenever the call changes, so stale answers drop
     int m_nextId = 1;
 };

@@ -1,0 +1,308 @@
+#include "VoiceCall.h"
+
+#include "ui_VoiceCall.h"
+
+#include "AppEnvionmentSetting.h"
+#include "CallPolicy.h"
+#include "KPFilePathMgr.h"
+#include "KPLog.h"
+#include "KP_BusinessView.h"
+#include "KP_UI_UTIL.h"
+#include "MoreMenuChild.h"
+#include "ScreenScale.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QSound>
+#include <QTimer>
+
+namespace {
+const char kMicMuted[]
+    = "QPushButton#pushButton_mic{border-image: url(:/Resource/VoiceCall/mutex_init.png);border:0px solid;}";
+const char kMicOpen[]
+    = "QPushButton#pushButton_mic{border-image: url(:/Resource/VoiceCall/un_mutex_init.png);border:0px solid;}";
+const char kSpeakerOn[]
+    = "QPushButton#pushButton_player{border-image: url(:/Resource/VoiceCall/play_init.png);border:0px solid;}";
+const char kSpeakerOff[]
+    = "QPushButton#pushButton_player{border-image: url(:/Resource/VoiceCall/disable_play_init.png);border:0px solid;}";
+constexpr int kSettingsGearType = 11;
+constexpr int kWhiteBoardMessageType = 311;
+
+KP_BusinessView* business()
+{
+    return KP_BusinessView::instance();
+}
+VoipView* voipView()
+{
+    return business()->getVoipView();
+}
+} // namespace
+
+VoiceCall::VoiceCall(QWidget* parent)
+    : MoveWidget(parent, false)
+    , ui(new Ui::VoiceCall)
+{
+    ui->setupUi(this);
+    setStyleSheet(styleSheet() + CallPolicy::callStyleSheet());
+    setWindowFlags(Qt::FramelessWindowHint);
+
+    m_talkTimer = new QTimer(this);
+    m_talkTimer->setObjectName(QStringLiteral("talkTimer"));
+    m_ringBackTone = new QSound(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("RingBack.wav"), this);
+    m_ringBackTone->setObjectName(QStringLiteral("ringBackTone"));
+    m_ringBackTone->setLoops(CallPolicy::kRingLoops);
+
+    ui->btnSetting->setBtnType(kSettingsGearType);
+    ui->btnSetting->setGlyphColor(Qt::white);
+    ui->label_name->setFont(KP_UI_UTIL::getFontScale(16, false));
+    ui->label_call_notice->setFont(KP_UI_UTIL::getFontScale(14, false));
+    ui->label_time->setFont(KP_UI_UTIL::getFontScale(14, false));
+    ui->pushButton_release_call->setFont(KP_UI_UTIL::getFontScale(16, false));
+    ui->whiteBoardBtn->hide();
+    ui->label_name->installEventFilter(this);
+
+    connect(m_talkTimer, &QTimer::timeout, this, &VoiceCall::slot_ConfTimer);
+    connect(ui->pushButton_release_call, &QPushButton::clicked, this, &VoiceCall::slot_ReleaseCall);
+    connect(ui->pushButton_close, &QPushButton::clicked, this, &VoiceCall::slot_ReleaseCall);
+    connect(ui->pushButton_min, &QPushButton::clicked, this, &VoiceCall::slot_OnMinWnd);
+    connect(ui->pushButton_mic, &QPushButton::clicked, this, &VoiceCall::slot_OnClickedMic);
+    connect(ui->pushButton_player, &QPushButton::clicked, this, &VoiceCall::slot_OnClickedPlayer);
+    connect(ui->btnSetting, &QPushButton::clicked, this, &VoiceCall::slot_onClickSetting);
+    VoipView* voip = voipView();
+    connect(voip, &VoipView::sig_OnSetMuteStatus, this, &VoiceCall::slot_OnSetMuteStatus);
+    connect(voip, &VoipView::sig_onGetMuteStatus, this, &VoiceCall::slot_onGetMuteStatus);
+    connect(voip, &VoipView::sig_OnSetSpeakerStatus, this, &VoiceCall::slot_OnSetSpeakerStatus);
+    connect(voip, &VoipView::sig_OnGetSpeakerStatus, this, &VoiceCall::slot_OnGetSpeakerStatus);
+    connect(ui->whiteBoardBtn, &QPushButton::clicked, this, &VoiceCall::slot_onWhiteBoardBtn);
+
+    voip->SetVoipCallStatus(VoipView::CALL_MARK_VOICE);
+    // Mute and speaker make sense only once the call is answered.
+    ui->pushButton_mic->hide();
+    ui->pushButton_player->hide();
+    ui->whiteBoardBtn->hide();
+    m_seconds = 0;
+    ScreenScale::beginScale(this);
+}
+
+VoiceCall::~VoiceCall()
+{
+    m_talkTimer->stop();
+    m_ringBackTone->stop();
+    delete m_settings.data();
+    // The call lives as long as its window.
+    voipView()->ReleaseCall(m_callInfo, 0);
+    voipView()->CancelVoipCallStatus(VoipView::CALL_MARK_VOICE);
+}
+
+QString VoiceCall::currentUserAccount() const
+{
+    const QSharedPointer<AddressBookPerson> self = business()->getAddressBookView()->getCurUserAddressBook();
+    return self ? self->account() : QString();
+}
+
+void VoiceCall::setCallInfo(Agent_VoIPCallMsg msg)
+{
+    ui->whiteBoardBtn->hide();
+    ui->btnSetting->setBtnType(kSettingsGearType);
+    switch (msg.eventCode) {
+    case VOIP_EVENT_PROCEEDING:
+        m_callInfo = msg; // the peer is read from the new record
+        showPeer();
+        ui->label_call_notice->setText(tr("Through to the.."));
+        ui->label_time->hide();
+        m_ringBackTone->play();
+        break;
+    case VOIP_EVENT_ALERTING:
+        ui->label_call_notice->setText(tr("Wait for someone to answer.."));
+        break;
+    case VOIP_EVENT_ANSWERED:
+        onAnswered();
+        break;
+    default:
+        break;
+    }
+    m_callInfo = msg;
+}
+
+void VoiceCall::showPeer()
+{
+    AddressBookView* book = business()->getAddressBookView();
+    const QString peer = CallPolicy::peerAccount(m_callInfo, currentUserAccount());
+    QSharedPointer<AddressBookPerson> person = book->getAddressBookOnePerson_Account(peer, false);
+    if (person) {
+        m_peerName = person->displayName();
+        m_elidePeerName = true;
+    } else {
+        m_peerName = peer;
+        m_elidePeerName = false;
+        // A telephone number shows the name of whoever it belongs to.
+        person = book->isPhoneNumExist(peer);
+        if (person)
+            m_peerName = person->displayName();
+    }
+    ui->label_name->setToolTip(m_peerName);
+    applyPeerName();
+    if (person) {
+        const int side = ui->label_head->width();
+        QPixmap picture;
+        if (!picture.load(person->headImagePath()))
+            picture = KP_UI_UTIL::getSelfDrawPicHead(person->displayName(), person->account(), side, side, true, 4, 12);
+        ui->label_head->setPixmap(KP_UI_UTIL::PixmapToRound(picture, side, side, side / 2));
+    }
+}
+
+void VoiceCall::applyPeerName()
+{
+    ui->label_name->setText(m_elidePeerName
+            ? ui->label_name->fontMetrics().elidedText(m_peerName, Qt::ElideRight, ui->label_name->width())
+            : m_peerName);
+}
+
+bool VoiceCall::eventFilter(QObject* watched, QEvent* event)
+{
+    // The label has its final width only once the window is laid out, after the first event.
+    if (watched == ui->label_name && event->type() == QEvent::Resize && !m_peerName.isEmpty())
+        applyPeerName();
+    return MoveWidget::eventFilter(watched, event);
+}
+
+void VoiceCall::onAnswered()
+{
+    ui->label_call_notice->setText(tr("In the call.."));
+    ui->label_time->show();
+    ui->pushButton_mic->show();
+    ui->pushButton_player->show();
+    const AppEnvionmentConfig config = AppEnvionmentSetting::instance()->getAppEnvionmentConfig();
+    if (CallPolicy::whiteBoardOffered(
+            business()->getUserInfoView()->getUserAuthority(USER_AUTHORITY_WHITEBOARD), config.whiteBoardMode)) {
+        ui->whiteBoardBtn->show();
+        if (config.collapseWhiteBoardButton)
+            ui->whiteBoardBtn->setFixedSize(0, 0);
+    }
+    m_talkTimer->start(CallPolicy::kClockTickMs);
+    m_ringBackTone->stop();
+}
+
+Agent_VoIPCallMsg VoiceCall::getCallInfo() const
+{
+    return m_callInfo;
+}
+
+void VoiceCall::slot_ConfTimer()
+{
+    ++m_seconds;
+    ui->label_time->setText(CallPolicy::talkTimeText(m_seconds));
+}
+
+void VoiceCall::slot_OnMinWnd()
+{
+    showMinimized();
+}
+
+void VoiceCall::slot_OnClickedMic()
+{
+    voipView()->GetMuteStatus();
+}
+
+void VoiceCall::slot_onGetMuteStatus(bool mute)
+{
+    voipView()->SetMute(!mute);
+}
+
+void VoiceCall::slot_OnSetMuteStatus(int nReason, bool mute)
+{
+    if (nReason != 0) {
+        g_Log.LogInfo(QStringLiteral("VoiceCall::slot_OnSetMuteStatus failed, reason %1").arg(nReason));
+        return;
+    }
+    ui->pushButton_mic->setStyleSheet(QString::fromLatin1(mute ? kMicMuted : kMicOpen));
+}
+
+void VoiceCall::slot_OnClickedPlayer()
+{
+    voipView()->GetSpeakerStatus();
+}
+
+void VoiceCall::slot_OnGetSpeakerStatus(int nReason, uint volume)
+{
+    if (nReason != 0) {
+        g_Log.LogInfo(QStringLiteral("VoiceCall::slot_OnGetSpeakerStatus failed, reason %1").arg(nReason));
+        return;
+    }
+    voipView()->SetSpeakerStatus(CallPolicy::speakerVolumeToSet(volume));
+}
+
+void VoiceCall::slot_OnSetSpeakerStatus(int nReason, uint volume)
+{
+    if (nReason != 0) {
+        g_Log.LogInfo(QStringLiteral("VoiceCall::slot_OnSetSpeakerStatus failed, reason %1").arg(nReason));
+        return;
+    }
+    ui->pushButton_player->setStyleSheet(QString::fromLatin1(volume > 0 ? kSpeakerOn : kSpeakerOff));
+    ui->pushButton_player->repaint();
+}
+
+void VoiceCall::slot_onClickSetting()
+{
+    if (!m_settings)
+        m_settings = new MoreMenuChild(nullptr, MoreMenuChild::Mode_AudioOnly);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_settings->move(CallPolicy::centredPosition(screen->availableGeometry(), m_settings->size()));
+    m_settings->show();
+}
+
+void VoiceCall::slot_onWhiteBoardBtn()
+{
+    WhiteBoardView* board = business()->getWhiteBoardView();
+    if (board->isInMeeting()) {
+        emit board->sig_showWhiteBoardMainWidget();
+        board->wb_enterRoomAndSendMessage();
+        return;
+    }
+    startWhiteBoardWithPeer();
+}
+
+void VoiceCall::slot_onMultimediaMessageAccept(int type)
+{
+    if (type != kWhiteBoardMessageType)
+        return;
+    business()->getWhiteBoardView()->wb_leaveRoom();
+    startWhiteBoardWithPeer();
+}
+
+void VoiceCall::startWhiteBoardWithPeer()
+{
+    voipView()->startWhiteBoard(CallPolicy::peerAccount(m_callInfo, currentUserAccount()));
+}
+
+void VoiceCall::slot_ReleaseCall()
+{
+    requestClose();
+}
+
+void VoiceCall::closeEvent(QCloseEvent* event)
+{
+    MoveWidget::closeEvent(event);
+    if (event->isAccepted())
+        requestClose();
+}
+
+void VoiceCall::requestClose()
+{
+    // The facade usually deletes the window on the first signal: touch nothing of it afterwards.
+    WhiteBoardView* board = business()->getWhiteBoardView();
+    emit sig_CloseVoiceWnd();
+    emit board->sig_closeWhiteBoardMainWidget();
+}
+
+void VoiceCall::keyPressEvent(QKeyEvent* event)
+{
+    // A stray Escape must not end the call.
+    if (event->key() == Qt::Key_Escape) {
+        event->ignore();
+        return;
+    }
+    MoveWidget::keyPressEvent(event);
+}

@@ -1,0 +1,161 @@
+#include "VoipCallIncoming.h"
+
+#include "ui_VoipCallIncoming.h"
+
+#include "CallPolicy.h"
+#include "KPFilePathMgr.h"
+#include "KPLog.h"
+#include "KP_BusinessView.h"
+#include "KP_UI_UTIL.h"
+#include "ScreenScale.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSound>
+#include <QTimer>
+
+namespace {
+VoipView* voipView()
+{
+    return KP_BusinessView::instance()->getVoipView();
+}
+} // namespace
+
+VoipCallIncoming::VoipCallIncoming(QWidget* parent)
+    : MoveWidget(parent, false)
+    , ui(new Ui::VoipCallIncoming)
+{
+    ui->setupUi(this);
+    setStyleSheet(CallPolicy::callStyleSheet());
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+
+    // Children rather than plain members so that tests can find them by name.
+    m_ringTimer = new QTimer(this);
+    m_ringTimer->setObjectName(QStringLiteral("ringTimer"));
+    m_ringTimer->setSingleShot(true);
+    m_ringTone = new QSound(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("Ring.wav"), this);
+    m_ringTone->setObjectName(QStringLiteral("ringTone"));
+
+    connect(ui->pushButton_accept, &QPushButton::clicked, this, &VoipCallIncoming::slot_OnAccept);
+    connect(ui->pushButton_release, &QPushButton::clicked, this, &VoipCallIncoming::slot_OnRelease);
+    connect(m_ringTimer, &QTimer::timeout, this, &VoipCallIncoming::slot_CallingTimeOut);
+    connect(voipView(), &VoipView::sig_RejectCallIncoming, this, &VoipCallIncoming::slot_OnRelease);
+
+    ui->label_name->setFont(KP_UI_UTIL::getFontScale(16, false));
+    ui->label_notice->setFont(KP_UI_UTIL::getFontScale(14, false));
+    ui->pushButton_accept->setFont(KP_UI_UTIL::getFontScale(16, false));
+    ui->pushButton_release->setFont(KP_UI_UTIL::getFontScale(16, false));
+    ui->pushButton_accept->setBtnStyle(BtnStyle_Primary, true);
+    ui->pushButton_release->setBtnStyle(BtnStyle_Secondary, true);
+
+    m_ringTone->setLoops(CallPolicy::kRingLoops);
+    // While this mark is set the facade opens neither a second incoming window nor an outgoing call.
+    voipView()->SetVoipCallStatus(VoipView::CALL_MARK_INCOMING);
+    ScreenScale::beginScale(this);
+}
+
+VoipCallIncoming::~VoipCallIncoming()
+{
+    stopRinging();
+    voipView()->CancelVoipCallStatus(VoipView::CALL_MARK_INCOMING);
+}
+
+void VoipCallIncoming::setComingInfo(Agent_VoIPComingInfo info)
+{
+    m_callType = info.callType;
+    m_callId = info.callId;
+    m_callerAccount = info.callerAccount;
+    m_callerName = info.callerName;
+    m_extra = info.extra;
+
+    if (info.callType == VOIP_CALL_VOICE)
+        ui->label_notice->setText(tr("You receive a voice call..."));
+    else if (info.callType == VOIP_CALL_VIDEO)
+        ui->label_notice->setText(tr("You receive a video call..."));
+    else
+        g_Log.LogInfo(QStringLiteral("VoipCallIncoming::setComingInfo unknown call type %1").arg(info.callType));
+
+    const QSharedPointer<AddressBookPerson> caller
+        = KP_BusinessView::instance()->getAddressBookView()->getAddressBookOnePerson_Account(m_callerAccount, false);
+    if (!caller)
+        return;
+    ui->label_name->setText(caller->displayName());
+    // The caller's picture over the default one the style sheet draws.
+    const int side = ui->label_head->width();
+    QPixmap picture;
+    if (!picture.load(caller->headImagePath()))
+        picture = KP_UI_UTIL::getSelfDrawPicHead(caller->displayName(), caller->account(), side, side, true, 4, 12);
+    ui->label_head->setPixmap(KP_UI_UTIL::PixmapToRound(picture, side, side, 4));
+}
+
+Agent_VoIPComingInfo VoipCallIncoming::getComingInfo() const
+{
+    Agent_VoIPComingInfo info;
+    info.callType = m_callType;
+    info.callId = m_callId;
+    info.callerAccount = m_callerAccount;
+    info.callerName = m_callerName;
+    info.extra = m_extra;
+    return info;
+}
+
+void VoipCallIncoming::showEvent(QShowEvent*)
+{
+    // Every showing rings afresh and gives the user the full time to answer.
+    if (m_finished)
+        return;
+    m_ringTone->play();
+    m_ringTimer->start(CallPolicy::kIncomingRingTimeOutMs);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(CallPolicy::bottomRightPosition(screen->availableGeometry(), size()));
+}
+
+bool VoipCallIncoming::takeOutcome(const char* what)
+{
+    if (m_finished) {
+        g_Log.LogInfo(
+            QStringLiteral("VoipCallIncoming::%1 call %2 already ended").arg(QString::fromLatin1(what), m_callId));
+        return false;
+    }
+    m_finished = true;
+    stopRinging();
+    return true;
+}
+
+void VoipCallIncoming::slot_OnAccept()
+{
+    if (!takeOutcome("slot_OnAccept"))
+        return;
+    emit sig_AcceptCallIncoming(getComingInfo());
+}
+
+void VoipCallIncoming::slot_OnRelease()
+{
+    release(CallPolicy::kReasonDeclined);
+}
+
+void VoipCallIncoming::slot_OnNoResponse()
+{
+    release(CallPolicy::kReasonNotAnswered);
+}
+
+void VoipCallIncoming::slot_CallingTimeOut()
+{
+    release(CallPolicy::kReasonNotAnswered);
+}
+
+void VoipCallIncoming::release(int reason)
+{
+    if (!takeOutcome("release"))
+        return;
+    const Agent_VoIPComingInfo info = getComingInfo();
+    g_Log.LogInfo(QStringLiteral("VoipCallIncoming::release call %1 reason %2").arg(m_callId).arg(reason));
+    voipView()->ReleaseCall(info, reason);
+    emit sig_ReleaseCallIncoming(info);
+}
+
+void VoipCallIncoming::stopRinging()
+{
+    m_ringTone->stop();
+    m_ringTimer->stop();
+}

@@ -1,0 +1,60 @@
+#include "RectangeTip.h"
+
+#include "ui_RectangeTip.h"
+
+#include "AreaStyle.h"
+#include "KP_UI_UTIL.h"
+#include "MeetingTipPolicy.h"
+#include "ScreenScale.h"
+
+#include <QTimer>
+
+RectangeTip::RectangeTip(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::RectangeTip)
+    , m_secondsLeft(MeetingTipPolicy::kCountdownSeconds)
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    ui->label->setFont(KP_UI_UTIL::getFontScale(12, false));
+    AreaStyle::apply(this, QStringLiteral("meeting.qss"));
+    ScreenScale::beginScale(this);
+}
+
+RectangeTip::~RectangeTip() = default;
+
+QString RectangeTip::text() const
+{
+    return ui->label->text();
+}
+
+void RectangeTip::startCountdown(int seconds)
+{
+    m_secondsLeft = seconds;
+    if (!m_timer) {
+        m_timer = new QTimer(this);
+        m_timer->setObjectName(QStringLiteral("countdownTimer"));
+        connect(m_timer, &QTimer::timeout, this, &RectangeTip::slot_tick);
+    }
+    // Until the first tick the strip shows where the count starts.
+    ui->label->setText(MeetingTipPolicy::countdownText(seconds));
+    m_timer->start(MeetingTipPolicy::kCountdownTickMs);
+}
+
+void RectangeTip::slot_tick()
+{
+    ui->label->setText(MeetingTipPolicy::countdownText(m_secondsLeft));
+    if (MeetingTipPolicy::countdownEnds(m_secondsLeft)) {
+        m_timer->stop();
+        hide();
+    }
+    --m_secondsLeft;
+}
+
+void RectangeTip::on_pushButton_clicked()
+{
+    if (m_timer)
+        m_timer->stop();
+    deleteLater();
+}

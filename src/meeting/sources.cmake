@@ -1,0 +1,6 @@
+list(APPEND KP_MEDIACONF_SOURCES
+  meeting/MeetingTipPolicy.h meeting/MeetingTipPolicy.cpp
+  meeting/CloseMediaWidgetTip.h meeting/CloseMediaWidgetTip.cpp
+  meeting/ConferenceCallWidget.h meeting/ConferenceCallWidget.cpp
+  meeting/ConferenceTipWidget.h meeting/ConferenceTipWidget.cpp
+  meeting/RectangeTip.h meeting/RectangeTip.cpp)

@@ -1,0 +1,420 @@
+#include "ConfSmartBaseVideoPlayWgt.h"
+
+#include "ConfSmartBaseVideoPlayWgt_p.h"
+#include "ConfSmartVideoPlaySmallInfoWdg.h"
+#include "ui_ConfSmartBaseVideoPlayWgt.h"
+
+#include "AddressBookView.h"
+#include "KPLog.h"
+#include "KP_BusinessView.h"
+#include "KP_UI_UTIL.h"
+#include "UnifiedConferenceView.h"
+#include "UserInfoView.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kHeadRefreshMs = 16;
+constexpr int kReconnectDelayMs = 1000;
+constexpr int kInfoBarHeight = 20;
+constexpr int kInfoBarExtraWidth = 34;
+
+QList<ConfSmartBaseVideoPlayWgt*>& tileRegistry()
+{
+    static QList<ConfSmartBaseVideoPlayWgt*> tiles;
+    return tiles;
+}
+
+UnifiedConferenceView* conferenceView()
+{
+    return KP_BusinessView::instance()->getUnifiedConferenceView();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Private part
+
+ConfSmartBaseVideoPlayWgtPrivate::ConfSmartBaseVideoPlayWgtPrivate(ConfSmartBaseVideoPlayWgt* tile)
+    : q(tile)
+{ }
+
+bool ConfSmartBaseVideoPlayWgtPrivate::isBoundTo(const QString& account, int deviceType) const
+{
+    return !member.account.isEmpty() && member.deviceType == deviceType && member.account == account;
+}
+
+void ConfSmartBaseVideoPlayWgtPrivate::slot_updateMemberInfo(ConferenceMemberInfo info, int action)
+{
+    if (!isBoundTo(info.account, info.deviceType))
+        return;
+    switch (action) {
+    case CONF_MEMBER_ACTION_MIC_OFF:
+        q->ensureInfoWidget()->setMicState(true);
+        break;
+    case CONF_MEMBER_ACTION_MIC_ON:
+        q->ensureInfoWidget()->setMicState(false);
+        break;
+    case CONF_MEMBER_ACTION_CAMERA_OFF:
+        if (!isShare)
+            q->setVideoStatus(false);
+        break;
+    case CONF_MEMBER_ACTION_CAMERA_ON:
+        if (!isShare)
+            q->setVideoStatus(true);
+        break;
+    case CONF_MEMBER_ACTION_RENAME:
+        cachedName = info.name;
+        q->setInfoWgt(cachedAccount, cachedName);
+        break;
+    default:
+        break;
+    }
+}
+
+void ConfSmartBaseVideoPlayWgtPrivate::slot_reconnect(ConferenceMemberInfo info)
+{
+    if (isShare || !isBoundTo(info.account, info.deviceType))
+        return;
+    q->clearMember();
+    // The member's media comes back after a moment; bind again then, unless the
+    // layout has moved on in the meantime.
+    ConfSmartBaseVideoPlayWgt* tile = q;
+    QTimer::singleShot(kReconnectDelayMs, tile, [tile, info] {
+        bool found = false;
+        const ConferenceMemberInfo current
+            = conferenceView()->findConferenceMemberInfo(info.account, info.deviceType, found);
+        if (!found || tile->isBound())
+            return;
+        const bool share = tile->d->isShare;
+        for (ConfSmartBaseVideoPlayWgt* other : qAsConst(tileRegistry())) {
+            if (other->isShowing(info.account, info.deviceType, share))
+                return;
+        }
+        tile->setMemberInfo(current, false);
+    });
+}
+
+void ConfSmartBaseVideoPlayWgtPrivate::slot_onConferenceParticipant(
+    QString /*confId*/, QList<Agent_ConferenceParticipantMemberInfo> participants)
+{
+    const bool speaking = std::any_of(participants.cbegin(), participants.cend(),
+        [this](const Agent_ConferenceParticipantMemberInfo& p) { return isBoundTo(p.account, p.deviceType); });
+    if (q->m_infoWgt)
+        q->m_infoWgt->setSpeaking(speaking);
+}
+
+// ---------------------------------------------------------------------------
+// Tile
+
+ConfSmartBaseVideoPlayWgt::ConfSmartBaseVideoPlayWgt(QWidget* parent)
+    : QWidget(parent)
+    , d(new ConfSmartBaseVideoPlayWgtPrivate(this))
+    , ui(new Ui::ConfSmartBaseVideoPlayWgt)
+{
+    UnifiedConferenceView* view = conferenceView();
+    // The view has three sig_updateMemberInfo overloads: pick this one by its signature.
+    connect(view, SIGNAL(sig_updateMemberInfo(ConferenceMemberInfo, int)), d.data(),
+        SLOT(slot_updateMemberInfo(ConferenceMemberInfo, int)));
+    connect(view, &UnifiedConferenceView::sig_onConfMsgMemberReConnect, d.data(),
+        &ConfSmartBaseVideoPlayWgtPrivate::slot_reconnect);
+    connect(view, &UnifiedConferenceView::sig_onConferenceParticipant, d.data(),
+        &ConfSmartBaseVideoPlayWgtPrivate::slot_onConferenceParticipant);
+
+    ui->setupUi(this);
+    setAttribute(Qt::WA_StyledBackground);
+    // The bars around the render surface are unused: the picture fills the tile.
+    ui->widget_playCore_left->setFixedWidth(0);
+    ui->widget_playCore_right->setFixedWidth(0);
+    ui->widget_playCore_top->setFixedHeight(0);
+    ui->widget_playCore_bottom->setFixedHeight(0);
+    // The avatar panel floats over the whole tile rather than sharing its height.
+    ui->verticalLayout->removeWidget(ui->widget_head);
+    ui->label_head->installEventFilter(this);
+    ui->widget_head->hide();
+    tileRegistry().append(this);
+}
+
+ConfSmartBaseVideoPlayWgt::~ConfSmartBaseVideoPlayWgt()
+{
+    // Pending deferred steps are bound to the tile and die with it; a running
+    // stream is the owner's to stop (owners clear tiles before discarding them).
+    tileRegistry().removeOne(this);
+}
+
+QList<ConfSmartBaseVideoPlayWgt*> ConfSmartBaseVideoPlayWgt::registeredTiles()
+{
+    return tileRegistry();
+}
+
+const QString& ConfSmartBaseVideoPlayWgt::defaultHeadPath()
+{
+    static const QString path = QStringLiteral(":/main/Resource/Main/default_big_man.png");
+    return path;
+}
+
+void ConfSmartBaseVideoPlayWgt::setMemberInfo(ConferenceMemberInfo info, bool isShare)
+{
+    if (info.account == d->member.account && info.deviceType == d->member.deviceType)
+        return;
+    if (info.account.isEmpty()) {
+        // Nobody to bind: a record without account would start a stream for nobody.
+        g_Log.LogDebug(QStringLiteral("ConfSmartBaseVideoPlayWgt::setMemberInfo empty account ignored"));
+        return;
+    }
+    d->member = info;
+    d->isShare = isShare;
+    setInfoWgt(info.account, info.name);
+    ensureInfoWidget()->setMicState(!info.isMicOpen);
+    if (isShare)
+        setShareStatus(true);
+    else
+        setVideoStatus(info.isCameraOpen);
+}
+
+void ConfSmartBaseVideoPlayWgt::clearMember()
+{
+    if (!isBound())
+        return;
+    setPlayCorePaintingLater(true);
+    setInfoWgt(QString(), QString());
+    ensureInfoWidget()->setMicState(false);
+    if (d->isShare)
+        conferenceView()->stopDesktopShareView(d->member.account, d->member.deviceType);
+    setVideoStatus(false);
+    m_infoWgt->hide();
+    d->headPath.clear();
+    d->cachedName.clear();
+    d->cachedAccount.clear();
+    setHeadInfo(QString(), QString(), QString(), true);
+    d->member = ConferenceMemberInfo();
+    d->isShare = false;
+}
+
+ConferenceMemberInfo ConfSmartBaseVideoPlayWgt::memberInfo() const
+{
+    return d->member;
+}
+
+bool ConfSmartBaseVideoPlayWgt::isBound() const
+{
+    return !d->member.account.isEmpty();
+}
+
+bool ConfSmartBaseVideoPlayWgt::isShowing(
+    const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, bool isShare) const
+{
+    return d->member.deviceType == deviceType && d->isShare == isShare && d->member.account == account;
+}
+
+bool ConfSmartBaseVideoPlayWgt::isLocalCamera() const
+{
+    if (d->member.account != KP_BusinessView::instance()->getUserInfoView()->getCurUserAccount())
+        return false;
+    return d->member.deviceType == CONFMEMBER_DEVICE_PC || conferenceView()->getConfAppSettting().multiDeviceMode == 0;
+}
+
+void ConfSmartBaseVideoPlayWgt::setVideoStatus(bool on)
+{
+    void* handle = renderHandle();
+    g_Log.LogInfo(QStringLiteral("%1 state:%2 winid:%3")
+                      .arg(QStringLiteral("ConfSmartBaseVideoPlayWgt::setVideoStatus"))
+                      .arg(on ? 1 : 0)
+                      .arg(quintptr(handle)));
+    const bool local = isLocalCamera();
+    UnifiedConferenceView* view = conferenceView();
+    if (on) {
+        if (local)
+            view->resetSelfVideoView(handle);
+        else
+            view->requestStartMemberVideo(d->member.account, d->member.deviceType, handle);
+    } else {
+        if (local)
+            view->resetSelfVideoView(nullptr);
+        else
+            view->requestStopMemberVideo(d->member.account, d->member.deviceType);
+        setPlayCorePaintingLater(true);
+    }
+
+    const QString account = d->member.account;
+    const QSharedPointer<AddressBookPerson> person
+        = KP_BusinessView::instance()->getAddressBookView()->getAddressBookOnePerson_Account(account, false);
+    d->headPath = person ? person->headImagePath() : QString();
+    d->cachedAccount = account;
+    d->cachedName = d->member.name;
+    setHeadInfo(account, d->member.name, d->headPath, on);
+    // The toolkit must never paint over the native picture.
+    if (on)
+        setPlayCorePaintingLater(false);
+}
+
+void ConfSmartBaseVideoPlayWgt::setShareStatus(bool on)
+{
+    if (on)
+        conferenceView()->requestDesktopShareView(d->member.account, d->member.deviceType, renderHandle());
+    else
+        conferenceView()->stopDesktopShareView(d->member.account, d->member.deviceType);
+}
+
+void ConfSmartBaseVideoPlayWgt::setHeadInfo(
+    const QString& account, const QString& name, const QString& headPath, bool videoOn)
+{
+    // Swapping the two panels in one repaint avoids a flash of both.
+    setUpdatesEnabled(false);
+    d->videoOn = videoOn;
+    if (videoOn) {
+        ui->widget_playVideo->show();
+        ui->widget_head->hide();
+    } else {
+        ui->widget_playVideo->hide();
+        ui->widget_head->show();
+        const int side = std::min(ui->label_head->width(), ui->label_head->height());
+        QPixmap picture;
+        if (!headPath.isEmpty() && headPath != defaultHeadPath())
+            picture.load(headPath);
+        if (picture.isNull())
+            picture = KP_UI_UTIL::getSelfDrawPicHead(name, account, side, side, true, 4, 12);
+        else
+            picture = picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        d->avatar = picture;
+    }
+    QTimer::singleShot(kHeadRefreshMs, this, [this] {
+        setUpdatesEnabled(true);
+        update();
+    });
+}
+
+void ConfSmartBaseVideoPlayWgt::setHeadFill(bool fill)
+{
+    d->headFill = fill;
+    if (!fill)
+        return;
+    for (QSpacerItem** spacer : { &ui->horizontalSpacer, &ui->horizontalSpacer_2 }) {
+        if (*spacer) {
+            ui->horizontalLayout->removeItem(*spacer);
+            delete *spacer;
+            *spacer = nullptr;
+        }
+    }
+    ui->label_head->setMaximumSize(166666, 1666666);
+    setHeadInfo(d->cachedAccount, d->cachedName, d->headPath, d->videoOn);
+}
+
+void ConfSmartBaseVideoPlayWgt::setPlayCoreStyle(const QString& css)
+{
+    replaceStyleSheet(QStringLiteral("QWidget#widget_playCore{") + css + QStringLiteral("}"));
+}
+
+void ConfSmartBaseVideoPlayWgt::setHeadStyle(const QString& css)
+{
+    replaceStyleSheet(QStringLiteral("QWidget#widget_head{") + css + QStringLiteral("}"));
+}
+
+void ConfSmartBaseVideoPlayWgt::replaceStyleSheet(const QString& sheet)
+{
+    // Qt only re-reads a changed sheet of a widget that is already polished; a
+    // tile restyled twice before it is first shown would keep the first sheet.
+    ensurePolished();
+    setStyleSheet(sheet);
+}
+
+void ConfSmartBaseVideoPlayWgt::setInfoWgt(const QString& account, const QString& name)
+{
+    g_Log.LogDebug(QStringLiteral("%1,account:%2,name:%3")
+                       .arg(QStringLiteral("ConfSmartBaseVideoPlayWgt::setInfoWgt"), account, name));
+    ConfSmartVideoPlaySmallInfoWdg* bar = ensureInfoWidget();
+    bar->setInfo(account, name);
+    bar->setFixedWidth(QFontMetrics(KP_UI_UTIL::getFontScale(12, false)).horizontalAdvance(name) + kInfoBarExtraWidth);
+}
+
+void ConfSmartBaseVideoPlayWgt::updateMemberInfoWidgetPos()
+{
+    if (!m_infoWgt || height() == 0)
+        return;
+    m_infoWgt->resize(width(), kInfoBarHeight);
+    m_infoWgt->move(1, height() - kInfoBarHeight - 1);
+    m_infoWgt->update();
+    g_Log.LogDebug(QStringLiteral("ConfSmartBaseVideoPlayWgt::updateMemberInfoWidgetPos height:%1").arg(height()));
+}
+
+bool ConfSmartBaseVideoPlayWgt::isShare() const
+{
+    return d->isShare;
+}
+
+bool ConfSmartBaseVideoPlayWgt::isVideoOn() const
+{
+    return d->videoOn;
+}
+
+bool ConfSmartBaseVideoPlayWgt::isHeadFill() const
+{
+    return d->headFill;
+}
+
+QPixmap ConfSmartBaseVideoPlayWgt::avatar() const
+{
+    return d->avatar;
+}
+
+QWidget* ConfSmartBaseVideoPlayWgt::renderSurface() const
+{
+    return ui->widget_playCore;
+}
+
+void* ConfSmartBaseVideoPlayWgt::renderHandle() const
+{
+    return reinterpret_cast<void*>(ui->widget_playCore->winId());
+}
+
+ConfSmartVideoPlaySmallInfoWdg* ConfSmartBaseVideoPlayWgt::infoWidget() const
+{
+    return m_infoWgt;
+}
+
+ConfSmartVideoPlaySmallInfoWdg* ConfSmartBaseVideoPlayWgt::ensureInfoWidget()
+{
+    if (!m_infoWgt)
+        m_infoWgt = new ConfSmartVideoPlaySmallInfoWdg(this);
+    updateMemberInfoWidgetPos();
+    m_infoWgt->show();
+    return m_infoWgt;
+}
+
+void ConfSmartBaseVideoPlayWgt::setPlayCorePaintingLater(bool enabled)
+{
+    if (!isBound())
+        return;
+    QTimer::singleShot(0, this, [this, enabled] {
+        ui->widget_playCore->setUpdatesEnabled(enabled);
+        ui->widget_playCore->update();
+    });
+}
+
+bool ConfSmartBaseVideoPlayWgt::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui->label_head && event->type() == QEvent::Paint && ui->label_head->isVisible() && !d->videoOn) {
+        QPainter painter(ui->label_head);
+        if (!d->avatar.isNull())
+            painter.drawPixmap(ui->label_head->rect(), d->avatar);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ConfSmartBaseVideoPlayWgt::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_infoWgt)
+        updateMemberInfoWidgetPos();
+    ui->widget_head->move(0, 0);
+    ui->widget_head->resize(size());
+    setHeadInfo(d->cachedAccount, d->cachedName, d->headPath, d->videoOn);
+}

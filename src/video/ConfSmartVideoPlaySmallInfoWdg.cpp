@@ -1,0 +1,74 @@
+#include "ConfSmartVideoPlaySmallInfoWdg.h"
+
+#include "ui_ConfSmartVideoPlaySmallInfoWdg.h"
+
+#include "KPLog.h"
+#include "KP_UI_UTIL.h"
+
+const QString& ConfSmartVideoPlaySmallInfoWdg::micOpenStyle()
+{
+    static const QString style
+        = QStringLiteral("border-image: url(:/ConfNew/Resource/ConfNew/ControlBtn/Icon_ConfAudioOn.png);");
+    return style;
+}
+
+const QString& ConfSmartVideoPlaySmallInfoWdg::micMutedStyle()
+{
+    static const QString style
+        = QStringLiteral("border-image: url(:/ConfNew/Resource/ConfNew/ControlBtn/Icon_ConfAudioOff.png);");
+    return style;
+}
+
+const QString& ConfSmartVideoPlaySmallInfoWdg::micSpeakingStyle()
+{
+    static const QString style
+        = QStringLiteral("border-image: url(:/ConfNew/Resource/ConfNew/ControlBtn/Icon_ConfAudioing.png);");
+    return style;
+}
+
+ConfSmartVideoPlaySmallInfoWdg::ConfSmartVideoPlaySmallInfoWdg(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::ConfSmartVideoPlaySmallInfoWdg)
+{
+    ui->setupUi(this);
+    setAutoFillBackground(true);
+    ui->label_name->setFont(KP_UI_UTIL::getFontScale(12, false));
+}
+
+ConfSmartVideoPlaySmallInfoWdg::~ConfSmartVideoPlaySmallInfoWdg() = default;
+
+void ConfSmartVideoPlaySmallInfoWdg::setInfo(const QString& account, const QString& name)
+{
+    m_account = account;
+    m_name = name;
+    ui->label_name->setText(name);
+    g_Log.LogInfo(QStringLiteral("%1 account:%2 showname:%3")
+                      .arg(QStringLiteral("ConfSmartVideoPlaySmallInfoWdg::setInfo"), account, name));
+}
+
+void ConfSmartVideoPlaySmallInfoWdg::setMicState(bool muted)
+{
+    m_speakingShown = false;
+    m_muted = muted;
+    showMicIcon(muted ? micMutedStyle() : micOpenStyle());
+}
+
+void ConfSmartVideoPlaySmallInfoWdg::setSpeaking(bool speaking)
+{
+    if (speaking && !m_muted) {
+        m_speakingShown = true;
+        showMicIcon(micSpeakingStyle());
+        return;
+    }
+    // A muted member may still show up in the speaker report (noise below the
+    // mute); the muted icon wins.
+    if (!m_speakingShown)
+        return;
+    m_speakingShown = false;
+    showMicIcon(m_muted ? micMutedStyle() : micOpenStyle());
+}
+
+void ConfSmartVideoPlaySmallInfoWdg::showMicIcon(const QString& style)
+{
+    ui->label_microphone->setStyleSheet(style);
+}
