@@ -30,6 +30,9 @@ ClientShell::~ClientShell() = default;
 void ClientShell::reset()
 {
     m_tips.clear();
+    // Tips still queued belong to the previous scenario.
+    delete m_tip;
+    m_tip = new KpMsgTip(this);
     hideMask(PopUpHandleType(POPUP_HANDLE_MAIN));
 }
 
@@ -57,6 +60,8 @@ void ClientShell::showMsgTip(const QString& text, PopUpHandleType)
     m_tips.append(text);
     if (!isVisible())
         show();
+    if (!m_tip) // a tip deletes itself once its queue is empty
+        m_tip = new KpMsgTip(this);
     m_tip->addMsgTip(text);
 }
 

@@ -32,7 +32,7 @@ private:
     void showMask(void* widget, PopUpHandleType type);
     void hideMask(PopUpHandleType type);
 
-    KpMsgTip* m_tip = nullptr;
+    QPointer<KpMsgTip> m_tip;
     QWidget* m_overlay = nullptr;
     QPointer<QWidget> m_masked;
     QStringList m_tips;

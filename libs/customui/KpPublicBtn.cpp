@@ -59,7 +59,7 @@ void KpPublicBtn::setBtnStyle(int style, bool rounded)
 
 QSize KpPublicBtn::sizeHint() const
 {
-    if (m_style == BtnStyle_Default)
+    if (m_style == BtnStyle_Default || !styleSheet().isEmpty())
         return QPushButton::sizeHint();
     const QFontMetrics metrics(font());
     return QSize(qMax(80, metrics.horizontalAdvance(text()) + 32), qMax(32, metrics.height() + 14));
@@ -67,7 +67,8 @@ QSize KpPublicBtn::sizeHint() const
 
 void KpPublicBtn::paintEvent(QPaintEvent* event)
 {
-    if (m_style == BtnStyle_Default) {
+    // A button whose form gives it a style sheet keeps that look.
+    if (m_style == BtnStyle_Default || !styleSheet().isEmpty()) {
         QPushButton::paintEvent(event);
         return;
     }
