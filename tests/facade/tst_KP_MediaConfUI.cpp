@@ -7,6 +7,9 @@
 #include "MessageNotice.h"
 #include "SectionStaffWindow.h"
 #include "UI_ControlView.h"
+#include "VideoCall.h"
+#include "VoiceCall.h"
+#include "VoipCallIncoming.h"
 
 #include "KPTitleBar.h"
 
@@ -122,6 +125,12 @@ private slots:
     void groupPickerNeedsLiveGroup();
     void onlySelectReusesThePicker();
     void unknownCallTypesAreIgnored();
+    void incomingCallShowsOnlyWhenNothingElseRings();
+    void placedVoiceCallFollowsItsEvents();
+    void callEventsMatchByCalleeOrCallId_data();
+    void callEventsMatchByCalleeOrCallId();
+    void answeredVideoCallBindsAndReleases();
+    void videoCallRendersInItsWindowAgainAfterConference();
     void teardownTwiceIsHarmless();
 
 private:
@@ -703,6 +712,161 @@ void tst_KP_MediaConfUI::teardownTwiceIsHarmless()
     Agent_VoIPCallMsg msg;
     msg.eventCode = VOIP_EVENT_ENDED;
     emit BusinessFixture::business()->getVoipView()->sig_CallEvents(175486, msg);
+}
+
+namespace {
+
+VoipView* voip()
+{
+    return BusinessFixture::business()->getVoipView();
+}
+
+Agent_VoIPCallMsg callEvent(int code, const QString& callee, const QString& callId, int type = 0)
+{
+    Agent_VoIPCallMsg msg;
+    msg.eventCode = code;
+    msg.callType = type;
+    msg.calleeAccount = callee;
+    msg.callId = callId;
+    return msg;
+}
+
+QString labelText(QWidget* w, const char* name)
+{
+    auto* label = w ? w->findChild<QLabel*>(QLatin1String(name)) : nullptr;
+    return label ? label->text() : QString();
+}
+
+} // namespace
+
+void tst_KP_MediaConfUI::incomingCallShowsOnlyWhenNothingElseRings()
+{
+    Agent_VoIPComingInfo first;
+    first.callType = 0;
+    first.callId = QStringLiteral("in-1");
+    first.callerAccount = QStringLiteral("bob");
+    QSignalSpy stopVoice(BusinessFixture::business()->getMsgCtrl(), &ChatMsgControl::sig_onCloseVoicePlay);
+    emit voip()->sig_CallIncoming(first);
+    QCOMPARE(visibleWindows<VoipCallIncoming>().size(), 1);
+    QCOMPARE(stopVoice.count(), 1);
+
+    Agent_VoIPComingInfo second = first;
+    second.callId = QStringLiteral("in-2");
+    emit voip()->sig_CallIncoming(second); // the ringing window holds mark 8
+    QCOMPARE(visibleWindows<VoipCallIncoming>().size(), 1);
+    QCOMPARE(visibleWindow<VoipCallIncoming>()->getComingInfo().callId, QStringLiteral("in-1"));
+
+    // Only the window of the same call goes away; the answered call then blocks the next ring.
+    QMetaObject::invokeMethod(m_ui.get(), "slot_ReleaseCallIncoming", Q_ARG(Agent_VoIPComingInfo, second));
+    QCOMPARE(visibleWindows<VoipCallIncoming>().size(), 1);
+    emit voip()->sig_AcceptCallIncoming(first);
+    QVERIFY(visibleWindows<VoipCallIncoming>().isEmpty());
+    QCOMPARE(visibleWindows<VoiceCall>().size(), 1);
+    emit voip()->sig_CallIncoming(second);
+    QVERIFY(visibleWindows<VoipCallIncoming>().isEmpty());
+}
+
+void tst_KP_MediaConfUI::placedVoiceCallFollowsItsEvents()
+{
+    QSignalSpy whiteboardClosed(BusinessFixture::business()->getWhiteBoardView(),
+                                &WhiteBoardView::sig_closeWhiteBoardMainWidget);
+    emit voip()->sig_ShowVoipCallWnd(2, QStringLiteral("bob"), false);
+    VoiceCall* call = visibleWindow<VoiceCall>();
+    QVERIFY(call);
+    QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("MakeCall")).args,
+             (QVariantList{2, QStringLiteral("bob")}));
+    QCOMPARE(call->getCallInfo().callerAccount, QStringLiteral("me"));
+    QCOMPARE(call->getCallInfo().calleeAccount, QStringLiteral("bob"));
+
+    // No second outgoing call while this one holds its mark.
+    emit voip()->sig_ShowVoipCallWnd(0, QStringLiteral("eve"), false);
+    QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("MakeCall")), 1);
+
+    emit voip()->sig_CallEvents(200, callEvent(VOIP_EVENT_ALERTING, QStringLiteral("bob"), QStringLiteral("v-1"), 2));
+    QCOMPARE(labelText(call, "label_call_notice"), QStringLiteral("Wait for someone to answer.."));
+    emit voip()->sig_CallEvents(200, callEvent(VOIP_EVENT_RELEASED, QStringLiteral("bob"), QStringLiteral("v-1"), 2));
+    QVERIFY(visibleWindows<VoiceCall>().isEmpty());
+    QCOMPARE(whiteboardClosed.count(), 1);
+    QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("ReleaseCall")), 1); // by the window's destruction
+    QCOMPARE(voip()->GetVoipCallStatus(), 0);
+
+    // Events for a call that is gone find nothing.
+    emit voip()->sig_CallEvents(200, callEvent(VOIP_EVENT_ANSWERED, QStringLiteral("bob"), QStringLiteral("v-1"), 2));
+    QVERIFY(visibleWindows<VoiceCall>().isEmpty());
+}
+
+void tst_KP_MediaConfUI::callEventsMatchByCalleeOrCallId_data()
+{
+    QTest::addColumn<QString>("callee");
+    QTest::addColumn<QString>("callId");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("same callee") << QStringLiteral("bob") << QStringLiteral("other") << true;
+    QTest::newRow("same call id") << QStringLiteral("eve") << QStringLiteral("in-9") << true;
+    QTest::newRow("neither") << QStringLiteral("eve") << QStringLiteral("other") << false;
+    QTest::newRow("case differs") << QStringLiteral("BOB") << QStringLiteral("IN-9") << false;
+}
+
+void tst_KP_MediaConfUI::callEventsMatchByCalleeOrCallId()
+{
+    QFETCH(QString, callee);
+    QFETCH(QString, callId);
+    QFETCH(bool, matches);
+    // An answered call: caller bob, callee the user, call id in-9.
+    Agent_VoIPComingInfo coming;
+    coming.callType = 0;
+    coming.callId = QStringLiteral("in-9");
+    coming.callerAccount = QStringLiteral("bob");
+    emit voip()->sig_AcceptCallIncoming(coming);
+    VoiceCall* call = visibleWindow<VoiceCall>();
+    QVERIFY(call);
+    Agent_VoIPCallMsg record = call->getCallInfo();
+    record.calleeAccount = QStringLiteral("bob"); // as after the first event from the server
+    call->setCallInfo(record);
+
+    emit voip()->sig_CallEvents(175486, callEvent(VOIP_EVENT_ENDED, callee, callId));
+    QCOMPARE(visibleWindows<VoiceCall>().isEmpty(), matches);
+    // The failure is announced whether or not a window matched.
+    QVERIFY(visibleWindow<MessageNotice>());
+}
+
+void tst_KP_MediaConfUI::answeredVideoCallBindsAndReleases()
+{
+    Agent_VoIPComingInfo coming;
+    coming.callType = 1;
+    coming.callId = QStringLiteral("vid-1");
+    coming.callerAccount = QStringLiteral("bob");
+    QTest::ignoreMessage(QtInfoMsg, "Before_Set_Video_View");
+    QTest::ignoreMessage(QtInfoMsg, "After_Set_Video_View");
+    emit voip()->sig_AcceptCallIncoming(coming);
+    VideoCall* call = visibleWindow<VideoCall>();
+    QVERIFY(call);
+    QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("AcceptCall")).args.value(0).toString(),
+             QStringLiteral("vid-1"));
+    const JournalEntry bind = BusinessFixture::journal()->last(QStringLiteral("setVideoViewEX"));
+    QCOMPARE(bind.args.value(0).value<quintptr>(), quintptr(call->remoteRenderHandle()));
+    QCOMPARE(bind.args.value(1).value<quintptr>(), quintptr(call->localRenderHandle()));
+    QVERIFY(bind.args.value(0).value<quintptr>() != 0);
+
+    // An event code the facade does not know ends the call all the same.
+    QPointer<VideoCall> guard(call);
+    emit voip()->sig_CallEvents(200, callEvent(9, QStringLiteral("me"), QStringLiteral("vid-1"), 1));
+    QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("setVideoViewEX")).args,
+             (QVariantList{quintptr(0), quintptr(0), quintptr(0), quintptr(0)}));
+    QTRY_VERIFY(guard.isNull()); // deferred delete
+    QCOMPARE(voip()->GetVoipCallStatus(), 0);
+}
+
+void tst_KP_MediaConfUI::videoCallRendersInItsWindowAgainAfterConference()
+{
+    emit voip()->sig_ShowVoipCallWnd(1, QStringLiteral("bob"), false);
+    VideoCall* call = visibleWindow<VideoCall>();
+    QVERIFY(call);
+    BusinessFixture::journal()->clear();
+    emit conference()->sig_closeConferenceMainWidget();
+    QCOMPARE(BusinessFixture::journal()->commandOperations(),
+             BusinessFixture::texts({"resetStatus", "setVideoViewEX"}));
+    QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("setVideoViewEX")).args.value(0).value<quintptr>(),
+             quintptr(call->localRenderHandle()));
 }
 
 QTEST_MAIN(tst_KP_MediaConfUI)
