@@ -18,6 +18,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <functional>
+
+Q_DECLARE_METATYPE(std::function<void(VidyoView*)>)
+
 
 namespace {
 
@@ -425,73 +429,53 @@ void tst_KP_MediaConfUI::otherDeviceAnswerShowsSilentNotice()
 
 void tst_KP_MediaConfUI::vidyoMessagesUseOneReusedBox_data()
 {
-    QTest::addColumn<QString>("slot");
+    using Fire = std::function<void(VidyoView*)>;
+    QTest::addColumn<Fire>("fire");
     QTest::addColumn<QString>("text");
-    QTest::newRow("refused") << QStringLiteral("signal_OtherRefuse") << QStringLiteral("EveYour invitation rejected!");
-    QTest::newRow("conf refused") << QStringLiteral("signal_confOtherRefuse")
-                                  << QStringLiteral("EveYour invitation rejected!");
-    QTest::newRow("hang up") << QStringLiteral("signal_OtherHangUp") << QStringLiteral("EveCancelled!");
-    QTest::newRow("removed out") << QStringLiteral("signal_HaveRemovedOut")
-                                 << QStringLiteral("You were removed from the meeting!");
-    QTest::newRow("host stopped") << QStringLiteral("signal_CompereStopVidyo")
+    VidyoJsonTransferData eve;
+    eve.fromAccount = QStringLiteral("eve");
+    const auto person = [] {
+        return BusinessFixture::business()->getAddressBookView()->getAddressBookOnePerson_Account(
+            QStringLiteral("eve"), false);
+    };
+    const QString rejected = QStringLiteral("EveYour invitation rejected!");
+    QTest::newRow("refused") << Fire([=](VidyoView* v) { emit v->signal_OtherRefuse(eve); }) << rejected;
+    QTest::newRow("conf refused") << Fire([=](VidyoView* v) { emit v->signal_confOtherRefuse(eve); }) << rejected;
+    QTest::newRow("hang up") << Fire([=](VidyoView* v) { emit v->signal_OtherHangUp(eve); })
+                             << QStringLiteral("EveCancelled!");
+    QTest::newRow("removed") << Fire([=](VidyoView* v) { emit v->signal_HaveRemovedOut(eve); })
+                             << QStringLiteral("You were removed from the meeting!");
+    QTest::newRow("host stopped") << Fire([](VidyoView* v) { emit v->signal_CompereStopVidyo(); })
                                   << QStringLiteral("The meeting disbanded by the host!");
-    QTest::newRow("in a video") << QStringLiteral("signal_Vidyoing")
+    QTest::newRow("in a video") << Fire([](VidyoView* v) { emit v->signal_Vidyoing(); })
                                 << QStringLiteral("Please close the current video and then go on to the next video!");
-    QTest::newRow("login failed") << QStringLiteral("signal_LoginSever")
+    QTest::newRow("login failed") << Fire([](VidyoView* v) { emit v->signal_LoginSever(false); })
                                   << QStringLiteral("Server logging in failed!");
-    QTest::newRow("phone away") << QStringLiteral("signal_InviteOverTime:1")
+    QTest::newRow("phone away") << Fire([](VidyoView* v) { emit v->signal_InviteOverTime(1); })
                                 << QStringLiteral("The other party’s mobile phone is not around, please try again later");
-    QTest::newRow("time out") << QStringLiteral("signal_InviteOverTime:2")
+    QTest::newRow("time out") << Fire([](VidyoView* v) { emit v->signal_InviteOverTime(2); })
                               << QStringLiteral("Connection timeout, video call canceled");
-    QTest::newRow("busy") << QStringLiteral("signal_OtherBusy") << QStringLiteral("EveBusy now!");
-    QTest::newRow("busy unknown") << QStringLiteral("signal_OtherBusy:null") << QStringLiteral("The userBusy now!");
-    QTest::newRow("source removed") << QStringLiteral("signal_remoteSourceRemoved")
+    QTest::newRow("busy") << Fire([=](VidyoView* v) { emit v->signal_OtherBusy(person()); })
+                          << QStringLiteral("EveBusy now!");
+    QTest::newRow("busy unknown") << Fire([](VidyoView* v) { emit v->signal_OtherBusy({}); })
+                                  << QStringLiteral("The userBusy now!");
+    QTest::newRow("source removed") << Fire([](VidyoView* v) { emit v->signal_remoteSourceRemoved(QStringLiteral("eve"), 1); })
                                     << QStringLiteral("EveUser disconnected link!");
 }
 
 void tst_KP_MediaConfUI::vidyoMessagesUseOneReusedBox()
 {
-    QFETCH(QString, slot);
+    QFETCH(std::function<void(VidyoView*)>, fire);
     QFETCH(QString, text);
-    VidyoJsonTransferData data;
-    data.fromAccount = QStringLiteral("eve");
-    VidyoView* v = vidyo();
-    const QSharedPointer<AddressBookPerson> eve
-        = BusinessFixture::business()->getAddressBookView()->getAddressBookOnePerson_Account(QStringLiteral("eve"),
-                                                                                             false);
-    if (slot == QLatin1String("signal_OtherRefuse"))
-        emit v->signal_OtherRefuse(data);
-    else if (slot == QLatin1String("signal_confOtherRefuse"))
-        emit v->signal_confOtherRefuse(data);
-    else if (slot == QLatin1String("signal_OtherHangUp"))
-        emit v->signal_OtherHangUp(data);
-    else if (slot == QLatin1String("signal_HaveRemovedOut"))
-        emit v->signal_HaveRemovedOut(data);
-    else if (slot == QLatin1String("signal_CompereStopVidyo"))
-        emit v->signal_CompereStopVidyo();
-    else if (slot == QLatin1String("signal_Vidyoing"))
-        emit v->signal_Vidyoing();
-    else if (slot == QLatin1String("signal_LoginSever"))
-        emit v->signal_LoginSever(false);
-    else if (slot == QLatin1String("signal_InviteOverTime:1"))
-        emit v->signal_InviteOverTime(1);
-    else if (slot == QLatin1String("signal_InviteOverTime:2"))
-        emit v->signal_InviteOverTime(2);
-    else if (slot == QLatin1String("signal_OtherBusy"))
-        emit v->signal_OtherBusy(eve);
-    else if (slot == QLatin1String("signal_OtherBusy:null"))
-        emit v->signal_OtherBusy(QSharedPointer<AddressBookPerson>());
-    else if (slot == QLatin1String("signal_remoteSourceRemoved"))
-        emit v->signal_remoteSourceRemoved(QStringLiteral("eve"), 1);
+    fire(vidyo());
     QCOMPARE(boxText(), text);
     KpMsgBox* box = visibleWindow<KpMsgBox>();
     QCOMPARE(box->messageType(), 0);
     QCOMPARE(box->standardButtons(), KpMsgBox::KpButtons(4));
-    QTimer* closeTimer = box->closeTimer();
-    QVERIFY(closeTimer && closeTimer->isActive()); // every one of these closes by itself
+    QVERIFY(box->closeTimer()->isActive()); // every one of these closes by itself
 
     // The same box carries the next message.
-    emit v->signal_LoginSever(false);
+    emit vidyo()->signal_LoginSever(false);
     QCOMPARE(visibleWindows<KpMsgBox>().size(), 1);
     QCOMPARE(boxText(), QStringLiteral("Server logging in failed!"));
 }
