@@ -800,87 +800,50 @@ bool KP_MediaConfUI::incomingMatches(const Agent_VoIPCallMsg& msg) const
     return m_pCallIncomingWnd && m_pCallIncomingWnd->getComingInfo().callId == msg.callId;
 }
 
-void KP_MediaConfUI::OnHandleVoiceCallEvents(int reason, Agent_VoIPCallMsg msg)
+template<class CallWindow>
+void KP_MediaConfUI::handleCallEvent(int reason, const Agent_VoIPCallMsg& msg, CallWindow* window,
+                                     void (KP_MediaConfUI::*closeWindow)())
 {
-    const bool matching = m_pVoiceCallWnd && matchesCall(msg, m_pVoiceCallWnd->getCallInfo());
+    const bool matching = window && matchesCall(msg, window->getCallInfo());
     switch (msg.eventCode) {
     case VOIP_EVENT_PROCEEDING:
         return;
     case VOIP_EVENT_ALERTING:
         if (matching) {
-            m_pVoiceCallWnd->setCallInfo(msg);
-            m_pVoiceCallWnd->show();
+            window->setCallInfo(msg);
+            window->show();
         }
         return;
     case VOIP_EVENT_ANSWERED:
         if (matching)
-            m_pVoiceCallWnd->setCallInfo(msg);
+            window->setCallInfo(msg);
         return;
-    case VOIP_EVENT_ENDED:
-        if (matching)
-            slot_CloseVoiceWnd();
-        break;
     case VOIP_EVENT_RELEASED:
         if (matching) {
-            slot_CloseVoiceWnd();
+            (this->*closeWindow)();
             emit business()->getWhiteBoardView()->sig_closeWhiteBoardMainWidget();
         }
-        if (incomingMatches(msg))
-            CloseCallIncomingWnd();
         break;
-    default:
-        if (matching) {
-            delete m_pVoiceCallWnd;
-            m_pVoiceCallWnd = nullptr;
-        }
-        if (incomingMatches(msg))
-            CloseCallIncomingWnd();
+    default: // ended, or an event the facade does not know: the window goes
+        if (matching)
+            (this->*closeWindow)();
         break;
     }
+    // A released call, or an unknown event, also ends a ringing window of the same call.
+    if (msg.eventCode != VOIP_EVENT_ENDED && incomingMatches(msg))
+        CloseCallIncomingWnd();
     if (reason != kSuccess)
         ShowErrMsgNotice(reason);
 }
 
+void KP_MediaConfUI::OnHandleVoiceCallEvents(int reason, Agent_VoIPCallMsg msg)
+{
+    handleCallEvent(reason, msg, m_pVoiceCallWnd, &KP_MediaConfUI::slot_CloseVoiceWnd);
+}
+
 void KP_MediaConfUI::onHandleVideoCallEvents(int reason, Agent_VoIPCallMsg msg)
 {
-    const bool matching = m_pVideoCallWnd && matchesCall(msg, m_pVideoCallWnd->getCallInfo());
-    switch (msg.eventCode) {
-    case VOIP_EVENT_PROCEEDING:
-        return;
-    case VOIP_EVENT_ALERTING:
-        if (matching) {
-            m_pVideoCallWnd->setCallInfo(msg);
-            m_pVideoCallWnd->show();
-        }
-        return;
-    case VOIP_EVENT_ANSWERED:
-        if (matching)
-            m_pVideoCallWnd->setCallInfo(msg);
-        return;
-    case VOIP_EVENT_ENDED:
-        if (matching)
-            slot_closeVideoCallWnd();
-        break;
-    case VOIP_EVENT_RELEASED:
-        if (matching) {
-            slot_closeVideoCallWnd();
-            emit business()->getWhiteBoardView()->sig_closeWhiteBoardMainWidget();
-        }
-        if (incomingMatches(msg))
-            CloseCallIncomingWnd();
-        break;
-    default:
-        if (matching) {
-            business()->getVoipView()->setVideoViewEX(nullptr, nullptr, nullptr, nullptr);
-            m_pVideoCallWnd->deleteLater();
-            m_pVideoCallWnd = nullptr;
-        }
-        if (incomingMatches(msg))
-            CloseCallIncomingWnd();
-        break;
-    }
-    if (reason != kSuccess)
-        ShowErrMsgNotice(reason);
+    handleCallEvent(reason, msg, m_pVideoCallWnd, &KP_MediaConfUI::slot_closeVideoCallWnd);
 }
 
 void KP_MediaConfUI::slot_ShowVoipCallWnd(int nCallType, QString called, bool fromCallComing)

@@ -113,6 +113,10 @@ private:
     QString displayName(const QString& account) const;
     QString conferenceIdOfMainWindow() const;
     bool incomingMatches(const Agent_VoIPCallMsg& msg) const;
+    // The event table shared by voice and video call windows.
+    template<class CallWindow>
+    void handleCallEvent(int reason, const Agent_VoIPCallMsg& msg, CallWindow* window,
+                         void (KP_MediaConfUI::*closeWindow)());
     // Places the call or answers it, and returns the record the call window starts from.
     Agent_VoIPCallMsg placeOrAnswer(const QString& account, bool answering, const QString& callId, int callType,
                                     bool logPlacing);
