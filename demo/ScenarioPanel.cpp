@@ -22,7 +22,7 @@ ScenarioPanel::ScenarioPanel(DemoWorld& world, ScenarioRunner& runner, QWidget* 
 {
     setObjectName(QStringLiteral("ScenarioPanel"));
     setWindowTitle(QStringLiteral("Media conference demo"));
-    resize(720, 560);
+    resize(760, 720);
 
     auto* layout = new QVBoxLayout(this);
 
@@ -44,10 +44,18 @@ ScenarioPanel::ScenarioPanel(DemoWorld& world, ScenarioRunner& runner, QWidget* 
     auto* scenarioLayout = new QVBoxLayout(scenarioBox);
     m_scenarios = new QListWidget(scenarioBox);
     for (const DemoScenario& s : DemoRegistry::instance().scenarios()) {
-        auto* item = new QListWidgetItem(s.name + QStringLiteral(" - ") + s.description, m_scenarios);
+        auto* item = new QListWidgetItem(s.name, m_scenarios);
         item->setData(Qt::UserRole, s.name);
+        item->setToolTip(s.description);
     }
     scenarioLayout->addWidget(m_scenarios);
+    auto* description = new QLabel(scenarioBox);
+    description->setWordWrap(true);
+    description->setMinimumHeight(description->fontMetrics().height() * 2);
+    scenarioLayout->addWidget(description);
+    connect(m_scenarios, &QListWidget::currentItemChanged, description,
+            [description](QListWidgetItem* item) { description->setText(item ? item->toolTip() : QString()); });
+    m_scenarios->setCurrentRow(0);
     auto* buttons = new QHBoxLayout;
     auto* play = new QPushButton(QStringLiteral("Play"), scenarioBox);
     auto* reset = new QPushButton(QStringLiteral("Reset client"), scenarioBox);
@@ -57,7 +65,7 @@ ScenarioPanel::ScenarioPanel(DemoWorld& world, ScenarioRunner& runner, QWidget* 
     buttons->addStretch();
     buttons->addWidget(gallery);
     scenarioLayout->addLayout(buttons);
-    layout->addWidget(scenarioBox, 1);
+    layout->addWidget(scenarioBox, 3);
 
     m_log = new QPlainTextEdit(this);
     m_log->setReadOnly(true);

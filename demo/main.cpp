@@ -161,5 +161,7 @@ int main(int argc, char** argv)
     runner.setExcludedWindow(&panel);
     QObject::connect(&panel, &ScenarioPanel::galleryRequested, &panel, [&] { runGallery(world, shooter); });
     panel.show();
+    if (shooter.enabled()) // a picture of the panel itself, once it has settled
+        QTimer::singleShot(1000, &panel, [&] { shooter.shoot(QStringLiteral("panel"), QStringLiteral("scenario-panel")); });
     return app.exec();
 }
