@@ -6,6 +6,11 @@ function(kp_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE kp_flags kp_test_support Qt5::Test ${ARG_LIBS})
   add_test(NAME ${name} COMMAND ${name})
+  kp_test_environment(${name})
+endfunction()
+
+# Offscreen, sandboxed settings, the sanitizers' options: every test runs so.
+function(kp_test_environment name)
   set(_sandbox ${CMAKE_BINARY_DIR}/test-sandbox/${name})
   set_tests_properties(${name} PROPERTIES
     TIMEOUT 300
