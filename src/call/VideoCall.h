@@ -50,7 +50,6 @@ public:
     // The floating toolbar window (a tool window owned by this one).
     QWidget* toolBar() const { return m_toolBar; }
     bool isSharing() const { return m_sharing; }
-    int separateMode() const { return m_separateMode; }
 
 signals:
     void isShowMaximized(bool maximized);

@@ -23,7 +23,6 @@ VideoWidget::VideoWidget(QWidget* parent)
     m_freezeTimer->setInterval(kFreezeDelayMs);
     connect(m_freezeTimer, &QTimer::timeout, this, &VideoWidget::applyFrozenState);
     ScreenScale::beginScale(this);
-    m_initialSurfaceSize = ui->video->size();
     setVideoRatio(0);
     ui->stackedWidget->setCurrentWidget(ui->pageBg);
 }

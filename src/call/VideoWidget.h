@@ -45,8 +45,6 @@ public:
     void reapplyRatio();
     // A short line under the avatar ("No camera detected").
     void setTipText(const QString& text);
-    // The render surface's size when the pane was built.
-    QSize initialSurfaceSize() const { return m_initialSurfaceSize; }
 
 signals:
     void sig_btn_clicked();
@@ -67,7 +65,6 @@ private:
     float m_ratio = 0;
     bool m_ratioLocked = false;
     QString m_account;
-    QSize m_initialSurfaceSize;
     QTimer* m_freezeTimer = nullptr;
     bool m_pendingUpdatesEnabled = true;
 };

@@ -196,7 +196,9 @@ void KP_MediaConfUI::slot_onCallVidyo(VidyoJsonTransferData& data)
     m_lastVidyoInvitation = data;
     BottomTipWidget* tip = BottomTipWidget::instance();
     const QString name = displayName(data.fromAccount);
-    switch (data.callKind.toInt()) {
+    bool numeric = false;
+    const int kind = data.callKind.toInt(&numeric);
+    switch (numeric ? kind : -1) {
     case 0:
         tip->setMessageTitle(tr("Video invitation"));
         tip->setMessageType(BottomTipWidget::BottomTip_VidyoCall);

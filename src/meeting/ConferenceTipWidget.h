@@ -21,7 +21,6 @@ public:
     explicit ConferenceTipWidget(QWidget* parent = nullptr);
     ~ConferenceTipWidget() override;
 
-    int frameCounter() const { return m_frameCounter; }
     QTimer* animationTimer() const { return m_animationTimer; }
     QTimer* lifetimeTimer() const { return m_lifetimeTimer; }
 

@@ -22,7 +22,6 @@ public:
 
     void startCountdown(int seconds);
 
-    int secondsLeft() const { return m_secondsLeft; }
     QString text() const;
     // Null until the first start.
     QTimer* countdownTimer() const { return m_timer; }

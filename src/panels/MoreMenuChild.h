@@ -39,9 +39,6 @@ public:
     int currentPage() const;
 
     QString chosenMicrophone() const { return m_chosenMicrophone; }
-    QString chosenSpeaker() const { return m_chosenSpeaker; }
-    QList<Agent_MicroPhoneInfo> microphones() const { return m_microphones; }
-    QList<Agent_SpeakerInfo> speakers() const { return m_speakers; }
     // Whether the business library is rendering the camera into the preview area.
     bool isPreviewRunning() const { return m_previewRunning; }
 

@@ -10,8 +10,5 @@ namespace PollingPolicy {
 QStringList intervalChoices();
 // The interval at start: the first choice.
 QString defaultInterval();
-bool isIntervalChoice(const QString& seconds);
-// Milliseconds of an interval text; 0 when the text is no positive number of seconds.
-int intervalMs(const QString& seconds);
 
 } // namespace PollingPolicy

@@ -149,11 +149,6 @@ ConfSmartBaseVideoPlayWgt::~ConfSmartBaseVideoPlayWgt()
     tileRegistry().removeOne(this);
 }
 
-QList<ConfSmartBaseVideoPlayWgt*> ConfSmartBaseVideoPlayWgt::registeredTiles()
-{
-    return tileRegistry();
-}
-
 const QString& ConfSmartBaseVideoPlayWgt::defaultHeadPath()
 {
     static const QString path = QStringLiteral(":/main/Resource/Main/default_big_man.png");
@@ -352,11 +347,6 @@ bool ConfSmartBaseVideoPlayWgt::isShare() const
 bool ConfSmartBaseVideoPlayWgt::isVideoOn() const
 {
     return d->videoOn;
-}
-
-bool ConfSmartBaseVideoPlayWgt::isHeadFill() const
-{
-    return d->headFill;
 }
 
 QPixmap ConfSmartBaseVideoPlayWgt::avatar() const

@@ -54,14 +54,10 @@ public:
     // State read by the layout engine and by tests.
     bool isShare() const;
     bool isVideoOn() const;
-    bool isHeadFill() const;
     QPixmap avatar() const;
     QWidget* renderSurface() const; // widget_playCore
     void* renderHandle() const; // its native window handle
     ConfSmartVideoPlaySmallInfoWdg* infoWidget() const; // null until first needed
-
-    // Every live tile, in creation order.
-    static QList<ConfSmartBaseVideoPlayWgt*> registeredTiles();
 
     // Avatar path that always gets the drawn avatar.
     static const QString& defaultHeadPath();

@@ -1,9 +1,8 @@
-#include "BusinessFixture.h"
+#include "CallTestSupport.h"
 #include "VoipCallIncoming.h"
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSound>
@@ -11,65 +10,47 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <memory>
-
-class tst_VoipCallIncoming : public QObject
+class tst_VoipCallIncoming : public QObject, CallTestSupport
 {
     Q_OBJECT
 
-    VoipView* voip() { return BusinessFixture::business()->getVoipView(); }
-
-    static Agent_VoIPComingInfo coming(int type = 0)
+    static Agent_VoIPComingInfo coming(int type, const QString& caller = QStringLiteral("bob.li"))
     {
         Agent_VoIPComingInfo info;
         info.callType = type;
         info.callId = QStringLiteral("call-7");
-        info.callerAccount = QStringLiteral("bob.li");
+        info.callerAccount = caller;
         info.callerName = QStringLiteral("bob (server)");
         info.extra = QStringLiteral("{\"x\":1}");
         return info;
     }
-    static QString text(QWidget* w, const char* label) { return w->findChild<QLabel*>(QLatin1String(label))->text(); }
-    static QTimer* ringTimer(QWidget* w) { return w->findChild<QTimer*>(QStringLiteral("ringTimer")); }
-    static QPushButton* button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(QLatin1String(name)); }
+    static QString text(QWidget* w, const char* label) { return child<QLabel>(w, label)->text(); }
+    static QTimer* ringTimer(QWidget* w) { return child<QTimer>(w, "ringTimer"); }
     // The ReleaseCall entries of the journal as (call id, reason).
-    QList<QPair<QString, int>> releases() const
+    static QList<QPair<QString, int>> releases()
     {
         QList<QPair<QString, int>> out;
-        for (const JournalEntry& e : BusinessFixture::journal()->entries()) {
-            if (e.operation == QLatin1String("ReleaseCall"))
-                out << qMakePair(e.args.value(0).value<Agent_VoIPComingInfo>().callId, e.args.value(1).toInt());
-        }
+        for (const JournalEntry& e : journal()->entries(QStringLiteral("ReleaseCall")))
+            out << qMakePair(e.args.value(0).value<Agent_VoIPComingInfo>().callId, e.args.value(1).toInt());
         return out;
     }
+    static QList<QPair<QString, int>> releasedAs(int reason) { return { { QStringLiteral("call-7"), reason } }; }
 
 private slots:
-    void init()
-    {
-        BusinessFixture::reset();
-        BusinessFixture::setCurrentUser(QStringLiteral("wang.lei"), QStringLiteral("Wang Lei"));
-        BusinessFixture::business()->getAddressBookView()->addPerson(
-            BusinessFixture::makePerson(QStringLiteral("bob.li"), QStringLiteral("Bob Li")));
-    }
+    void init() { resetWithUsers(); }
 
-    void windowIsARingingCornerWindowThatHoldsTheIncomingMark()
+    void ringsAndHoldsTheIncomingMarkWhileItLives()
     {
         {
             VoipCallIncoming w;
-            QCOMPARE(w.windowTitle(), QStringLiteral("语音呼叫"));
-            QCOMPARE(w.size(), QSize(338, 168));
-            QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
-            QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+            // While set, the facade opens no second incoming window and no outgoing call.
             QCOMPARE(voip()->GetVoipCallStatus(), int(VoipView::CALL_MARK_INCOMING));
-            auto* tone = w.findChild<QSound*>(QStringLiteral("ringTone"));
-            QVERIFY(tone);
+            auto* tone = child<QSound>(&w, "ringTone");
             QVERIFY(tone->fileName().endsWith(QStringLiteral("/Ring.wav")));
             QCOMPARE(tone->loops(), 20);
-            QCOMPARE(text(&w, "label_name"), QStringLiteral("Name"));
-            QCOMPARE(text(&w, "label_notice"), QStringLiteral("Call prompt"));
         }
         QCOMPARE(voip()->GetVoipCallStatus(), 0);
-        QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("CancelVoipCallStatus")).args.value(0).toInt(), 8);
+        QCOMPARE(argsOf("CancelVoipCallStatus", 0), QVariantList { 8 });
     }
 
     void comingInfoFillsTheLabelsAndComesBackUnchanged()
@@ -78,22 +59,15 @@ private slots:
         w.setComingInfo(coming(0));
         QCOMPARE(text(&w, "label_name"), QStringLiteral("Bob Li"));
         QCOMPARE(text(&w, "label_notice"), QStringLiteral("You receive a voice call..."));
-        QCOMPARE(w.getComingInfo(), coming(0));
-
         w.setComingInfo(coming(1));
         QCOMPARE(text(&w, "label_notice"), QStringLiteral("You receive a video call..."));
         QCOMPARE(w.getComingInfo(), coming(1));
-    }
-
-    void unknownCallTypeAndUnknownCallerKeepThePlaceholders()
-    {
-        VoipCallIncoming w;
-        Agent_VoIPComingInfo info = coming(5);
-        info.callerAccount = QStringLiteral("stranger");
-        w.setComingInfo(info);
-        QCOMPARE(text(&w, "label_notice"), QStringLiteral("Call prompt"));
-        QCOMPARE(text(&w, "label_name"), QStringLiteral("Name"));
-        QCOMPARE(w.getComingInfo(), info);
+        // An unknown type and caller keep the form's placeholders.
+        VoipCallIncoming odd;
+        odd.setComingInfo(coming(5, QStringLiteral("stranger")));
+        QCOMPARE(text(&odd, "label_name"), QStringLiteral("Name"));
+        QCOMPARE(text(&odd, "label_notice"), QStringLiteral("Call prompt"));
+        QCOMPARE(odd.getComingInfo(), coming(5, QStringLiteral("stranger")));
     }
 
     void answeringOnlyAsksTheFacade()
@@ -103,16 +77,15 @@ private slots:
         w.show();
         QSignalSpy accepted(&w, &VoipCallIncoming::sig_AcceptCallIncoming);
         QSignalSpy released(&w, &VoipCallIncoming::sig_ReleaseCallIncoming);
-        button(&w, "pushButton_accept")->click();
+        click(&w, "pushButton_accept");
         QCOMPARE(accepted.count(), 1);
         QCOMPARE(accepted.at(0).at(0).value<Agent_VoIPComingInfo>(), coming(1));
-        QCOMPARE(released.count(), 0);
-        QVERIFY(releases().isEmpty());
         QVERIFY(!ringTimer(&w)->isActive());
         // The call is the facade's now: a late hang-up or time-out must not release it.
-        button(&w, "pushButton_release")->click();
+        click(&w, "pushButton_release");
         w.slot_CallingTimeOut();
         QVERIFY(releases().isEmpty());
+        QCOMPARE(released.count(), 0);
         QCOMPARE(accepted.count(), 1);
     }
 
@@ -130,14 +103,13 @@ private slots:
         w.show();
         QSignalSpy released(&w, &VoipCallIncoming::sig_ReleaseCallIncoming);
         // The business is told before the facade is asked to close the window.
-        connect(&w, &VoipCallIncoming::sig_ReleaseCallIncoming, this, [&] { QCOMPARE(releases().size(), 1); });
+        connect(&w, &VoipCallIncoming::sig_ReleaseCallIncoming, this, [] { QCOMPARE(releases().size(), 1); });
         if (fromBusiness)
             emit voip()->sig_RejectCallIncoming();
         else
-            button(&w, "pushButton_release")->click();
-        QCOMPARE(releases(), (QList<QPair<QString, int>> { { QStringLiteral("call-7"), 175603 } }));
-        const JournalEntry entry = BusinessFixture::journal()->last(QStringLiteral("ReleaseCall"));
-        QCOMPARE(entry.args.value(0).value<Agent_VoIPComingInfo>(), coming(0));
+            click(&w, "pushButton_release");
+        QCOMPARE(releases(), releasedAs(175603));
+        QCOMPARE(last("ReleaseCall").args.value(0).value<Agent_VoIPComingInfo>(), coming(0));
         QCOMPARE(released.count(), 1);
         QCOMPARE(released.at(0).at(0).value<Agent_VoIPComingInfo>(), coming(0));
         QVERIFY(!ringTimer(&w)->isActive());
@@ -148,18 +120,25 @@ private slots:
         QCOMPARE(released.count(), 1);
     }
 
-    void ringingTimesOutAfter50SecondsAsNotAnswered()
+    void eachShowingRingsFiftySecondsInTheCornerThenTimesOut()
     {
         VoipCallIncoming w;
         w.setComingInfo(coming(0));
-        QTimer* timer = ringTimer(&w);
-        QVERIFY(!timer->isActive());
+        QVERIFY(!ringTimer(&w)->isActive());
+        // Shown again after being moved away: the full time again, back in the corner.
         w.show();
-        QVERIFY(timer->isActive());
-        QCOMPARE(timer->interval(), 50000);
+        ringTimer(&w)->stop();
+        w.hide();
+        w.move(5, 5);
+        w.show();
+        QVERIFY(ringTimer(&w)->isActive());
+        QCOMPARE(ringTimer(&w)->interval(), 50000);
+        const QRect desk = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(w.geometry().bottomRight(), desk.bottomRight());
+
         QSignalSpy released(&w, &VoipCallIncoming::sig_ReleaseCallIncoming);
-        QMetaObject::invokeMethod(timer, "timeout");
-        QCOMPARE(releases(), (QList<QPair<QString, int>> { { QStringLiteral("call-7"), 175408 } }));
+        QMetaObject::invokeMethod(ringTimer(&w), "timeout");
+        QCOMPARE(releases(), releasedAs(175408));
         QCOMPARE(released.count(), 1);
     }
 
@@ -171,29 +150,12 @@ private slots:
         w->show();
         QPointer<VoipCallIncoming> guard(w);
         connect(w, &VoipCallIncoming::sig_ReleaseCallIncoming, this, [w] { delete w; });
-        button(w, "pushButton_release")->click();
+        click(w, "pushButton_release");
         QVERIFY(!guard);
         QCOMPARE(voip()->GetVoipCallStatus(), 0);
         // Business signals for the gone window reach nobody.
         emit voip()->sig_RejectCallIncoming();
         QCOMPARE(releases().size(), 1);
-    }
-
-    void showingAgainRestartsTheRingAndReturnsToTheCorner()
-    {
-        VoipCallIncoming w;
-        w.setComingInfo(coming(0));
-        w.show();
-        const QRect desk = QGuiApplication::primaryScreen()->availableGeometry();
-        QCOMPARE(w.pos(), QPoint(desk.right() + 1 - w.width(), desk.bottom() + 1 - w.height()));
-        QTimer* timer = ringTimer(&w);
-        timer->stop();
-        w.hide();
-        w.move(5, 5);
-        w.show();
-        QVERIFY(timer->isActive());
-        QCOMPARE(timer->interval(), 50000);
-        QCOMPARE(w.pos(), QPoint(desk.right() + 1 - w.width(), desk.bottom() + 1 - w.height()));
     }
 
     void missingRingFileIsHarmless()
@@ -203,13 +165,11 @@ private slots:
         qputenv("KP_APP_PATH", empty.path().toLocal8Bit());
         {
             VoipCallIncoming w;
-            auto* tone = w.findChild<QSound*>(QStringLiteral("ringTone"));
-            QVERIFY(!QFile::exists(tone->fileName()));
+            QVERIFY(!QFile::exists(child<QSound>(&w, "ringTone")->fileName()));
             w.setComingInfo(coming(0));
             w.show();
-            QSignalSpy released(&w, &VoipCallIncoming::sig_ReleaseCallIncoming);
             w.slot_CallingTimeOut();
-            QCOMPARE(released.count(), 1);
+            QCOMPARE(releases(), releasedAs(175408));
         }
         qputenv("KP_APP_PATH", saved);
     }

