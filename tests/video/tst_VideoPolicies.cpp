@@ -12,10 +12,10 @@ namespace {
 // Items written as text: "me" is the user on this client (device 20), any other name a
 // member on another desktop (22); "@" marks a mobile device, "+" the shared desktop, "!" the
 // main venue. "b+ me b" is b's desktop, the user, b's camera.
-QList<VideoItem> items(const QString& spec)
+QList<VideoItem> items(const QString& notation)
 {
     QList<VideoItem> out;
-    for (QString token : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (QString token : notation.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         VideoItem item;
         item.isShare = token.contains(QLatin1Char('+'));
         item.isMainVenue = token.contains(QLatin1Char('!'));
