@@ -28,9 +28,9 @@ QList<VideoItem> items(const QString& notation)
     }
     return out;
 }
-VideoItem item(const QString& spec)
+VideoItem item(const QString& notation)
 {
-    return items(spec).value(0);
+    return items(notation).value(0);
 }
 QString text(const QList<VideoItem>& order)
 {
@@ -64,10 +64,10 @@ private slots:
     {
         for (const char* column : { "members", "host", "sharer", "venue", "speakers", "self", "expected" })
             QTest::addColumn<QString>(column);
-        auto row = [](const char* name, std::initializer_list<const char*> specs) {
+        auto row = [](const char* name, std::initializer_list<const char*> notations) {
             QTestData& data = QTest::newRow(name);
-            for (const char* spec : specs)
-                data << QString::fromLatin1(spec);
+            for (const char* notation : notations)
+                data << QString::fromLatin1(notation);
         };
         // Speakers are ignored while somebody shares or a main venue is set.
         row("share leads, then self", { "me x b h y", "h", "b", "", "y", "me", "b+ me b h x y" });
