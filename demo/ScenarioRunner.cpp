@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPainter>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -49,21 +48,21 @@ bool DemoContext::click(QWidget* root, const char* objectName)
 
 QPixmap Screenshooter::photograph(QWidget* window)
 {
-    QPixmap picture = window->grab();
-    // Video surfaces stop Qt's painting while the renderer draws into them, so
-    // the simulator's test cards are laid over the picture where they sit.
-    QPainter painter(&picture);
+    // Video surfaces stop Qt's painting while the renderer draws into them; for
+    // the picture the simulator's test cards are painted like any widget, in
+    // their place among the tile's bars and labels.
+    QList<QWidget*> paused; // the widgets whose painting was switched off by hand
     for (QWidget* card : window->findChildren<QWidget*>(QStringLiteral("TestCard"))) {
-        if (!card->isVisibleTo(window) || card->width() <= 0 || card->height() <= 0)
-            continue;
-        QWidget* host = card->parentWidget();
-        const bool paused = host && !host->updatesEnabled();
-        if (paused)
-            host->setUpdatesEnabled(true);
-        painter.drawPixmap(card->mapTo(window, QPoint(0, 0)), card->grab());
-        if (paused)
-            host->setUpdatesEnabled(false);
+        for (QWidget* w = card->parentWidget(); w && w != window; w = w->parentWidget()) {
+            if (w->testAttribute(Qt::WA_ForceUpdatesDisabled) && !paused.contains(w))
+                paused.append(w);
+        }
     }
+    for (QWidget* w : qAsConst(paused))
+        w->setUpdatesEnabled(true);
+    const QPixmap picture = window->grab();
+    for (QWidget* w : qAsConst(paused))
+        w->setUpdatesEnabled(false);
     return picture;
 }
 

@@ -201,7 +201,7 @@ void addGallery(DemoRegistry& registry)
                                  const int samples[][3] = { { 42, 0, 1 }, { 45, 1, 0 }, { 61, 2, 3 }, { 58, 0, 0 } };
                                  for (const auto& s : samples)
                                      emit conf->sig_onStatisticsInfo(statisticsReport(s[0], s[1], s[2]));
-                                 // A broken report is ignored (and logged).
+                                 // A broken report is listed as it came; the summary line says it is malformed.
                                  emit conf->sig_onStatisticsInfo(QStringLiteral("{\"AudioStats\":"));
                                  return window;
                              } });

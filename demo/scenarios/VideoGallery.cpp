@@ -108,13 +108,16 @@ public:
     }
 
     // As the conference window rebuilds its layout: members, host, sharer,
-    // main venue and the current speakers (the first few members here).
+    // main venue and the current speakers.
     void relayout()
     {
+        const QList<ConferenceMemberInfo> roster = conf()->roster();
         QList<VideoItem> members;
-        for (const ConferenceMemberInfo& m : conf()->roster())
+        for (const ConferenceMemberInfo& m : roster)
             members << itemOf(m);
-        const QList<VideoItem> speakers = members.mid(5, 2);
+        QList<VideoItem> speakers;
+        for (const VideoSimulation::MemberRef& s : speakerRefs(roster))
+            speakers << VideoItem { s.first, s.second, false, false };
         m_area->applyVideoOrder(m_area->buildVideoOrder(members, m_host, m_sharer, m_mainVenue, speakers));
     }
 
@@ -123,15 +126,20 @@ public:
         show();
         raise();
         QApplication::setActiveWindow(this);
-        // Members 1 and 2 are speaking.
-        const QList<ConferenceMemberInfo> roster = conf()->roster();
-        QList<VideoSimulation::MemberRef> speaking;
-        for (int i = 1; i < 3 && i < roster.size(); ++i)
-            speaking << qMakePair(roster.at(i).account, roster.at(i).deviceType);
-        m_sim->pushSpeakers(speaking);
+        m_sim->pushSpeakers(speakerRefs(conf()->roster()));
     }
 
 private:
+    // Members 1 and 2 are speaking: the same report orders the tiles and
+    // lights their microphone icons.
+    static QList<VideoSimulation::MemberRef> speakerRefs(const QList<ConferenceMemberInfo>& roster)
+    {
+        QList<VideoSimulation::MemberRef> speaking;
+        for (int i = 1; i < 3 && i < roster.size(); ++i)
+            speaking << qMakePair(roster.at(i).account, roster.at(i).deviceType);
+        return speaking;
+    }
+
     ConfSmartVideoPlayMainWdg* m_area;
     VideoSimulation* m_sim;
     VideoItem m_host;

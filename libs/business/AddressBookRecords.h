@@ -44,10 +44,6 @@ public:
     // False for a person who left the company or whose account is disabled.
     bool isActive() const { return m_active; }
 
-    void setAccount(const QString& v) { m_account = v; }
-    void setDisplayName(const QString& v) { m_name = v; }
-    void setPhoneNumber(const QString& v) { m_phoneNumber = v; }
-    void setDepartment(const QString& v) { m_department = v; }
     void setPosition(const QString& v) { m_position = v; }
     void setEmail(const QString& v) { m_email = v; }
     void setHeadImagePath(const QString& v) { m_headImagePath = v; }
@@ -57,6 +53,13 @@ public:
     // a person with an account who is active. With includeInactive, persons who
     // left or were disabled pass as well (history views).
     virtual bool isValidPerson(bool includeInactive) const;
+
+    // The rule of every directory search (directory view, member picker): the
+    // name, account, telephone number or department contains the searched
+    // text, in any case; surrounding blanks do not count and a blank text
+    // finds everybody. The key is made once per search, not once per person.
+    static QString searchKey(const QString& text) { return text.trimmed().toCaseFolded(); }
+    bool matchesSearchKey(const QString& key) const;
 
 private:
     QString m_account;
@@ -85,8 +88,6 @@ public:
     QStringList memberAccounts() const;
     bool isDisbanded() const { return m_disbanded; }
 
-    void setGroupId(const QString& v) { m_groupId = v; }
-    void setDisplayName(const QString& v) { m_name = v; }
     void setMembers(const QList<Agent_GroupMember>& v) { m_members = v; }
     void setDisbanded(bool v) { m_disbanded = v; }
 

@@ -9,13 +9,15 @@ AddressBookView::AddressBookView(QObject* parent)
 void AddressBookView::resetState()
 {
     m_persons.clear();
-    m_byAccount.clear();
-    m_byPhone.clear();
+    m_indexByAccount.clear();
+    m_indexByPhone.clear();
+    m_phoneIndexStale = false;
 }
 
 void AddressBookView::setDirectory(const QList<QSharedPointer<AddressBookPerson>>& persons)
 {
     resetState();
+    m_persons.reserve(persons.size());
     for (const auto& p : persons)
         addPerson(p);
 }
@@ -24,19 +26,23 @@ void AddressBookView::addPerson(const QSharedPointer<AddressBookPerson>& person)
 {
     if (!person || person->account().isEmpty())
         return;
-    const auto old = m_byAccount.value(person->account());
-    if (old) {
-        m_persons.replace(m_persons.indexOf(old), person);
-        const QString oldPhone = old->phoneNumber().trimmed();
-        if (m_byPhone.value(oldPhone) == old)
-            m_byPhone.remove(oldPhone);
-    } else {
-        m_persons << person;
+    const auto it = m_indexByAccount.constFind(person->account());
+    if (it != m_indexByAccount.cend()) {
+        m_persons[*it] = person;
+        m_phoneIndexStale = true;
+        return;
     }
-    m_byAccount.insert(person->account(), person);
+    m_indexByAccount.insert(person->account(), m_persons.size());
     const QString phone = person->phoneNumber().trimmed();
-    if (!phone.isEmpty() && !m_byPhone.contains(phone))
-        m_byPhone.insert(phone, person);
+    if (!m_phoneIndexStale && !phone.isEmpty() && !m_indexByPhone.contains(phone))
+        m_indexByPhone.insert(phone, m_persons.size());
+    m_persons << person;
+}
+
+QSharedPointer<AddressBookPerson> AddressBookView::person(const QString& account) const
+{
+    const auto it = m_indexByAccount.constFind(account);
+    return it == m_indexByAccount.cend() ? QSharedPointer<AddressBookPerson>() : m_persons.at(*it);
 }
 
 void AddressBookView::setCurrentUser(const QSharedPointer<AddressBookPerson>& person)
@@ -61,9 +67,7 @@ QSharedPointer<AddressBookPerson> AddressBookView::getAddressBookOnePerson_Accou
     const QString& account, bool requestIfMissing) const
 {
     query(QStringLiteral("getAddressBookOnePerson_Account"), account, requestIfMissing);
-    if (account.isEmpty())
-        return {};
-    return m_byAccount.value(account);
+    return person(account);
 }
 
 QSharedPointer<AddressBookPerson> AddressBookView::getCurUserAddressBook() const
@@ -72,7 +76,7 @@ QSharedPointer<AddressBookPerson> AddressBookView::getCurUserAddressBook() const
     const UserInfoView::State& user = KP_BusinessView::instance()->getUserInfoView()->state();
     if (user.account.isEmpty())
         return {};
-    if (const auto p = m_byAccount.value(user.account))
+    if (const auto p = person(user.account))
         return p;
     // Logged in but not (yet) in the directory: what the login told us.
     return QSharedPointer<AddressBookPerson>::create(user.account, user.name);
@@ -80,8 +84,17 @@ QSharedPointer<AddressBookPerson> AddressBookView::getCurUserAddressBook() const
 
 QSharedPointer<AddressBookPerson> AddressBookView::byPhone(const QString& number) const
 {
-    const QString n = number.trimmed();
-    return n.isEmpty() ? QSharedPointer<AddressBookPerson>() : m_byPhone.value(n);
+    if (m_phoneIndexStale) {
+        m_indexByPhone.clear();
+        for (int i = 0; i < m_persons.size(); ++i) {
+            const QString phone = m_persons.at(i)->phoneNumber().trimmed();
+            if (!phone.isEmpty() && !m_indexByPhone.contains(phone))
+                m_indexByPhone.insert(phone, i);
+        }
+        m_phoneIndexStale = false;
+    }
+    const auto it = m_indexByPhone.constFind(number.trimmed());
+    return it == m_indexByPhone.cend() ? QSharedPointer<AddressBookPerson>() : m_persons.at(*it);
 }
 
 QSharedPointer<AddressBookPerson> AddressBookView::isPhoneNumExist(const QString& number) const
@@ -105,14 +118,12 @@ QList<QSharedPointer<AddressBookPerson>> AddressBookView::getAllPersons() const
 QList<QSharedPointer<AddressBookPerson>> AddressBookView::searchPersons(const QString& text) const
 {
     query(QStringLiteral("searchPersons"), text);
-    const QString needle = text.trimmed();
-    if (needle.isEmpty())
+    const QString key = AddressBookPerson::searchKey(text);
+    if (key.isEmpty())
         return m_persons;
     QList<QSharedPointer<AddressBookPerson>> found;
     for (const auto& p : m_persons) {
-        if (p->displayName().contains(needle, Qt::CaseInsensitive) || p->account().contains(needle, Qt::CaseInsensitive)
-            || p->phoneNumber().contains(needle, Qt::CaseInsensitive)
-            || p->department().contains(needle, Qt::CaseInsensitive))
+        if (p->matchesSearchKey(key))
             found << p;
     }
     return found;

@@ -26,7 +26,7 @@ public:
     int directorySize() const { return m_persons.size(); }
     // Unjournaled access for tests and the simulator.
     const QList<QSharedPointer<AddressBookPerson>>& persons() const { return m_persons; }
-    QSharedPointer<AddressBookPerson> person(const QString& account) const { return m_byAccount.value(account); }
+    QSharedPointer<AddressBookPerson> person(const QString& account) const;
 
     // --- commands ---
     void showPersonInfo(const QString& account, int from);
@@ -39,7 +39,8 @@ public:
         const QString& account, bool requestIfMissing) const;
     // The logged-in user's person; null when nobody is logged in.
     QSharedPointer<AddressBookPerson> getCurUserAddressBook() const;
-    // The person whose telephone number is the number; null when none.
+    // The person whose telephone number is the number (the first in directory
+    // order when several share it); null when none.
     QSharedPointer<AddressBookPerson> isPhoneNumExist(const QString& number) const;
     QSharedPointer<AddressBookPerson> getPersonByPhoneNum(const QString& number) const;
     QList<QSharedPointer<AddressBookPerson>> getAllPersons() const;
@@ -51,6 +52,10 @@ private:
     QSharedPointer<AddressBookPerson> byPhone(const QString& number) const;
 
     QList<QSharedPointer<AddressBookPerson>> m_persons;
-    QHash<QString, QSharedPointer<AddressBookPerson>> m_byAccount;
-    QHash<QString, QSharedPointer<AddressBookPerson>> m_byPhone;
+    QHash<QString, int> m_indexByAccount; // account -> position in m_persons
+    // Telephone number -> position of its first person. Replacing a person can
+    // hand a number to someone further down, so it is then rebuilt on the next
+    // look-up rather than searched for on every replacement.
+    mutable QHash<QString, int> m_indexByPhone;
+    mutable bool m_phoneIndexStale = false;
 };

@@ -46,6 +46,7 @@ void registerBusinessMetaTypes()
         qRegisterMetaType<Agent_ECShareDeviceInfo>("Agent_ECShareDeviceInfo");
         qRegisterMetaType<QList<Agent_ECShareDeviceInfo>>("QList<Agent_ECShareDeviceInfo>");
         qRegisterMetaType<QList<qlonglong>>("QList<qlonglong>");
+        qRegisterMetaType<QList<qlonglong>>("QList<long long>"); // as sig_onGetShareScreenInfoList spells it
         qRegisterMetaType<VidyoJsonTransferData>("VidyoJsonTransferData");
         qRegisterMetaType<Agent_MeetingMemberInfo>("Agent_MeetingMemberInfo");
         qRegisterMetaType<QList<Agent_MeetingMemberInfo>>("QList<Agent_MeetingMemberInfo>");
@@ -53,6 +54,8 @@ void registerBusinessMetaTypes()
         qRegisterMetaType<ChatMsgData>("ChatMsgData");
         qRegisterMetaType<QList<ChatMsgData>>("QList<ChatMsgData>");
 
+        // sig_onlySelectConfMembers spells its list this way rather than QStringList.
+        qRegisterMetaType<QList<QString>>("QList<QString>");
         qRegisterMetaType<QSharedPointer<AddressBookPerson>>("QSharedPointer<AddressBookPerson>");
         qRegisterMetaType<QSharedPointer<AddressBookBase>>("QSharedPointer<AddressBookBase>");
         qRegisterMetaType<QList<QSharedPointer<AddressBookBase>>>("QList<QSharedPointer<AddressBookBase>>");

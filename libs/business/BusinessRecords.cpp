@@ -143,6 +143,12 @@ bool AddressBookPerson::isValidPerson(bool includeInactive) const
     return !m_account.isEmpty() && (m_active || includeInactive);
 }
 
+bool AddressBookPerson::matchesSearchKey(const QString& key) const
+{
+    return key.isEmpty() || m_name.contains(key, Qt::CaseInsensitive) || m_account.contains(key, Qt::CaseInsensitive)
+        || m_phoneNumber.contains(key, Qt::CaseInsensitive) || m_department.contains(key, Qt::CaseInsensitive);
+}
+
 AddressBookGroup::AddressBookGroup(const QString& groupId, const QString& name, const QList<Agent_GroupMember>& members)
     : m_groupId(groupId)
     , m_name(name)

@@ -9,8 +9,6 @@ class KP_BUSINESS_EXPORT BusinessViewBase : public QObject
 {
     Q_OBJECT
 public:
-    // Name under which the view's operations are journaled (its class name).
-    QString viewName() const { return m_viewName; }
     // Back to the state of a fresh process (queries answer their defaults).
     virtual void resetState() = 0;
 
@@ -27,5 +25,5 @@ protected:
     }
 
 private:
-    const QString m_viewName;
+    const QString m_viewName; // the class name, under which operations are journaled
 };

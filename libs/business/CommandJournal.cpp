@@ -13,20 +13,12 @@ CommandJournal::CommandJournal(QObject* parent)
     qRegisterMetaType<JournalEntry>("JournalEntry");
 }
 
-void CommandJournal::record(const QString& view, const QString& operation, const QVariantList& args)
+CommandJournal::OperationStats& CommandJournal::statsOf(const QString& view, const QString& operation)
 {
-    if (m_enabled)
-        store(view, operation, QVariantList(args), false);
-}
-
-void CommandJournal::recordQuery(const QString& view, const QString& operation, const QVariantList& args)
-{
-    if (!m_enabled)
-        return;
-    if (m_recordQueries)
-        store(view, operation, QVariantList(args), true);
-    else
-        countOnly(view, operation);
+    OperationStats& stats = m_byOperation[operation];
+    if (!stats.views.contains(view))
+        stats.views.append(view);
+    return stats;
 }
 
 void CommandJournal::store(const QString& view, const QString& operation, QVariantList&& args, bool isQuery)
@@ -36,16 +28,10 @@ void CommandJournal::store(const QString& view, const QString& operation, QVaria
     m_entries.append(JournalEntry { view, operation, std::move(args), isQuery });
     // A copy: a receiver may record further entries and move the vector.
     const JournalEntry entry = m_entries.constLast();
-    ++m_counts[operation];
-    m_last.insert(operation, entry);
-    m_viewsByOperation[operation].insert(view);
+    OperationStats& stats = statsOf(view, operation);
+    ++stats.count;
+    stats.last = entry;
     emit sig_recorded(entry);
-}
-
-void CommandJournal::countOnly(const QString& view, const QString& operation)
-{
-    ++m_counts[operation];
-    m_viewsByOperation[operation].insert(view);
 }
 
 QList<JournalEntry> CommandJournal::entries() const
@@ -84,16 +70,14 @@ QStringList CommandJournal::commandOperations() const
 
 bool CommandJournal::contains(const QString& view, const QString& operation) const
 {
-    const auto it = m_viewsByOperation.constFind(operation);
-    return it != m_viewsByOperation.cend() && it->contains(view);
+    const auto it = m_byOperation.constFind(operation);
+    return it != m_byOperation.cend() && it->views.contains(view);
 }
 
 void CommandJournal::clear()
 {
     m_entries.clear();
-    m_counts.clear();
-    m_last.clear();
-    m_viewsByOperation.clear();
+    m_byOperation.clear();
 }
 
 void CommandJournal::setCapacity(int capacity)

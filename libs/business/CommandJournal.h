@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QMetaType>
 #include <QObject>
-#include <QSet>
 #include <QSharedPointer>
 #include <QStringList>
 #include <QVariant>
@@ -66,14 +65,14 @@ template<typename T> QVariant toVariant(const T& v)
 
 // The process-wide journal of every operation called on a business view.
 //
-// Cost: recording appends to a vector and bumps two hash entries (amortised
-// O(1)); count(), last() and contains() are O(1). The kept entries are bounded
-// by capacity(): when it is reached the oldest half is dropped (amortised O(1)
-// per entry), while count(), last() and contains() keep covering everything
-// recorded since clear(). The video layout asks queries in loops over
-// thousands of members; for benchmarks use setEnabled(false) (nothing is built
-// or stored), or setRecordQueries(false) (queries are only counted: no argument
-// list, no entry, no sig_recorded).
+// Cost: recording appends to a vector and updates one hash entry per
+// operation name (amortised O(1)); count(), last() and contains() are O(1).
+// The kept entries are bounded by capacity(): when it is reached the oldest
+// half is dropped (amortised O(1) per entry), while count(), last() and
+// contains() keep covering everything recorded since clear(). The video layout
+// asks queries in loops over thousands of members; for benchmarks use
+// setEnabled(false) (nothing is built or stored), or setRecordQueries(false)
+// (queries are only counted: no argument list, no entry, no sig_recorded).
 //
 // GUI thread only, like the views.
 class KP_BUSINESS_EXPORT CommandJournal : public QObject
@@ -81,9 +80,6 @@ class KP_BUSINESS_EXPORT CommandJournal : public QObject
     Q_OBJECT
 public:
     static CommandJournal* instance();
-
-    void record(const QString& view, const QString& operation, const QVariantList& args = {});
-    void recordQuery(const QString& view, const QString& operation, const QVariantList& args = {});
 
     // Used by the views: the argument list is built only when it will be kept.
     template<typename... Args> void command(const QString& view, const QString& operation, const Args&... args)
@@ -96,7 +92,7 @@ public:
         if (!m_enabled)
             return;
         if (!m_recordQueries) {
-            countOnly(view, operation);
+            statsOf(view, operation).count++;
             return;
         }
         store(view, operation, QVariantList { KpJournal::toVariant(args)... }, true);
@@ -112,10 +108,10 @@ public:
     int size() const { return m_entries.size(); }
 
     // Calls of an operation since clear() (including dropped and count-only ones).
-    int count(const QString& operation) const { return m_counts.value(operation); }
+    int count(const QString& operation) const { return m_byOperation.value(operation).count; }
     // Latest entry of an operation; an invalid entry when it was never recorded
     // (or only counted).
-    JournalEntry last(const QString& operation) const { return m_last.value(operation); }
+    JournalEntry last(const QString& operation) const { return m_byOperation.value(operation).last; }
     bool contains(const QString& view, const QString& operation) const;
 
     void clear();
@@ -123,7 +119,6 @@ public:
     void setEnabled(bool enabled) { m_enabled = enabled; }
     bool isEnabled() const { return m_enabled; }
     void setRecordQueries(bool on) { m_recordQueries = on; }
-    bool recordsQueries() const { return m_recordQueries; }
     // At least 2; default 100000.
     void setCapacity(int capacity);
     int capacity() const { return m_capacity; }
@@ -132,14 +127,20 @@ signals:
     void sig_recorded(const JournalEntry& entry);
 
 private:
+    // What is kept per operation name, so that recording costs one look-up.
+    struct OperationStats
+    {
+        int count = 0;
+        JournalEntry last;
+        QStringList views; // the views that had it called; almost always one
+    };
+
     explicit CommandJournal(QObject* parent = nullptr);
     void store(const QString& view, const QString& operation, QVariantList&& args, bool isQuery);
-    void countOnly(const QString& view, const QString& operation);
+    OperationStats& statsOf(const QString& view, const QString& operation);
 
     QVector<JournalEntry> m_entries;
-    QHash<QString, int> m_counts;
-    QHash<QString, JournalEntry> m_last;
-    QHash<QString, QSet<QString>> m_viewsByOperation;
+    QHash<QString, OperationStats> m_byOperation;
     int m_capacity = 100000;
     bool m_enabled = true;
     bool m_recordQueries = true;

@@ -29,22 +29,21 @@ void UnifiedConferenceView::resetState()
 void UnifiedConferenceView::setRoster(const QList<ConferenceMemberInfo>& members)
 {
     clearRoster();
+    m_rosterIndex.reserve(members.size());
     for (const ConferenceMemberInfo& m : members)
         upsertMember(m);
 }
 
 void UnifiedConferenceView::upsertMember(const ConferenceMemberInfo& member)
 {
-    const QString key = member.key();
-    const auto it = m_rosterIndex.constFind(key);
+    const auto it = m_rosterIndex.constFind(RosterKey(member.account, member.deviceType));
     if (it != m_rosterIndex.cend()) {
-        ConferenceMemberInfo& stored = m_roster[*it];
+        ConferenceMemberInfo& stored = **it;
         if (stored.isHost && --m_hostEntries[stored.account] <= 0)
             m_hostEntries.remove(stored.account);
         stored = member;
     } else {
-        m_rosterIndex.insert(key, m_nextSeq);
-        m_roster.insert(m_nextSeq++, member);
+        m_rosterIndex.insert(RosterKey(member.account, member.deviceType), m_roster.insert(m_roster.end(), member));
     }
     if (member.isHost)
         ++m_hostEntries[member.account];
@@ -52,13 +51,13 @@ void UnifiedConferenceView::upsertMember(const ConferenceMemberInfo& member)
 
 bool UnifiedConferenceView::removeMember(const QString& account, int deviceType)
 {
-    const auto it = m_rosterIndex.find(memberKey(account, deviceType));
+    const auto it = m_rosterIndex.find(RosterKey(account, deviceType));
     if (it == m_rosterIndex.end())
         return false;
-    const ConferenceMemberInfo removed = m_roster.take(*it);
+    if ((*it)->isHost && --m_hostEntries[account] <= 0)
+        m_hostEntries.remove(account);
+    m_roster.erase(*it);
     m_rosterIndex.erase(it);
-    if (removed.isHost && --m_hostEntries[removed.account] <= 0)
-        m_hostEntries.remove(removed.account);
     return true;
 }
 
@@ -71,16 +70,17 @@ void UnifiedConferenceView::clearRoster()
 
 QList<ConferenceMemberInfo> UnifiedConferenceView::roster() const
 {
-    return m_roster.values();
+    QList<ConferenceMemberInfo> all;
+    all.reserve(int(m_roster.size()));
+    for (const ConferenceMemberInfo& m : m_roster)
+        all << m;
+    return all;
 }
 
 const ConferenceMemberInfo* UnifiedConferenceView::member(const QString& account, int deviceType) const
 {
-    const auto it = m_rosterIndex.constFind(memberKey(account, deviceType));
-    if (it == m_rosterIndex.cend())
-        return nullptr;
-    const auto rit = m_roster.constFind(*it);
-    return rit == m_roster.cend() ? nullptr : &rit.value();
+    const auto it = m_rosterIndex.constFind(RosterKey(account, deviceType));
+    return it == m_rosterIndex.cend() ? nullptr : &**it;
 }
 
 void UnifiedConferenceView::setHostAccount(const QString& account)
@@ -385,7 +385,7 @@ Agent_OstrelConfConfig UnifiedConferenceView::getOstrelConfConfig() const
 QList<ConferenceMemberInfo> UnifiedConferenceView::getAllConferenceInfo() const
 {
     query(QStringLiteral("getAllConferenceInfo"));
-    return m_roster.values();
+    return roster();
 }
 
 QList<ConferenceMemberInfo> UnifiedConferenceView::getOnlineConferenceInfos(bool includeNoMedia) const

@@ -7,7 +7,10 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QPair>
 #include <QStringList>
+
+#include <list>
 
 class QTimer;
 
@@ -52,14 +55,16 @@ public:
     QTimer* ignoreSdkInfoTimer() const { return m_ignoreTimer; }
 
     // The roster: every member of the current conference, keyed by account and
-    // device type (memberKey), in arrival order. Lookups are O(1), updates O(log n).
+    // device type, in arrival order. Look-ups, updates and removals are O(1)
+    // and build no text.
     void setRoster(const QList<ConferenceMemberInfo>& members);
     // Adds the member, or replaces the record with the same key in place.
     void upsertMember(const ConferenceMemberInfo& member);
     bool removeMember(const QString& account, int deviceType);
     void clearRoster();
+    // A copy of the whole roster; for one member use member().
     QList<ConferenceMemberInfo> roster() const;
-    int rosterSize() const { return m_roster.size(); }
+    int rosterSize() const { return int(m_roster.size()); }
     // Unjournaled lookup for tests and the simulator; nullptr when absent.
     const ConferenceMemberInfo* member(const QString& account, int deviceType) const;
     // Makes the members of this account host and everybody else not.
@@ -222,9 +227,9 @@ signals:
 private:
     State m_state;
     QTimer* m_ignoreTimer = nullptr;
-    // Roster: key -> sequence number -> record; the sequence keeps arrival order.
-    QHash<QString, quint64> m_rosterIndex;
-    QMap<quint64, ConferenceMemberInfo> m_roster;
+    using RosterKey = QPair<QString, int>; // account, device type
+    using Roster = std::list<ConferenceMemberInfo>; // arrival order; its iterators stay valid
+    Roster m_roster;
+    QHash<RosterKey, Roster::iterator> m_rosterIndex;
     QHash<QString, int> m_hostEntries; // account -> number of host entries
-    quint64 m_nextSeq = 0;
 };

@@ -109,7 +109,6 @@ void VoipView::SetSpeakerStatus(uint volume)
 void VoipView::setRemoteMute(bool mute)
 {
     command(QStringLiteral("setRemoteMute"), mute);
-    m_state.remoteMuted = mute;
 }
 
 void VoipView::getCameraInfo()

@@ -22,7 +22,6 @@ public:
         int callStatus = 0; // OR of CallStatusMark
         bool muted = false; // SetMute
         uint speakerVolume = 255; // SetSpeakerStatus; 0 is off
-        bool remoteMuted = false; // setRemoteMute
         bool localCameraOn = true; // setLocalCameraPreview
         bool screenSharing = false; // ShareScreen
         QList<Agent_CameraInfo> cameras; // reported by getCameraInfo

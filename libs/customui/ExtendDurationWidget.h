@@ -31,7 +31,6 @@ public:
     // Starts (or restarts) the countdown, one tick a second.
     void setTimerStatart();
 
-    int remainingSeconds() const { return m_remaining; }
     int selectedMinutes() const;
     QTimer* countdownTimer() const { return m_timer; }
 

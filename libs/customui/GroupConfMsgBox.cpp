@@ -14,6 +14,11 @@
 #include <QSound>
 #include <QTimer>
 
+namespace {
+// The box lives in the client's mask of its main window.
+const PopUpHandleType kMaskType = POPUP_HANDLE_MAIN;
+} // namespace
+
 GroupConfMsgBox::GroupConfMsgBox(QWidget* parent)
     : MoveWidget(parent, false)
     , ui(new Ui::GroupConfMsgBox)
@@ -31,7 +36,6 @@ GroupConfMsgBox::GroupConfMsgBox(QWidget* parent)
     ui->btn_reject->setFont(KP_UI_UTIL::getFontScale(12, false));
     ui->btn_accept->setBtnStyle(BtnStyle_Primary, true);
     ui->btn_reject->setBtnStyle(BtnStyle_Secondary, true);
-    ui->label_head->setPixmap(KP_UI_UTIL::getSelfDrawPicHead(QString(), QString(), 56, 56, false, 0, 16));
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("timeOutTimer"));
@@ -46,6 +50,7 @@ GroupConfMsgBox::GroupConfMsgBox(QWidget* parent)
     connect(m_timer, &QTimer::timeout, this, &GroupConfMsgBox::slot_onTimeOut);
     connect(UI_ControlView::instance(), &UI_ControlView::sig_hideMaskWgt, this, &GroupConfMsgBox::slot_onHideMask);
     ScreenScale::beginScale(this);
+    showGroup(QString(), QString());
     // The invitation runs from its arrival, shown or not.
     m_timer->start();
 }
@@ -58,22 +63,28 @@ GroupConfMsgBox::~GroupConfMsgBox()
 void GroupConfMsgBox::setConferenceInfo(const QString& confId, const QString& extensionJson)
 {
     m_confId = confId;
-    m_groupId.clear();
-    m_groupName.clear();
+    m_fromAccount.clear();
+    QString groupId;
+    QString groupName;
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(extensionJson.toUtf8(), &error);
     if (document.isObject()) {
         const QJsonObject extension = document.object();
-        m_groupId = extension.value(QStringLiteral("groupId")).toVariant().toString();
-        m_groupName = extension.value(QStringLiteral("groupName")).toString();
-        if (m_fromAccount.isEmpty())
-            m_fromAccount = extension.value(QStringLiteral("inviter")).toString();
+        groupId = extension.value(QStringLiteral("groupId")).toVariant().toString();
+        groupName = extension.value(QStringLiteral("groupName")).toString();
+        m_fromAccount = extension.value(QStringLiteral("inviter")).toString();
     } else if (!extensionJson.isEmpty()) {
         g_Log.LogInfo(QStringLiteral("GroupConfMsgBox::setConferenceInfo bad extension: %1").arg(error.errorString()));
     }
-    const QString shown = m_groupName.isEmpty() ? m_groupId : m_groupName;
-    ui->label_group->setText(shown.isEmpty() ? QString() : tr("Group: %1").arg(shown));
-    ui->label_head->setPixmap(KP_UI_UTIL::getSelfDrawPicHead(shown, m_groupId, 56, 56, false, 0, 16));
+    showGroup(groupName.isEmpty() ? groupId : groupName, groupId);
+}
+
+void GroupConfMsgBox::showGroup(const QString& name, const QString& groupId)
+{
+    ui->label_group->setText(name.isEmpty() ? QString() : tr("Group: %1").arg(name));
+    // Drawn at the label's size, which the screen scale has grown.
+    const QSize side = ui->label_head->minimumSize();
+    ui->label_head->setPixmap(KP_UI_UTIL::getSelfDrawPicHead(name, groupId, side.width(), side.height(), false, 0, 16));
 }
 
 void GroupConfMsgBox::setInviteMessage(const QString& text)
@@ -84,11 +95,6 @@ void GroupConfMsgBox::setInviteMessage(const QString& text)
 QString GroupConfMsgBox::inviteMessage() const
 {
     return ui->label_message->text();
-}
-
-void GroupConfMsgBox::setFromAccount(const QString& account)
-{
-    m_fromAccount = account;
 }
 
 void GroupConfMsgBox::slot_onAccept()
@@ -108,7 +114,7 @@ void GroupConfMsgBox::slot_onTimeOut()
 
 void GroupConfMsgBox::slot_onHideMask(PopUpHandleType type)
 {
-    if (type == m_maskType && !m_finished)
+    if (type == kMaskType && !m_finished)
         finish(Outcome::Dismiss);
 }
 
@@ -123,42 +129,46 @@ void GroupConfMsgBox::finish(Outcome outcome)
     g_Log.LogDebug(QStringLiteral("GroupConfMsgBox::finish confId=%1 outcome=%2")
                        .arg(m_confId, QLatin1String(names[int(outcome)])));
 
-    UnifiedConferenceView* view = KP_BusinessView::instance()->getUnifiedConferenceView();
+    // Copies: whoever hears the mask go away may delete the box, and the
+    // answer must still reach the business library.
+    const QString confId = m_confId;
+    const QString fromAccount = m_fromAccount;
     QPointer<GroupConfMsgBox> guard(this);
     hide();
     if (outcome != Outcome::Dismiss)
-        emit UI_ControlView::instance()->sig_hideMaskWgt(m_maskType);
+        emit UI_ControlView::instance()->sig_hideMaskWgt(kMaskType);
 
-    if (m_confId.isEmpty()) {
+    UnifiedConferenceView* view = KP_BusinessView::instance()->getUnifiedConferenceView();
+    if (confId.isEmpty()) {
         g_Log.LogInfo(QStringLiteral("GroupConfMsgBox::finish without conference id"));
     } else if (outcome == Outcome::Accept) {
         const QString running = view->getCurrentConfId();
         view->setConferenceType(CONFERENCE_TYPE_GROUP);
-        if (!running.isEmpty() && running != m_confId)
+        if (!running.isEmpty() && running != confId)
             view->leaveConference(running);
         view->joinConference(
-            m_confId, QString(), view->getInviterConfState(m_confId), CONFERENCE_TYPE_GROUP, 1, 0, QString());
+            confId, QString(), view->getInviterConfState(confId), CONFERENCE_TYPE_GROUP, 1, 0, QString());
     } else if (outcome == Outcome::Reject) {
-        view->rejectInvitation(m_confId, m_fromAccount, RefuseReason);
+        view->rejectInvitation(confId, fromAccount, RefuseReason);
         view->resetInviteConfId();
     } else if (outcome == Outcome::Lapse) {
         view->resetInviteConfId();
     }
 
-    if (guard) {
-        switch (outcome) {
-        case Outcome::Accept:
-            emit sig_accept(m_confId);
-            break;
-        case Outcome::Reject:
-            emit sig_reject(m_confId);
-            break;
-        case Outcome::Lapse:
-            emit sig_lapsed(m_confId);
-            break;
-        case Outcome::Dismiss:
-            break;
-        }
+    if (!guard)
+        return;
+    switch (outcome) {
+    case Outcome::Accept:
+        emit sig_accept(confId);
+        break;
+    case Outcome::Reject:
+        emit sig_reject(confId);
+        break;
+    case Outcome::Lapse:
+        emit sig_lapsed(confId);
+        break;
+    case Outcome::Dismiss:
+        break;
     }
     if (guard)
         close();
@@ -167,6 +177,9 @@ void GroupConfMsgBox::finish(Outcome outcome)
 void GroupConfMsgBox::showEvent(QShowEvent* event)
 {
     MoveWidget::showEvent(event);
+    // As tall as the wrapped invitation text needs, no taller.
+    if (layout()->hasHeightForWidth())
+        resize(width(), layout()->totalHeightForWidth(width()));
     if (!m_finished)
         m_ring->play();
 }

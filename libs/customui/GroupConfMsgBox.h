@@ -37,17 +37,13 @@ public:
 
     // extensionJson is the conference's extension text: "groupId" and,
     // when present, "groupName" are shown; "inviter" names the inviting
-    // account unless setFromAccount gave one.
+    // account that a refusal is sent to.
     void setConferenceInfo(const QString& confId, const QString& extensionJson);
     void setInviteMessage(const QString& text);
-    void setFromAccount(const QString& account);
 
     QString getConfId() const { return m_confId; }
-    QString groupId() const { return m_groupId; }
-    QString fromAccount() const { return m_fromAccount; }
     QString inviteMessage() const;
 
-    void setMaskType(PopUpHandleType type) { m_maskType = type; }
     QTimer* timeOutTimer() const { return m_timer; }
 
 signals:
@@ -67,15 +63,13 @@ protected:
 private:
     enum class Outcome { Accept, Reject, Lapse, Dismiss };
     void slot_onHideMask(PopUpHandleType type);
+    void showGroup(const QString& name, const QString& groupId);
     void finish(Outcome outcome);
 
     std::unique_ptr<Ui::GroupConfMsgBox> ui;
     QTimer* m_timer = nullptr;
     QSound* m_ring = nullptr;
     QString m_confId;
-    QString m_groupId;
-    QString m_groupName;
     QString m_fromAccount;
-    PopUpHandleType m_maskType = POPUP_HANDLE_MAIN;
     bool m_finished = false;
 };

@@ -16,7 +16,6 @@ KPTitleBar::KPTitleBar(QWidget* parent)
     ui->btn_normal->setIconKind(Icon_Restore);
     ui->btn_close->setIconKind(Icon_Close);
     ui->label_title->setFont(KP_UI_UTIL::getFontScale(14, false));
-    ui->label_icon->hide();
 
     connect(ui->btn_min, &QPushButton::clicked, this, &KPTitleBar::sig_minBtn_clicked);
     connect(ui->btn_max, &QPushButton::clicked, this, &KPTitleBar::slot_onMaxClicked);
@@ -35,13 +34,6 @@ void KPTitleBar::setTitle(const QString& title)
 QString KPTitleBar::title() const
 {
     return ui->label_title->text();
-}
-
-void KPTitleBar::setTitleIcon(const QPixmap& icon)
-{
-    ui->label_icon->setPixmap(icon);
-    ui->label_icon->setVisible(!icon.isNull());
-    updateButtons();
 }
 
 void KPTitleBar::setShowType(TitleButtonType type)
@@ -74,19 +66,6 @@ void KPTitleBar::setAlignType(int type)
     setAlignType(static_cast<TitleAlignType>(type));
 }
 
-void KPTitleBar::setMaximizedState(bool maximized)
-{
-    m_maximized = maximized;
-    updateButtons();
-}
-
-void KPTitleBar::setTitleColor(const QColor& color)
-{
-    ui->label_title->setStyleSheet(QStringLiteral("color:%1;").arg(color.name(QColor::HexArgb)));
-    for (KpIconBtn* button : { ui->btn_min, ui->btn_max, ui->btn_normal, ui->btn_close })
-        button->setGlyphColor(color);
-}
-
 void KPTitleBar::slot_onMaxClicked()
 {
     m_maximized = true;
@@ -117,8 +96,7 @@ void KPTitleBar::updateButtons()
         // Balance the buttons on the right with an empty block on the left,
         // so the title sits in the middle of the whole bar.
         const int right = ui->wgt_buttons->sizeHint().width();
-        const int left = ui->label_icon->isVisibleTo(this) ? ui->label_icon->width() + layout()->spacing() : 0;
-        ui->wgt_leftSpace->setFixedWidth(qMax(0, right - left - layout()->contentsMargins().left()));
+        ui->wgt_leftSpace->setFixedWidth(qMax(0, right - layout()->contentsMargins().left()));
         ui->wgt_leftSpace->show();
     } else {
         ui->label_title->setAlignment(Qt::AlignLeft | vertical);

@@ -2,7 +2,6 @@
 
 #include "kp_customui_global.h"
 
-#include <QColor>
 #include <QWidget>
 
 #include <memory>
@@ -25,11 +24,11 @@ enum TitleAlignType {
     Title_AlignCenter = 1, // centred on the whole bar, not only beside the buttons
 };
 
-// The title strip of the library's frameless windows: a title (and an
-// optional icon) and the window buttons btn_min, btn_max, btn_normal and
-// btn_close. It only reports clicks; the window decides what they do. With
-// maximise shown, btn_max and btn_normal take turns: clicking one shows the
-// other, and a double click on the bar clicks whichever is visible.
+// The title strip of the library's frameless windows: a title and the window
+// buttons btn_min, btn_max, btn_normal and btn_close. It only reports clicks;
+// the window decides what they do. With maximise shown, btn_max and
+// btn_normal take turns: clicking one shows the other, and a double click on
+// the bar clicks whichever is visible.
 class KP_CUSTOMUI_EXPORT KPTitleBar : public QWidget
 {
     Q_OBJECT
@@ -40,23 +39,11 @@ public:
     void setTitle(const QString& title);
     QString title() const;
 
-    void setTitleIcon(const QPixmap& icon); // a null pixmap hides the icon
-
     void setShowType(TitleButtonType type);
     void setShowType(int type);
-    TitleButtonType showType() const { return m_showType; }
 
     void setAlignType(TitleAlignType type);
     void setAlignType(int type);
-    TitleAlignType alignType() const { return m_alignType; }
-
-    // Shows btn_normal instead of btn_max (the window was maximised by
-    // other means), or the reverse.
-    void setMaximizedState(bool maximized);
-    bool isMaximizedState() const { return m_maximized; }
-
-    // Colour of the title text and of the button glyphs (for dark bars).
-    void setTitleColor(const QColor& color);
 
 signals:
     void sig_minBtn_clicked();

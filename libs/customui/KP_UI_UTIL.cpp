@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QWidget>
 #include <QtMath>
 
 namespace {
@@ -60,6 +61,17 @@ int KP_UI_UTIL::getDeskTopWidth()
 int KP_UI_UTIL::getDeskTopHeight()
 {
     return primaryAvailableGeometry().height();
+}
+
+void KP_UI_UTIL::centreOnOwner(QWidget* popup)
+{
+    if (!popup)
+        return;
+    const QWidget* owner = popup->parentWidget() ? popup->parentWidget()->window() : nullptr;
+    QRect area = owner && owner->isVisible() ? owner->frameGeometry() : QRect();
+    if (area.isEmpty())
+        area = primaryAvailableGeometry();
+    popup->move(area.center() - popup->rect().center());
 }
 
 QPixmap KP_UI_UTIL::PixmapToRound(const QPixmap& source, int width, int height, int radius)

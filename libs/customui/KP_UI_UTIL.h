@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QString>
 
+class QWidget;
+
 class KP_CUSTOMUI_EXPORT KP_UI_UTIL
 {
 public:
@@ -19,6 +21,10 @@ public:
     // Available geometry of the primary screen (without task bars).
     static int getDeskTopWidth();
     static int getDeskTopHeight();
+
+    // Centres a pop-up on its parent's window when that is shown, else on the
+    // primary screen's available area.
+    static void centreOnOwner(QWidget* popup);
 
     // The picture scaled to width x height with corners of the given radius
     // cut away (a radius of half the side gives a circle).

@@ -12,9 +12,11 @@ class KP_CUSTOMUI_EXPORT KpElideLabel : public QLabel
 public:
     explicit KpElideLabel(QWidget* parent = nullptr);
 
-    QString shownText() const;
     QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString shownText() const;
 };

@@ -24,10 +24,10 @@ int KpGridLayout::changeColumn(int rows, int columns, const QList<KpLayoutItem>&
             columns = extentColumns;
     }
 
-    QList<QWidget*> placed;
+    QSet<QWidget*> placed;
     for (const KpLayoutItem& item : items) {
         if (item.widget)
-            placed.append(item.widget);
+            placed.insert(item.widget);
     }
     while (QLayoutItem* old = takeAt(0)) {
         if (QWidget* widget = old->widget()) {
@@ -45,8 +45,6 @@ int KpGridLayout::changeColumn(int rows, int columns, const QList<KpLayoutItem>&
         setRowStretch(r, 1);
     for (int c = columnCount(); c < columns; ++c)
         setColumnStretch(c, 1);
-    m_rows = qMax(0, rows);
-    m_columns = qMax(0, columns);
 
     int count = 0;
     QSet<QWidget*> used;

@@ -21,11 +21,4 @@ public:
     // rows or columns below 1 are taken from the items' extent. Returns the
     // number of widgets placed.
     int changeColumn(int rows, int columns, const QList<KpLayoutItem>& items);
-
-    int gridRows() const { return m_rows; }
-    int gridColumns() const { return m_columns; }
-
-private:
-    int m_rows = 0;
-    int m_columns = 0;
 };

@@ -209,18 +209,6 @@ void KpIconBtn::setIconKind(KpIconKind kind)
     update();
 }
 
-void KpIconBtn::setGlyphColor(const QColor& color)
-{
-    m_glyphColor = color;
-    update();
-}
-
-void KpIconBtn::setGlyphScale(qreal scale)
-{
-    m_glyphScale = qBound(0.1, scale, 1.0);
-    update();
-}
-
 QSize KpIconBtn::sizeHint() const
 {
     return QSize(30, 30);
@@ -232,7 +220,7 @@ void KpIconBtn::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     const bool pressed = isDown() || isChecked();
     const bool hovered = underMouse() && isEnabled();
-    QColor glyph = isEnabled() ? m_glyphColor : QColor(0xbb, 0xbb, 0xbb);
+    QColor glyph = isEnabled() ? QColor(0x66, 0x66, 0x66) : QColor(0xbb, 0xbb, 0xbb);
     if (hovered || pressed) {
         QColor background;
         if (m_kind == Icon_Close) {
@@ -243,7 +231,8 @@ void KpIconBtn::paintEvent(QPaintEvent*)
         }
         painter.fillRect(rect(), background);
     }
-    const qreal side = qMin(width(), height()) * m_glyphScale;
+    // Two fifths of the shorter side: the hover background shows around the glyph.
+    const qreal side = qMin(width(), height()) * 0.4;
     const QRectF area(rect().center().x() + 0.5 - side / 2, rect().center().y() + 0.5 - side / 2, side, side);
     if (m_kind != Icon_None) {
         kpPaintGlyph(&painter, area, m_kind, glyph);

@@ -37,19 +37,11 @@ KP_CUSTOMUI_EXPORT void kpPaintGlyph(QPainter* painter, const QRectF& rect, KpIc
 class KP_CUSTOMUI_EXPORT KpIconBtn : public QPushButton
 {
     Q_OBJECT
-    Q_PROPERTY(QColor glyphColor READ glyphColor WRITE setGlyphColor)
 public:
     explicit KpIconBtn(QWidget* parent = nullptr);
     explicit KpIconBtn(KpIconKind kind, QWidget* parent = nullptr);
 
     void setIconKind(KpIconKind kind);
-    KpIconKind iconKind() const { return m_kind; }
-
-    void setGlyphColor(const QColor& color);
-    QColor glyphColor() const { return m_glyphColor; }
-
-    // Fraction of the button's shorter side the glyph takes (default 0.4).
-    void setGlyphScale(qreal scale);
 
     QSize sizeHint() const override;
 
@@ -58,6 +50,4 @@ protected:
 
 private:
     KpIconKind m_kind = Icon_None;
-    QColor m_glyphColor = QColor(0x66, 0x66, 0x66);
-    qreal m_glyphScale = 0.4;
 };

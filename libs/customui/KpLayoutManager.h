@@ -18,7 +18,6 @@ public:
 
     // A local file URL, a "qrc:" URL or a plain path (":/..." included).
     void setLayoutConfig(const QUrl& url);
-    QUrl layoutConfig() const { return m_url; }
 
     // Entry i is the layout for i + 1 members (KpLayoutConfig::byMemberCount).
     // A missing or unreadable file gives an empty list; the reason is logged

@@ -7,12 +7,10 @@
 #include "ScreenScale.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QPainter>
 #include <QPointer>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -84,11 +82,6 @@ void KpMsgBox::setMessageTitle(const QString& title)
 {
     ui->widget_title->setTitle(title);
     setWindowTitle(title);
-}
-
-QString KpMsgBox::messageTitle() const
-{
-    return ui->widget_title->title();
 }
 
 void KpMsgBox::setMessageText(const QString& text)
@@ -215,7 +208,8 @@ void KpMsgBox::answer(bool accepted)
         return;
     m_answering = true;
     m_closeTimer->stop();
-    // Hide before telling anyone: a handler may reuse the box at once.
+    // Hide before telling anyone: a handler may reuse the box at once. The
+    // flag keeps closeEvent from answering a second time.
     close();
     m_answering = false;
     emitAnswer(accepted);
@@ -310,10 +304,5 @@ void KpMsgBox::showEvent(QShowEvent* event)
 {
     MoveWidget::showEvent(event);
     adjustSize();
-    const QWidget* anchor = parentWidget() ? parentWidget()->window() : nullptr;
-    QRect area = anchor && anchor->isVisible() ? anchor->frameGeometry() : QRect();
-    if (area.isEmpty() && QGuiApplication::primaryScreen())
-        area = QGuiApplication::primaryScreen()->availableGeometry();
-    if (!area.isEmpty())
-        move(area.center() - rect().center());
+    KP_UI_UTIL::centreOnOwner(this);
 }

@@ -68,7 +68,6 @@ public:
     int messageType() const { return m_type; }
 
     void setMessageTitle(const QString& title);
-    QString messageTitle() const;
 
     // A new text also stops a pending auto-close of the previous message.
     void setMessageText(const QString& text);
@@ -76,7 +75,6 @@ public:
 
     // Text carried back by the data form of the answer (not shown).
     void setMessageInfo(const QString& info);
-    QString messageInfo() const { return m_info; }
 
     // Texts of the accepting and the rejecting button; an empty text puts
     // the default back ("Confirm" or "OK", "Cancel").
@@ -87,7 +85,6 @@ public:
 
     // Data carried back by the data form of the answer.
     void setUserData(int key, const QVariant& value);
-    QMap<int, QVariant> userData() const { return m_userData; }
 
     void setLabelIcon(int icon);
     int labelIcon() const; // the icon shown (never Label_Auto)

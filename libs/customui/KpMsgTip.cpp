@@ -4,8 +4,6 @@
 #include "KPLog.h"
 #include "KP_UI_UTIL.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 KpMsgTip::KpMsgTip(QWidget* parent)
@@ -76,7 +74,6 @@ void KpMsgTip::showNext()
         return;
     // Keep the tip's centre where it was (the owner may have placed it)
     // while its width follows the text.
-    const bool wasPlaced = m_placed;
     const QPoint centre = frameGeometry().center();
     const QString text = m_queue.dequeue();
     ui->label_tip->setText(text);
@@ -85,15 +82,10 @@ void KpMsgTip::showNext()
     const int natural = ui->label_tip->fontMetrics().horizontalAdvance(text) + 2 * 24 + 2;
     ui->label_tip->setMinimumWidth(qMin(natural, ui->label_tip->maximumWidth()));
     adjustSize();
-    if (wasPlaced) {
+    if (m_placed) {
         move(centre - rect().center());
     } else {
-        const QWidget* anchor = parentWidget() ? parentWidget()->window() : nullptr;
-        QRect area = anchor && anchor->isVisible() ? anchor->frameGeometry() : QRect();
-        if (area.isEmpty() && QGuiApplication::primaryScreen())
-            area = QGuiApplication::primaryScreen()->availableGeometry();
-        if (!area.isEmpty())
-            move(area.center() - rect().center());
+        KP_UI_UTIL::centreOnOwner(this);
         m_placed = true;
     }
     show();

@@ -26,7 +26,6 @@ public:
     void setBtnStyle(KpBtnStyle style, bool rounded);
     void setBtnStyle(int style, bool rounded);
     KpBtnStyle btnStyle() const { return m_style; }
-    bool isRounded() const { return m_rounded; }
 
     QSize sizeHint() const override;
 

@@ -7,18 +7,6 @@
 
 namespace KpStyle {
 
-void repolish(QWidget* widget)
-{
-    if (!widget) {
-        g_Log.LogDebug(QStringLiteral("KpStyle::repolish no widget"));
-        return;
-    }
-    QStyle* style = widget->style();
-    style->unpolish(widget);
-    style->polish(widget);
-    widget->update();
-}
-
 void setStyleProperty(QWidget* widget, const char* name, const QVariant& value)
 {
     if (!widget || !name || !*name) {
@@ -28,12 +16,10 @@ void setStyleProperty(QWidget* widget, const char* name, const QVariant& value)
     if (widget->property(name) == value)
         return;
     widget->setProperty(name, value);
-    repolish(widget);
-}
-
-void setProperty(QWidget* widget, const char* name, const QVariant& value)
-{
-    setStyleProperty(widget, name, value);
+    QStyle* style = widget->style();
+    style->unpolish(widget);
+    style->polish(widget);
+    widget->update();
 }
 
 } // namespace KpStyle

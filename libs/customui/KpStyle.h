@@ -11,13 +11,8 @@ class QWidget;
 // itself when a property changes, so every change goes through here.
 namespace KpStyle {
 
-// Re-applies the style (and so the style sheet) to the widget.
-KP_CUSTOMUI_EXPORT void repolish(QWidget* widget);
-
 // Sets a dynamic property and re-polishes the widget when the value changed.
 KP_CUSTOMUI_EXPORT void setStyleProperty(QWidget* widget, const char* name, const QVariant& value);
 
-// Same as setStyleProperty; the short name reads better at call sites.
-KP_CUSTOMUI_EXPORT void setProperty(QWidget* widget, const char* name, const QVariant& value);
 
 } // namespace KpStyle

@@ -31,7 +31,6 @@ public:
     // startTime in seconds since the epoch (milliseconds are recognised by
     // their size); 0 or less means not fixed yet.
     void setConfInfo(const QString& confId, const QString& subject, qint64 startTime);
-    QString confId() const { return m_confId; }
 
     // The start time as shown ("yyyy-MM-dd hh:mm", local time).
     static QString startTimeText(qint64 startTime);

@@ -33,25 +33,9 @@ void MoveWidget::setMovableHeight(int height)
     m_movableHeight = height;
 }
 
-void MoveWidget::setResizable(bool resizable)
-{
-    m_resizable = resizable;
-    setMouseTracking(resizable || hasMouseTracking());
-    if (!resizable) {
-        m_resizeEdges = {};
-        unsetCursor();
-    }
-}
-
 void MoveWidget::setFramePainted(bool painted)
 {
     m_framePainted = painted;
-    update();
-}
-
-void MoveWidget::setFrameRadius(int radius)
-{
-    m_frameRadius = qMax(0, radius);
     update();
 }
 
@@ -179,8 +163,6 @@ void MoveWidget::closeEvent(QCloseEvent* event)
     m_dragging = false;
     m_resizeEdges = {};
     QWidget::closeEvent(event);
-    if (event->isAccepted())
-        emit sig_windowClosed();
 }
 
 void MoveWidget::paintEvent(QPaintEvent*)
@@ -192,17 +174,9 @@ void MoveWidget::paintEvent(QPaintEvent*)
     option.initFrom(this);
     style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
 
-    if (!m_framePainted || !styleSheet().isEmpty())
+    if (!m_framePainted || !styleSheet().isEmpty() || testAttribute(Qt::WA_TranslucentBackground))
         return;
-    const bool translucent = testAttribute(Qt::WA_TranslucentBackground);
-    if (translucent && m_frameRadius <= 0)
-        return;
-    painter.setRenderHint(QPainter::Antialiasing, translucent);
     painter.setPen(QPen(QColor(0xe3, 0xe3, 0xe3), 1));
     painter.setBrush(Qt::white);
-    const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (translucent)
-        painter.drawRoundedRect(area, m_frameRadius, m_frameRadius);
-    else
-        painter.drawRect(area);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }

@@ -23,23 +23,13 @@ public:
     // Height of the drag band from the top; 0 or less makes the whole window
     // a drag band.
     void setMovableHeight(int height);
-    int movableHeight() const { return m_movableHeight; }
 
-    void setResizable(bool resizable);
-    bool isResizable() const { return m_resizable; }
-
-    // Whether the base paints the window: on an opaque window a white
-    // background with a 1 px #E3E3E3 border; on a translucent window a
-    // rounded white frame when a radius is set, else nothing (the form
-    // draws its own shape). Default true.
+    // Whether the base paints an opaque window: a white background with a
+    // 1 px #E3E3E3 border. A translucent window, or one with a style sheet of
+    // its own, draws its own shape. Default true.
     void setFramePainted(bool painted);
-    void setFrameRadius(int radius);
 
     bool isDragging() const { return m_dragging; }
-
-signals:
-    // The window was closed (after closeEvent accepted it).
-    void sig_windowClosed();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -56,10 +46,9 @@ private:
     void updateCursor(Qt::Edges edges);
 
     bool m_movable = true;
-    bool m_resizable = false;
+    const bool m_resizable;
     int m_movableHeight = 0;
     bool m_framePainted = true;
-    int m_frameRadius = 0;
 
     bool m_dragging = false;
     QPoint m_dragOffset;

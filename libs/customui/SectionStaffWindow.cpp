@@ -122,7 +122,7 @@ void SectionStaffWindow::slot_onSearchTextChanged(const QString& text)
 
 void SectionStaffWindow::updateExpansion()
 {
-    if (!m_model->filterText().isEmpty() || m_model->visiblePersonCount() <= kExpandAllLimit)
+    if (m_model->isFiltered() || m_model->visiblePersonCount() <= kExpandAllLimit)
         ui->treeView_staff->expandAll();
     else
         ui->treeView_staff->collapseAll();
@@ -148,8 +148,10 @@ void SectionStaffWindow::slot_onHideMask(PopUpHandleType type)
 {
     // The client took its mask away (for instance the caller cancelled):
     // the picker inside it goes with it, without an answer.
-    if (m_inMask && type == m_maskType && !m_finished)
+    if (m_inMask && type == m_maskType && !m_finished) {
+        m_inMask = false; // gone already: nothing to hide
         finish(false);
+    }
 }
 
 void SectionStaffWindow::finish(bool accepted)
@@ -157,10 +159,12 @@ void SectionStaffWindow::finish(bool accepted)
     if (m_finished)
         return;
     m_finished = true;
+    // Copies: whoever hears the mask go away or the answer may delete the window.
+    const int type = m_type;
     const QStringList accounts = m_model->chosenAccounts();
     const QList<QSharedPointer<AddressBookBase>> persons = m_model->chosenPersons();
     g_Log.LogDebug(QStringLiteral("SectionStaffWindow::finish type=%1 accepted=%2 count=%3")
-                       .arg(m_type)
+                       .arg(type)
                        .arg(accepted)
                        .arg(accounts.size()));
 
@@ -168,10 +172,10 @@ void SectionStaffWindow::finish(bool accepted)
     hide();
     if (m_inMask)
         emit UI_ControlView::instance()->sig_hideMaskWgt(m_maskType);
-    if (accepted && guard) {
-        emit sig_returnAccouts(accounts, m_type);
-        if (UnifiedConferenceView* view = KP_BusinessView::instance()->getUnifiedConferenceView())
-            emit view->sig_selectConfMembers(accounts, persons, m_type);
+    if (accepted) {
+        if (guard)
+            emit sig_returnAccouts(accounts, type);
+        emit KP_BusinessView::instance()->getUnifiedConferenceView()->sig_selectConfMembers(accounts, persons, type);
     }
     if (guard)
         close();

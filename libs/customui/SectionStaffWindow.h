@@ -49,7 +49,6 @@ public:
 
     void setIsInMask(bool inMask, PopUpHandleType type);
     bool isInMask() const { return m_inMask; }
-    PopUpHandleType maskType() const { return m_maskType; }
 
     StaffPickerModel* staffModel() const { return m_model; }
 

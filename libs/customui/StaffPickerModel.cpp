@@ -62,20 +62,14 @@ void StaffPickerModel::setPersons(const QList<QSharedPointer<AddressBookPerson>>
         m_departments[m_entries.at(i).department].entries.append(i);
     }
 
-    // Forget checks of persons who are gone.
-    QStringList kept;
-    for (const QString& account : qAsConst(m_checkedOrder)) {
-        if (m_byAccount.contains(account))
-            kept.append(account);
-    }
-    m_checkedOrder = kept;
-    m_checked = QSet<QString>(kept.begin(), kept.end());
-    for (auto it = m_locked.begin(); it != m_locked.end();) {
-        if (m_byAccount.contains(*it))
-            ++it;
-        else
-            it = m_locked.erase(it);
-    }
+    // Forget checks and locks of persons who are gone.
+    const auto forgetGone = [this](QSet<QString>& accounts) {
+        for (auto it = accounts.begin(); it != accounts.end();)
+            it = m_byAccount.contains(*it) ? std::next(it) : accounts.erase(it);
+    };
+    forgetGone(m_checked);
+    forgetGone(m_locked);
+    removeUncheckedFromOrder();
     rebuildVisible();
     endResetModel();
     emit selectionChanged();
@@ -84,6 +78,7 @@ void StaffPickerModel::setPersons(const QList<QSharedPointer<AddressBookPerson>>
 void StaffPickerModel::setLockedAccounts(const QStringList& accounts)
 {
     beginResetModel();
+    const QSet<QString> wasLocked = m_locked;
     m_locked.clear();
     for (const QString& account : accounts) {
         if (!m_byAccount.contains(account))
@@ -94,6 +89,14 @@ void StaffPickerModel::setLockedAccounts(const QStringList& accounts)
             m_checkedOrder.append(account);
         }
     }
+    // A member no longer fixed was never chosen by the user.
+    bool released = false;
+    for (const QString& account : wasLocked) {
+        if (!m_locked.contains(account))
+            released |= m_checked.remove(account);
+    }
+    if (released)
+        removeUncheckedFromOrder();
     endResetModel();
     emit selectionChanged();
 }
@@ -111,35 +114,41 @@ void StaffPickerModel::setCheckedAccounts(const QStringList& accounts)
     emit selectionChanged();
 }
 
-bool StaffPickerModel::personMatches(const AddressBookPerson& person, const QString& needle)
-{
-    if (needle.isEmpty())
-        return true;
-    return person.displayName().contains(needle, Qt::CaseInsensitive)
-        || person.account().contains(needle, Qt::CaseInsensitive)
-        || person.phoneNumber().contains(needle, Qt::CaseInsensitive)
-        || person.department().contains(needle, Qt::CaseInsensitive);
-}
-
 void StaffPickerModel::setFilterText(const QString& text)
 {
-    const QString needle = text.trimmed();
-    if (needle == m_filter)
+    const QString key = AddressBookPerson::searchKey(text);
+    if (key == m_filterKey)
         return;
+    // A person found by the longer text is found by the shorter one too.
+    const bool narrowing = !m_filterKey.isEmpty() && key.contains(m_filterKey);
     beginResetModel();
-    m_filter = needle;
-    rebuildVisible();
+    m_filterKey = key;
+    rebuildVisible(narrowing);
     endResetModel();
 }
 
-void StaffPickerModel::rebuildVisible()
+void StaffPickerModel::rebuildVisible(bool narrowing)
 {
+    if (narrowing) {
+        QVector<VisibleDepartment> kept;
+        for (const VisibleDepartment& visible : qAsConst(m_visible)) {
+            QVector<int> entries;
+            for (int entry : qAsConst(visible.entries)) {
+                if (m_entries.at(entry).person->matchesSearchKey(m_filterKey))
+                    entries.append(entry);
+            }
+            if (!entries.isEmpty())
+                kept.append({ visible.department, entries });
+        }
+        m_visible = kept;
+        return;
+    }
     m_visible.clear();
     for (int d = 0; d < m_departments.size(); ++d) {
         VisibleDepartment visible;
         visible.department = d;
         for (int entry : m_departments.at(d).entries) {
-            if (personMatches(*m_entries.at(entry).person, m_filter))
+            if (m_entries.at(entry).person->matchesSearchKey(m_filterKey))
                 visible.entries.append(entry);
         }
         if (!visible.entries.isEmpty())
@@ -202,14 +211,16 @@ QModelIndex StaffPickerModel::indexOfAccount(const QString& account) const
     const auto it = m_byAccount.constFind(account);
     if (it == m_byAccount.constEnd())
         return QModelIndex();
+    // Shown departments and the persons inside each keep ascending indexes.
     const int department = m_entries.at(it.value()).department;
-    for (int v = 0; v < m_visible.size(); ++v) {
-        if (m_visible.at(v).department != department)
-            continue;
-        const int row = m_visible.at(v).entries.indexOf(it.value());
-        return row < 0 ? QModelIndex() : createIndex(row, 0, quintptr(v + 1));
-    }
-    return QModelIndex();
+    const auto visible = std::lower_bound(m_visible.cbegin(), m_visible.cend(), department,
+        [](const VisibleDepartment& v, int d) { return v.department < d; });
+    if (visible == m_visible.cend() || visible->department != department)
+        return QModelIndex();
+    const auto entry = std::lower_bound(visible->entries.cbegin(), visible->entries.cend(), it.value());
+    if (entry == visible->entries.cend() || *entry != it.value())
+        return QModelIndex();
+    return createIndex(int(entry - visible->entries.cbegin()), 0, quintptr(visible - m_visible.cbegin() + 1));
 }
 
 void StaffPickerModel::notifyPerson(const QString& account)
@@ -220,6 +231,17 @@ void StaffPickerModel::notifyPerson(const QString& account)
     emit dataChanged(person, person, { Qt::CheckStateRole });
     const QModelIndex department = person.parent();
     emit dataChanged(department, department, { Qt::CheckStateRole, Qt::DisplayRole });
+}
+
+void StaffPickerModel::removeUncheckedFromOrder()
+{
+    QStringList kept;
+    kept.reserve(m_checked.size());
+    for (const QString& account : qAsConst(m_checkedOrder)) {
+        if (m_checked.contains(account))
+            kept.append(account);
+    }
+    m_checkedOrder = kept;
 }
 
 int StaffPickerModel::entryOf(const QModelIndex& index) const
@@ -354,14 +376,8 @@ bool StaffPickerModel::setData(const QModelIndex& index, const QVariant& value, 
     }
     if (!changed)
         return false;
-    if (!checkAll) {
-        QStringList kept;
-        for (const QString& account : qAsConst(m_checkedOrder)) {
-            if (m_checked.contains(account))
-                kept.append(account);
-        }
-        m_checkedOrder = kept;
-    }
+    if (!checkAll)
+        removeUncheckedFromOrder();
     const int rows = m_visible.at(index.row()).entries.size();
     emit dataChanged(this->index(0, 0, index), this->index(rows - 1, 0, index), { Qt::CheckStateRole });
     emit dataChanged(index, index, { Qt::CheckStateRole });

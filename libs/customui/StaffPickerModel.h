@@ -38,15 +38,16 @@ public:
     void setPersons(const QList<QSharedPointer<AddressBookPerson>>& persons);
 
     // Fixed members: checked, not uncheckable, not returned by chosenAccounts.
+    // Accounts that were fixed before and are not any more are unchecked.
     void setLockedAccounts(const QStringList& accounts);
     // Pre-checked members that the user may uncheck.
     void setCheckedAccounts(const QStringList& accounts);
 
-    // Keeps the persons whose name, account, telephone number or department
-    // contains the text (ignoring case and surrounding blanks).
+    // Keeps the persons a directory search for the text finds
+    // (AddressBookPerson::matchesSearchKey). Typing on narrows the shown
+    // persons without looking at the others again.
     void setFilterText(const QString& text);
-    QString filterText() const { return m_filter; }
-    static bool personMatches(const AddressBookPerson& person, const QString& needle);
+    bool isFiltered() const { return !m_filterKey.isEmpty(); }
 
     // False when the account is unknown or locked.
     bool setChecked(const QString& account, bool checked);
@@ -92,16 +93,20 @@ private:
         QVector<int> entries;
     };
 
-    void rebuildVisible();
+    // Keeps the departments and persons that match the filter; with
+    // narrowing, only among those shown now.
+    void rebuildVisible(bool narrowing = false);
     int entryOf(const QModelIndex& index) const; // -1 for department rows
     Qt::CheckState departmentState(int visibleRow) const;
     void notifyPerson(const QString& account);
+    // Drops from the check order the accounts that are no longer checked.
+    void removeUncheckedFromOrder();
 
     QVector<Entry> m_entries;
     QHash<QString, int> m_byAccount;
     QVector<Department> m_departments;
     QVector<VisibleDepartment> m_visible;
-    QString m_filter;
+    QString m_filterKey; // AddressBookPerson::searchKey of the filter text
     QSet<QString> m_checked;
     QStringList m_checkedOrder;
     QSet<QString> m_locked;

@@ -1,5 +1,6 @@
 #include "CallPolicy.h"
 
+#include <QFile>
 #include <QTime>
 
 namespace CallPolicy {
@@ -41,11 +42,6 @@ QPoint toolBarPosition(const QRect& windowGeometry, const QSize& toolBarSize)
         windowGeometry.y() + windowGeometry.height() - toolBarSize.height());
 }
 
-} // namespace CallPolicy
-
-#include <QFile>
-
-namespace CallPolicy {
 QString callStyleSheet()
 {
     static const QString sheet = [] {
@@ -54,4 +50,5 @@ QString callStyleSheet()
     }();
     return sheet;
 }
+
 } // namespace CallPolicy

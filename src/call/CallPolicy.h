@@ -43,9 +43,7 @@ QPoint centredPosition(const QRect& available, const QSize& size);
 // The floating toolbar of the video call sits inside the window's bottom edge, centred.
 QPoint toolBarPosition(const QRect& windowGeometry, const QSize& toolBarSize);
 
-} // namespace CallPolicy
-
-namespace CallPolicy {
 // The call windows' shared style sheet, read once from the compiled-in resources.
 QString callStyleSheet();
+
 } // namespace CallPolicy

@@ -3,6 +3,7 @@
 #include "ui_VideoCall.h"
 #include "ui_VoipToolBar.h"
 
+#include "CallAvatar.h"
 #include "CallPolicy.h"
 #include "CloseMediaWidgetTip.h"
 #include "KPFilePathMgr.h"
@@ -25,7 +26,9 @@
 #include <QTimer>
 
 namespace {
-constexpr bool kPaneFreezeOff = false; // freezeVideoUpdates(false): the native picture shows undisturbed
+// freezeVideoUpdates(false): Qt stops painting the render surface, so the picture the
+// business library draws into it natively is not painted over.
+constexpr bool kStopQtPainting = false;
 const char kPaneBackground[] = "#222222";
 
 KP_BusinessView* business()
@@ -97,7 +100,10 @@ VideoCall::~VideoCall()
 {
     releaseCall();
     delete m_settings.data();
-    delete m_closeTip.data();
+    // The question may be what deletes this window (a business library that answers its
+    // confirmation at once): closing lets it finish its slot and delete itself afterwards.
+    if (m_closeTip)
+        m_closeTip->close();
     if (KpPlatform::oleUsable(m_oleResult))
         KpPlatform::oleUninitialize();
 }
@@ -194,7 +200,7 @@ void VideoCall::onAnswered()
     m_toolBarUi->btn_share_screen->show();
     m_toolBarUi->btn_video->show();
     ui->friendVideoWidget->setVideoOn(true);
-    ui->friendVideoWidget->freezeVideoUpdates(kPaneFreezeOff);
+    ui->friendVideoWidget->freezeVideoUpdates(kStopQtPainting);
     m_startTime = KP_Util::getCurrentTimeInt64();
     m_durationTimer->start(CallPolicy::kClockTickMs);
 }
@@ -232,7 +238,7 @@ void VideoCall::bindVideoByAccount(const QString& peerAccount)
     VideoWidget* local = ui->myVideoWidget;
     VideoWidget* remote = ui->friendVideoWidget;
     local->setRatioLocked(true);
-    local->freezeVideoUpdates(kPaneFreezeOff);
+    local->freezeVideoUpdates(kStopQtPainting);
     const bool hasCamera = !QCameraInfo::availableCameras().isEmpty();
     local->setAccount(currentUserAccount(), hasCamera);
     local->setTipText(hasCamera ? QString() : tr("No camera detected"));
@@ -437,13 +443,9 @@ void VideoCall::showVoicePeer()
     const QString peer = CallPolicy::peerAccount(m_callInfo, currentUserAccount());
     const QSharedPointer<AddressBookPerson> person
         = business()->getAddressBookView()->getAddressBookOnePerson_Account(peer, false);
-    const QString name = person ? person->displayName() : peer;
     const int side = ui->label_voiceHead->maximumWidth();
-    QPixmap picture;
-    if (!person || !picture.load(person->headImagePath()))
-        picture = KP_UI_UTIL::getSelfDrawPicHead(name, peer, side, side, true, 4, 12);
-    ui->label_voiceHead->setPixmap(KP_UI_UTIL::PixmapToRound(picture, side, side, side / 2));
-    ui->label_voiceName->setText(name);
+    ui->label_voiceHead->setPixmap(CallAvatar::picture(person, peer, side, side, side / 2));
+    ui->label_voiceName->setText(person ? person->displayName() : peer);
 }
 
 void VideoCall::slot_onHideVideo()
@@ -451,10 +453,10 @@ void VideoCall::slot_onHideVideo()
     VideoWidget* local = ui->myVideoWidget;
     if (ui->btn_hideVideo->isChecked()) {
         local->hide();
-        local->freezeVideoUpdates(kPaneFreezeOff);
+        local->freezeVideoUpdates(kStopQtPainting);
     } else {
         local->show();
-        local->freezeVideoUpdates(true);
+        local->freezeVideoUpdates(!kStopQtPainting);
     }
     placeHideButton();
 }

@@ -2,9 +2,8 @@
 
 #include "ui_VideoWidget.h"
 
-#include "KPLog.h"
+#include "CallAvatar.h"
 #include "KP_BusinessView.h"
-#include "KP_UI_UTIL.h"
 #include "ScreenScale.h"
 #include "VideoPanePolicy.h"
 
@@ -59,16 +58,9 @@ void VideoWidget::updateAvatar()
 {
     const QSharedPointer<AddressBookPerson> person
         = KP_BusinessView::instance()->getAddressBookView()->getAddressBookOnePerson_Account(m_account, false);
-    const QString name = person ? person->displayName() : m_account;
-    const int w = ui->headLabel->maximumWidth();
-    const int h = ui->headLabel->maximumHeight();
-    QPixmap picture;
-    if (person && picture.load(person->headImagePath()))
-        picture = KP_UI_UTIL::PixmapToRound(picture, w, h, 4);
-    else
-        picture = KP_UI_UTIL::getSelfDrawPicHead(name, m_account, h, w, true, 4, 12);
-    ui->headLabel->setPixmap(picture);
-    ui->nameLabel->setText(name);
+    ui->headLabel->setPixmap(
+        CallAvatar::picture(person, m_account, ui->headLabel->maximumWidth(), ui->headLabel->maximumHeight(), 4));
+    ui->nameLabel->setText(person ? person->displayName() : m_account);
 }
 
 void VideoWidget::setVideoRatio(float ratio)

@@ -3,6 +3,7 @@
 #include "ui_VoiceCall.h"
 
 #include "AppEnvionmentSetting.h"
+#include "CallAvatar.h"
 #include "CallPolicy.h"
 #include "KPFilePathMgr.h"
 #include "KPLog.h"
@@ -146,10 +147,7 @@ void VoiceCall::showPeer()
     applyPeerName();
     if (person) {
         const int side = ui->label_head->width();
-        QPixmap picture;
-        if (!picture.load(person->headImagePath()))
-            picture = KP_UI_UTIL::getSelfDrawPicHead(person->displayName(), person->account(), side, side, true, 4, 12);
-        ui->label_head->setPixmap(KP_UI_UTIL::PixmapToRound(picture, side, side, side / 2));
+        ui->label_head->setPixmap(CallAvatar::picture(person, person->account(), side, side, side / 2));
     }
 }
 

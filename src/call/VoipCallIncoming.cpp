@@ -2,6 +2,7 @@
 
 #include "ui_VoipCallIncoming.h"
 
+#include "CallAvatar.h"
 #include "CallPolicy.h"
 #include "KPFilePathMgr.h"
 #include "KPLog.h"
@@ -82,10 +83,7 @@ void VoipCallIncoming::setComingInfo(Agent_VoIPComingInfo info)
     ui->label_name->setText(caller->displayName());
     // The caller's picture over the default one the style sheet draws.
     const int side = ui->label_head->width();
-    QPixmap picture;
-    if (!picture.load(caller->headImagePath()))
-        picture = KP_UI_UTIL::getSelfDrawPicHead(caller->displayName(), caller->account(), side, side, true, 4, 12);
-    ui->label_head->setPixmap(KP_UI_UTIL::PixmapToRound(picture, side, side, 4));
+    ui->label_head->setPixmap(CallAvatar::picture(caller, m_callerAccount, side, side, 4));
 }
 
 Agent_VoIPComingInfo VoipCallIncoming::getComingInfo() const

@@ -3,6 +3,7 @@ list(APPEND KP_MEDIACONF_SOURCES
   call/MessageNotice.h call/MessageNotice.cpp)
 list(APPEND KP_MEDIACONF_SOURCES
   call/CallPolicy.h call/CallPolicy.cpp
+  call/CallAvatar.h call/CallAvatar.cpp
   call/VideoPanePolicy.h call/VideoPanePolicy.cpp
   call/KpPlatform.h
   call/VoipCallIncoming.h call/VoipCallIncoming.cpp

@@ -601,10 +601,11 @@ void KP_MediaConfUI::slot_closeConferenceMainWidget()
 {
     business()->getMultimediaMgrView()->resetStatus();
     if (m_pVideoCallWnd) {
-        // A video call that went on beside the conference renders in its own window again.
+        // A video call that went on beside the conference renders in its own window again,
+        // each picture in the pane the call window bound it to (remote first).
         g_Log.LogInfo(QStringLiteral("Before_Set_Video_View"));
-        business()->getVoipView()->setVideoViewEX(m_pVideoCallWnd->localRenderHandle(),
-                                                  m_pVideoCallWnd->remoteRenderHandle(), nullptr, nullptr);
+        business()->getVoipView()->setVideoViewEX(m_pVideoCallWnd->remoteRenderHandle(),
+                                                  m_pVideoCallWnd->localRenderHandle(), nullptr, nullptr);
     }
 }
 
@@ -899,8 +900,7 @@ void KP_MediaConfUI::ShowVoiceCallWnd(QString account, bool answering, QString c
 void KP_MediaConfUI::ShowVideoCallWnd(QString account, bool answering, QString callId, int callType)
 {
     m_pVideoCallWnd = new VideoCall(nullptr);
-    m_pVideoCallWnd->show();
-    // The panes need native surfaces before the call starts rendering.
+    // Shown first: the panes need native surfaces before the call starts rendering.
     m_pVideoCallWnd->show();
     g_Log.LogInfo(QStringLiteral("Before_Set_Video_View"));
     if (AppEnvionmentSetting::instance()->getAppEnvionmentConfig().videoViewByHandle)

@@ -1,8 +1,6 @@
 #include "MeetingTipPolicy.h"
 
 #include <QCoreApplication>
-#include <QRegExp>
-#include <QRegExpValidator>
 
 namespace MeetingTipPolicy {
 
@@ -52,15 +50,6 @@ QVector<CloseAction> closeActions(int type)
 QString phoneNumberPattern()
 {
     return QStringLiteral("[0-9]{7,12}");
-}
-
-bool isAcceptableNumberInput(const QString& text)
-{
-    // The same judgement the field's validator makes: a complete or partial match.
-    QRegExpValidator validator(QRegExp(phoneNumberPattern(), Qt::CaseSensitive));
-    QString copy = text;
-    int pos = 0;
-    return validator.validate(copy, pos) != QValidator::Invalid;
 }
 
 bool canDial(const QString& number)

@@ -29,8 +29,6 @@ QVector<CloseAction> closeActions(int type);
 
 // 7 to 12 digits; the field's validator uses it, so shorter input is still possible.
 QString phoneNumberPattern();
-// Whether the text may stand in the field: digits only, at most 12 of them.
-bool isAcceptableNumberInput(const QString& text);
 // Only an empty field is refused when calling.
 bool canDial(const QString& number);
 

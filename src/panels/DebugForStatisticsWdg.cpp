@@ -29,8 +29,6 @@ DebugForStatisticsWdg::DebugForStatisticsWdg(QWidget* parent)
     setWindowFlags(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(KP_CustomStyle::getOEMLogoUrl(1)));
-    setWindowTitle(QStringLiteral("测试统计信息"));
-    resize(710, 424);
 
     ui->lineEdit->setValidator(
         new QIntValidator(StatisticsPolicy::kMinIntervalSeconds, StatisticsPolicy::kMaxIntervalSeconds, ui->lineEdit));
@@ -93,21 +91,22 @@ void DebugForStatisticsWdg::slot_onStatisticsInfo(QString jsonString)
 {
     if (!isVisible())
         return;
-    StatisticsPolicy::MediaStatistics stats;
-    QString error;
-    if (!StatisticsPolicy::parseStatistics(jsonString, &stats, &error)) {
-        g_Log.LogInfo(
-            QStringLiteral("DebugForStatisticsWdg::slot_onStatisticsInfo malformed statistics ignored: %1").arg(error));
-        return;
-    }
     if (s_reportCounter > StatisticsPolicy::kMaxReports) {
         ui->textEdit->clear();
         s_reportCounter = 1;
     }
     ++s_reportCounter;
+    // Listed as received, malformed or not: seeing what the engine sent is what the window is for.
     QTextCursor cursor(ui->textEdit->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(jsonString + QStringLiteral("\r\n"));
+    StatisticsPolicy::MediaStatistics stats;
+    QString error;
+    if (!StatisticsPolicy::parseStatistics(jsonString, &stats, &error)) {
+        g_Log.LogInfo(QStringLiteral("DebugForStatisticsWdg::slot_onStatisticsInfo malformed statistics: %1").arg(error));
+        ui->label_summary->setText(tr("malformed report: %1").arg(error));
+        return;
+    }
     ui->label_summary->setText(
         tr("rtt %1 ms   send loss %2   receive loss %3").arg(stats.rttMs).arg(stats.sendLoss).arg(stats.recvLoss));
 }

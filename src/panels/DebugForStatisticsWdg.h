@@ -19,7 +19,6 @@ public:
     explicit DebugForStatisticsWdg(QWidget* parent = nullptr);
     ~DebugForStatisticsWdg() override;
 
-    int intervalMs() const { return m_intervalMs; }
     QTimer* pollTimer() const { return m_timer; }
     // The report counter shared by every such window (1 when empty).
     static int reportCounter();

@@ -17,10 +17,8 @@ NetworkWidget::NetworkWidget(QWidget* parent)
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // The labels inherit it.
     setFont(KP_UI_UTIL::getFontScale(14, false));
-    const QFont font = KP_UI_UTIL::getFontScale(14, false);
-    for (QLabel* label : findChildren<QLabel*>())
-        label->setFont(font);
     ui->wgt_level->hide();
 
     m_hideTimer = new QTimer(this);

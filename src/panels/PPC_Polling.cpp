@@ -69,15 +69,14 @@ void PPC_Polling::on_btnOk_clicked()
     close();
 }
 
+// Close and Cancel drop the unconfirmed choice: closeEvent restores the confirmed state.
 void PPC_Polling::on_btnClose_clicked()
 {
-    restoreConfirmedState();
     close();
 }
 
 void PPC_Polling::on_btnCancel_clicked()
 {
-    restoreConfirmedState();
     close();
 }
 

@@ -12,7 +12,6 @@
 #include "UserInfoView.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPointer>
 #include <QTimer>
@@ -93,9 +92,9 @@ void ConfSmartBaseVideoPlayWgtPrivate::slot_reconnect(ConferenceMemberInfo info)
             = conferenceView()->findConferenceMemberInfo(info.account, info.deviceType, found);
         if (!found || tile->isBound())
             return;
-        const bool share = tile->d->isShare;
+        // The tile was cleared, so it waits for the member's camera.
         for (ConfSmartBaseVideoPlayWgt* other : qAsConst(tileRegistry())) {
-            if (other->isShowing(info.account, info.deviceType, share))
+            if (other->isShowing(info.account, info.deviceType, false))
                 return;
         }
         tile->setMemberInfo(current, false);
@@ -130,6 +129,20 @@ ConfSmartBaseVideoPlayWgt::ConfSmartBaseVideoPlayWgt(QWidget* parent)
 
     ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
+    m_headRefreshTimer = new QTimer(this);
+    m_headRefreshTimer->setSingleShot(true);
+    m_headRefreshTimer->setInterval(kHeadRefreshMs);
+    connect(m_headRefreshTimer, &QTimer::timeout, this, [this] {
+        setUpdatesEnabled(true);
+        update();
+    });
+    m_playCorePaintTimer = new QTimer(this);
+    m_playCorePaintTimer->setSingleShot(true);
+    m_playCorePaintTimer->setInterval(0);
+    connect(m_playCorePaintTimer, &QTimer::timeout, this, [this] {
+        ui->widget_playCore->setUpdatesEnabled(m_playCorePainting);
+        ui->widget_playCore->update();
+    });
     // The bars around the render surface are unused: the picture fills the tile.
     ui->widget_playCore_left->setFixedWidth(0);
     ui->widget_playCore_right->setFixedWidth(0);
@@ -139,6 +152,7 @@ ConfSmartBaseVideoPlayWgt::ConfSmartBaseVideoPlayWgt(QWidget* parent)
     ui->verticalLayout->removeWidget(ui->widget_head);
     ui->label_head->installEventFilter(this);
     ui->widget_head->hide();
+
     tileRegistry().append(this);
 }
 
@@ -147,6 +161,9 @@ ConfSmartBaseVideoPlayWgt::~ConfSmartBaseVideoPlayWgt()
     // Pending deferred steps are bound to the tile and die with it; a running
     // stream is the owner's to stop (owners clear tiles before discarding them).
     tileRegistry().removeOne(this);
+    // The form is deleted before the child widgets: events the label gets
+    // while it is torn down must not reach the filter, which reads the form.
+    ui->label_head->removeEventFilter(this);
 }
 
 const QString& ConfSmartBaseVideoPlayWgt::defaultHeadPath()
@@ -166,8 +183,8 @@ void ConfSmartBaseVideoPlayWgt::setMemberInfo(ConferenceMemberInfo info, bool is
     }
     d->member = info;
     d->isShare = isShare;
-    setInfoWgt(info.account, info.name);
-    ensureInfoWidget()->setMicState(!info.isMicOpen);
+    setInfoWgt(info.account, info.name); // creates, places and shows the bar
+    m_infoWgt->setMicState(!info.isMicOpen);
     if (isShare)
         setShareStatus(true);
     else
@@ -180,14 +197,21 @@ void ConfSmartBaseVideoPlayWgt::clearMember()
         return;
     setPlayCorePaintingLater(true);
     setInfoWgt(QString(), QString());
-    ensureInfoWidget()->setMicState(false);
+    m_infoWgt->setMicState(false);
+    // Only the stream this tile started is stopped. A desktop tile never
+    // started the sharer's camera, and the camera stream is the member's, not
+    // the tile's: stopping it here would black out the tile that shows it.
     if (d->isShare)
         conferenceView()->stopDesktopShareView(d->member.account, d->member.deviceType);
-    setVideoStatus(false);
+    else
+        switchCameraStream(false);
     m_infoWgt->hide();
+    // No avatar is drawn for a tile that is being emptied.
     d->headPath.clear();
     d->cachedName.clear();
     d->cachedAccount.clear();
+    d->avatar = QPixmap();
+    d->avatarSide = -1;
     setHeadInfo(QString(), QString(), QString(), true);
     d->member = ConferenceMemberInfo();
     d->isShare = false;
@@ -216,13 +240,15 @@ bool ConfSmartBaseVideoPlayWgt::isLocalCamera() const
     return d->member.deviceType == CONFMEMBER_DEVICE_PC || conferenceView()->getConfAppSettting().multiDeviceMode == 0;
 }
 
-void ConfSmartBaseVideoPlayWgt::setVideoStatus(bool on)
+void ConfSmartBaseVideoPlayWgt::switchCameraStream(bool on)
 {
     void* handle = renderHandle();
-    g_Log.LogInfo(QStringLiteral("%1 state:%2 winid:%3")
-                      .arg(QStringLiteral("ConfSmartBaseVideoPlayWgt::setVideoStatus"))
-                      .arg(on ? 1 : 0)
-                      .arg(quintptr(handle)));
+    // Logged under the name the system has always used for the camera switch.
+    if (lcKpMediaConf().isInfoEnabled())
+        g_Log.LogInfo(QStringLiteral("%1 state:%2 winid:%3")
+                          .arg(QStringLiteral("ConfSmartBaseVideoPlayWgt::setVideoStatus"))
+                          .arg(on ? 1 : 0)
+                          .arg(quintptr(handle)));
     const bool local = isLocalCamera();
     UnifiedConferenceView* view = conferenceView();
     if (on) {
@@ -235,10 +261,15 @@ void ConfSmartBaseVideoPlayWgt::setVideoStatus(bool on)
             view->resetSelfVideoView(nullptr);
         else
             view->requestStopMemberVideo(d->member.account, d->member.deviceType);
-        setPlayCorePaintingLater(true);
     }
+}
 
-    const QString account = d->member.account;
+void ConfSmartBaseVideoPlayWgt::setVideoStatus(bool on)
+{
+    switchCameraStream(on);
+    if (!on)
+        setPlayCorePaintingLater(true);
+    const QString& account = d->member.account;
     const QSharedPointer<AddressBookPerson> person
         = KP_BusinessView::instance()->getAddressBookView()->getAddressBookOnePerson_Account(account, false);
     d->headPath = person ? person->headImagePath() : QString();
@@ -270,7 +301,7 @@ void ConfSmartBaseVideoPlayWgt::setHeadInfo(
     } else {
         ui->widget_playVideo->hide();
         ui->widget_head->show();
-        const int side = std::min(ui->label_head->width(), ui->label_head->height());
+        const int side = avatarSide();
         QPixmap picture;
         if (!headPath.isEmpty() && headPath != defaultHeadPath())
             picture.load(headPath);
@@ -279,11 +310,10 @@ void ConfSmartBaseVideoPlayWgt::setHeadInfo(
         else
             picture = picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         d->avatar = picture;
+        d->avatarSide = side;
     }
-    QTimer::singleShot(kHeadRefreshMs, this, [this] {
-        setUpdatesEnabled(true);
-        update();
-    });
+    if (!m_headRefreshTimer->isActive())
+        m_headRefreshTimer->start();
 }
 
 void ConfSmartBaseVideoPlayWgt::setHeadFill(bool fill)
@@ -322,11 +352,13 @@ void ConfSmartBaseVideoPlayWgt::replaceStyleSheet(const QString& sheet)
 
 void ConfSmartBaseVideoPlayWgt::setInfoWgt(const QString& account, const QString& name)
 {
-    g_Log.LogDebug(QStringLiteral("%1,account:%2,name:%3")
-                       .arg(QStringLiteral("ConfSmartBaseVideoPlayWgt::setInfoWgt"), account, name));
+    // Every bind and clear passes here: build the line only when it is wanted.
+    if (lcKpMediaConf().isDebugEnabled())
+        g_Log.LogDebug(QStringLiteral("%1,account:%2,name:%3")
+                           .arg(QStringLiteral("ConfSmartBaseVideoPlayWgt::setInfoWgt"), account, name));
     ConfSmartVideoPlaySmallInfoWdg* bar = ensureInfoWidget();
     bar->setInfo(account, name);
-    bar->setFixedWidth(QFontMetrics(KP_UI_UTIL::getFontScale(12, false)).horizontalAdvance(name) + kInfoBarExtraWidth);
+    bar->setFixedWidth(bar->nameWidth(name) + kInfoBarExtraWidth);
 }
 
 void ConfSmartBaseVideoPlayWgt::updateMemberInfoWidgetPos()
@@ -336,7 +368,8 @@ void ConfSmartBaseVideoPlayWgt::updateMemberInfoWidgetPos()
     m_infoWgt->resize(width(), kInfoBarHeight);
     m_infoWgt->move(1, height() - kInfoBarHeight - 1);
     m_infoWgt->update();
-    g_Log.LogDebug(QStringLiteral("ConfSmartBaseVideoPlayWgt::updateMemberInfoWidgetPos height:%1").arg(height()));
+    if (lcKpMediaConf().isDebugEnabled())
+        g_Log.LogDebug(QStringLiteral("ConfSmartBaseVideoPlayWgt::updateMemberInfoWidgetPos height:%1").arg(height()));
 }
 
 bool ConfSmartBaseVideoPlayWgt::isShare() const
@@ -378,23 +411,34 @@ ConfSmartVideoPlaySmallInfoWdg* ConfSmartBaseVideoPlayWgt::ensureInfoWidget()
     return m_infoWgt;
 }
 
+int ConfSmartBaseVideoPlayWgt::avatarSide() const
+{
+    return std::min(ui->label_head->width(), ui->label_head->height());
+}
+
 void ConfSmartBaseVideoPlayWgt::setPlayCorePaintingLater(bool enabled)
 {
     if (!isBound())
         return;
-    QTimer::singleShot(0, this, [this, enabled] {
-        ui->widget_playCore->setUpdatesEnabled(enabled);
-        ui->widget_playCore->update();
-    });
+    // The latest request wins; it is applied on the next turn of the event loop.
+    m_playCorePainting = enabled;
+    if (!m_playCorePaintTimer->isActive())
+        m_playCorePaintTimer->start();
 }
 
 bool ConfSmartBaseVideoPlayWgt::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ui->label_head && event->type() == QEvent::Paint && ui->label_head->isVisible() && !d->videoOn) {
-        QPainter painter(ui->label_head);
-        if (!d->avatar.isNull())
-            painter.drawPixmap(ui->label_head->rect(), d->avatar);
-        return true;
+    if (watched == ui->label_head) {
+        if (event->type() == QEvent::Paint && ui->label_head->isVisible() && !d->videoOn) {
+            QPainter painter(ui->label_head);
+            if (!d->avatar.isNull())
+                painter.drawPixmap(ui->label_head->rect(), d->avatar);
+            return true;
+        }
+        // The label gets its size from the avatar panel's layout, which may
+        // run after the tile's own resize (a tile laid out while hidden).
+        if (event->type() == QEvent::Resize)
+            redrawAvatarIfResized();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -406,5 +450,13 @@ void ConfSmartBaseVideoPlayWgt::resizeEvent(QResizeEvent* event)
         updateMemberInfoWidgetPos();
     ui->widget_head->move(0, 0);
     ui->widget_head->resize(size());
-    setHeadInfo(d->cachedAccount, d->cachedName, d->headPath, d->videoOn);
+    redrawAvatarIfResized();
+}
+
+void ConfSmartBaseVideoPlayWgt::redrawAvatarIfResized()
+{
+    // Only an avatar whose box changed size is drawn again: drawing may load
+    // the picture file, and a window being resized sends many resizes.
+    if (!d->videoOn && avatarSide() != d->avatarSide)
+        setHeadInfo(d->cachedAccount, d->cachedName, d->headPath, d->videoOn);
 }

@@ -15,6 +15,7 @@ class ConfSmartBaseVideoPlayWgt;
 }
 class ConfSmartBaseVideoPlayWgtPrivate;
 class ConfSmartVideoPlaySmallInfoWdg;
+class QTimer;
 
 // One video tile of the conference window. It is bound to at most one member
 // (account and device type) and shows that member's camera or shared desktop:
@@ -35,7 +36,8 @@ public:
     // does nothing (the share flag is not compared). Binding another member
     // does not stop the old stream: clear first.
     void setMemberInfo(ConferenceMemberInfo info, bool isShare);
-    // Stops the stream and unbinds; nothing happens on an unbound tile.
+    // Stops the stream this tile started and unbinds; nothing happens on an
+    // unbound tile.
     void clearMember();
     ConferenceMemberInfo memberInfo() const;
     bool isBound() const;
@@ -72,9 +74,19 @@ private:
     ConfSmartVideoPlaySmallInfoWdg* ensureInfoWidget();
     void replaceStyleSheet(const QString& sheet);
     void setPlayCorePaintingLater(bool enabled);
+    // Starts or stops the camera stream of the bound member (the local preview
+    // for the user's own camera), without touching the avatar.
+    void switchCameraStream(bool on);
     bool isLocalCamera() const;
+    int avatarSide() const; // side of the square avatar that fits label_head
+    void redrawAvatarIfResized();
 
     QSharedPointer<ConfSmartBaseVideoPlayWgtPrivate> d;
     std::unique_ptr<Ui::ConfSmartBaseVideoPlayWgt> ui;
     ConfSmartVideoPlaySmallInfoWdg* m_infoWgt = nullptr;
+    // The deferred steps run on one timer each, so a burst of binds, clears
+    // and resizes leaves at most one pending step of each kind per tile.
+    QTimer* m_headRefreshTimer = nullptr; // repaints the tile after a panel swap
+    QTimer* m_playCorePaintTimer = nullptr; // applies m_playCorePainting
+    bool m_playCorePainting = true;
 };

@@ -23,6 +23,7 @@ public:
     bool headFill = false;
     bool videoOn = true;
     QPixmap avatar;
+    int avatarSide = -1; // side length the avatar was drawn for
     QString headPath;
     QString cachedName;
     QString cachedAccount;

@@ -196,7 +196,7 @@ void ConfSmartVideoPlayMainWdg::applyVideoOrder(const QList<VideoItem>& order)
         tile(binding.tile)->setMemberInfo(records.value(VideoMemberKey(binding.item)), binding.item.isShare);
     for (const VideoItem& item : plan.dropped)
         g_Log.LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::applyVideoOrder unknown member %1").arg(item.key()));
-    if (!plan.clears.isEmpty() || !plan.binds.isEmpty())
+    if ((!plan.clears.isEmpty() || !plan.binds.isEmpty()) && lcKpMediaConf().isDebugEnabled())
         g_Log.LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::applyVideoOrder mode:%1 items:%2 cleared:%3 bound:%4")
                            .arg(m_mode)
                            .arg(order.size())

@@ -2,6 +2,7 @@
 
 #include "BusinessEnums.h"
 #include "KpLayoutManager.h"
+#include "VideoBindingPlan.h"
 #include "VideoItem.h"
 
 #include <QList>
@@ -31,8 +32,8 @@ class ConfSmartVideoPlayMainWdg : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int kPipIndex = 999;
-    static constexpr int kPoolTiles = 25;
+    static constexpr int kPipIndex = VideoBindingPlan::kPipIndex;
+    static constexpr int kPoolTiles = VideoBindingPlan::kMaxPoolTiles;
     static constexpr int kNineGridTiles = 9;
     static constexpr int kRelayoutDelayMs = 500;
     static constexpr int kPipWidth = 250;

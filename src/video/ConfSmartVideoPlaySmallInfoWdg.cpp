@@ -42,8 +42,15 @@ void ConfSmartVideoPlaySmallInfoWdg::setInfo(const QString& account, const QStri
     m_account = account;
     m_name = name;
     ui->label_name->setText(name);
-    g_Log.LogInfo(QStringLiteral("%1 account:%2 showname:%3")
-                      .arg(QStringLiteral("ConfSmartVideoPlaySmallInfoWdg::setInfo"), account, name));
+    if (lcKpMediaConf().isInfoEnabled())
+        g_Log.LogInfo(QStringLiteral("%1 account:%2 showname:%3")
+                          .arg(QStringLiteral("ConfSmartVideoPlaySmallInfoWdg::setInfo"), account, name));
+}
+
+int ConfSmartVideoPlaySmallInfoWdg::nameWidth(const QString& name) const
+{
+    // The label's own metrics: its font is resolved once, not per call.
+    return ui->label_name->fontMetrics().horizontalAdvance(name);
 }
 
 void ConfSmartVideoPlaySmallInfoWdg::setMicState(bool muted)
@@ -70,5 +77,8 @@ void ConfSmartVideoPlaySmallInfoWdg::setSpeaking(bool speaking)
 
 void ConfSmartVideoPlaySmallInfoWdg::showMicIcon(const QString& style)
 {
-    ui->label_microphone->setStyleSheet(style);
+    // Setting a style sheet re-parses it and reloads the icon even when it is
+    // the same; tiles set the microphone state on every bind and clear.
+    if (ui->label_microphone->styleSheet() != style)
+        ui->label_microphone->setStyleSheet(style);
 }

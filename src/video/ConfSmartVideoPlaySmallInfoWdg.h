@@ -22,6 +22,8 @@ public:
     void setInfo(const QString& account, const QString& name);
     void setMicState(bool muted);
     void setSpeaking(bool speaking);
+    // Pixel width of a name in the bar's font (the scaled 12-point font).
+    int nameWidth(const QString& name) const;
 
     QString account() const { return m_account; }
     QString name() const { return m_name; }

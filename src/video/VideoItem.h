@@ -54,7 +54,13 @@ struct VideoMemberKey
     bool operator==(const VideoMemberKey& o) const { return deviceType == o.deviceType && account == o.account; }
 };
 
+// Hash of a member's account and device type, shared by every member lookup.
+inline uint memberHash(const QString& account, int deviceType, uint seed = 0)
+{
+    return qHash(account, seed) ^ (uint(deviceType) * 0x9E3779B9u);
+}
+
 inline uint qHash(const VideoMemberKey& key, uint seed = 0)
 {
-    return qHash(key.account, seed) ^ (uint(key.deviceType) * 0x9E3779B9u);
+    return memberHash(key.account, key.deviceType, seed);
 }

@@ -1,8 +1,6 @@
 #include "VideoOrderPolicy.h"
 
-#include <QSet>
-
-#include <algorithm>
+#include <vector>
 
 namespace VideoOrderPolicy {
 
@@ -16,13 +14,40 @@ VideoItem selfItem(const QString& currentAccount, int multiDeviceMode)
 
 namespace {
 
-// Drops every item that stands for the same member as `who`, in one pass.
-void removeSameMember(QList<VideoItem>& list, const VideoItem& who)
+// The members already in the order. Open addressing over pointers to the
+// caller's items, in one allocation: a node-based set would allocate once per
+// member, and the whole roster goes through here on every re-layout.
+class ListedMembers
 {
-    list.erase(
-        std::remove_if(list.begin(), list.end(), [&who](const VideoItem& item) { return item.isSameMember(who); }),
-        list.end());
-}
+public:
+    explicit ListedMembers(int expected)
+    {
+        size_t capacity = 16;
+        while (capacity < size_t(expected) * 2)
+            capacity <<= 1;
+        m_slots.assign(capacity, nullptr);
+        m_mask = capacity - 1;
+    }
+
+    // False when the same member (account and device type) is already listed.
+    // The item must outlive the set.
+    bool insert(const VideoItem& item)
+    {
+        for (size_t i = memberHash(item.account, item.deviceType) & m_mask;; i = (i + 1) & m_mask) {
+            const VideoItem*& slot = m_slots[i];
+            if (!slot) {
+                slot = &item;
+                return true;
+            }
+            if (slot->isSameMember(item))
+                return false;
+        }
+    }
+
+private:
+    std::vector<const VideoItem*> m_slots;
+    size_t m_mask = 0;
+};
 
 } // namespace
 
@@ -32,51 +57,67 @@ QList<VideoItem> buildVideoOrder(const QList<VideoItem>& members, const VideoIte
     // With a share or a main venue on screen the speaker report would only
     // shuffle the tiles around the fixed first picture.
     const bool useSpeakers = !sharer.isPresent() && !mainVenue.isPresent();
+    // A user never sees his own shared desktop.
+    const bool showShare = sharer.isPresent() && !sharer.isSameMember(self);
+    const bool hasVenue = mainVenue.isPresent();
+    const bool selfIsVenue = hasVenue && mainVenue.isSameMember(self);
+    const bool placeSelf = self.isPresent() && !selfIsVenue;
 
+    // The order is the share, the main venue, self at position 1, then the
+    // rest. The main venue and self have fixed places, so every entry of
+    // theirs is left out of the rest as it is collected, rather than removed
+    // from the finished list.
     QList<VideoItem> order;
     order.reserve(members.size() + (useSpeakers ? speakers.size() : 0) + 4);
-    QSet<VideoMemberKey> listed;
-    listed.reserve(order.size() + members.size() + speakers.size() + 4);
-    auto append = [&order, &listed](const VideoItem& item) {
+    bool selfPending = placeSelf;
+    auto append = [&order, &selfPending, &self](const VideoItem& item) {
         order.append(item);
-        listed.insert(VideoMemberKey(item));
+        if (selfPending) {
+            selfPending = false;
+            VideoItem local = self;
+            local.isShare = false;
+            order.append(local);
+        }
+    };
+    auto hasFixedPlace = [&](const VideoItem& item) {
+        return (hasVenue && item.isSameMember(mainVenue)) || (placeSelf && item.isSameMember(self));
     };
 
-    if (sharer.isPresent()) {
-        VideoItem camera = sharer;
-        camera.isShare = false;
-        append(camera);
-    }
-    if (useSpeakers) {
-        for (const VideoItem& speaker : speakers)
-            append(speaker);
-    }
-    if (host.isPresent() && !listed.contains(VideoMemberKey(host)))
-        append(host);
-    for (const VideoItem& member : members) {
-        if (!listed.contains(VideoMemberKey(member)))
-            append(member);
-    }
-
-    if (mainVenue.isPresent()) {
-        removeSameMember(order, mainVenue);
-        order.prepend(mainVenue);
-    }
-    // A user never sees his own shared desktop.
-    if (sharer.isPresent() && !sharer.isSameMember(self)) {
+    if (showShare) {
         VideoItem share = sharer;
         share.isShare = true;
-        order.prepend(share);
+        append(share);
     }
-    const bool selfIsMainVenue = mainVenue.isPresent() && mainVenue.isSameMember(self);
-    if (self.isPresent() && !selfIsMainVenue) {
-        removeSameMember(order, self);
+    if (hasVenue)
+        append(mainVenue);
+
+    ListedMembers listed(members.size() + (useSpeakers ? speakers.size() : 0) + 2);
+    VideoItem sharerCamera;
+    if (sharer.isPresent()) {
+        sharerCamera = sharer;
+        sharerCamera.isShare = false;
+        listed.insert(sharerCamera);
+        if (!hasFixedPlace(sharerCamera))
+            append(sharerCamera);
+    }
+    if (useSpeakers) {
+        // Every speaker, in the report's order, even one reported twice.
+        for (const VideoItem& speaker : speakers) {
+            listed.insert(speaker);
+            if (!hasFixedPlace(speaker))
+                append(speaker);
+        }
+    }
+    if (host.isPresent() && listed.insert(host) && !hasFixedPlace(host))
+        append(host);
+    for (const VideoItem& member : members) {
+        if (listed.insert(member) && !hasFixedPlace(member))
+            append(member);
+    }
+    if (selfPending) { // nobody else: self alone
         VideoItem local = self;
         local.isShare = false;
-        if (order.isEmpty())
-            order.append(local);
-        else
-            order.insert(1, local);
+        order.append(local);
     }
     return order;
 }

@@ -1,12 +1,12 @@
 #include "BusinessFixture.h"
 #include "KP_BusinessView.h"
 
+#include <QMetaMethod>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
 #include <cstring>
-#include <functional>
 
 // Receives by signature string, as the module's connection table does.
 class SignatureReceiver : public QObject
@@ -37,31 +37,6 @@ class tst_BusinessViews : public QObject
 {
     Q_OBJECT
 
-    template<typename T> struct NoDeduce
-    {
-        using type = T;
-    };
-
-    // Emits through a queued connection and checks that the value arrives intact.
-    template<typename Value, typename Sender, typename... Args>
-    void checkQueued(Sender* sender, void (Sender::*signal)(Args...), const Value& expected,
-        const std::function<void()>& emitIt, const typename NoDeduce<std::function<Value(Args...)>>::type& pick)
-    {
-        bool arrived = false;
-        Value received {};
-        QObject context;
-        connect(
-            sender, signal, &context,
-            [&](Args... args) {
-                received = pick(args...);
-                arrived = true;
-            },
-            Qt::QueuedConnection);
-        emitIt();
-        QTRY_VERIFY(arrived);
-        QVERIFY(received == expected);
-    }
-
 private slots:
     void init() { BusinessFixture::reset(); }
 
@@ -83,30 +58,25 @@ private slots:
         QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("SetVoipCallStatus")), 3);
     }
 
-    void localCommandsChangeWhatQueriesAnswer()
+    void commandsMoveTheStateTheirQueriesReport()
     {
         auto* business = BusinessFixture::business();
-        VoipView* voip = business->getVoipView();
-        voip->SetMute(true);
-        voip->SetSpeakerStatus(0);
-        voip->setRemoteMute(true);
-        QVERIFY(voip->state().muted);
-        QCOMPARE(voip->state().speakerVolume, 0u);
-        QVERIFY(voip->state().remoteMuted);
-
         UnifiedConferenceView* conf = business->getUnifiedConferenceView();
         conf->state().inviteConfId = QStringLiteral("318204001");
         conf->state().inviteConfType = 3;
-        QCOMPARE(conf->getInviteConfId(), QStringLiteral("318204001"));
         QCOMPARE(conf->getInviteConfType(), 3);
         conf->resetInviteConfId();
-        QCOMPARE(conf->getInviteConfId(), QString());
-        QCOMPARE(conf->getInviteConfType(), 0);
-
-        conf->setConferenceType(CONFERENCE_TYPE_UNIFIED);
-        QCOMPARE(conf->getConferenceType(), CONFERENCE_TYPE_UNIFIED);
+        QCOMPARE(conf->getInviteConfId() + QString::number(conf->getInviteConfType()), QStringLiteral("0"));
         conf->enableVoiceActivate(true);
         QVERIFY(conf->isEnabledVoiceActivate());
+        business->getMultimediaMgrView()->state().status = MULTIMEDIA_CONFERENCE;
+        business->getMultimediaMgrView()->resetStatus();
+        QCOMPARE(business->getMultimediaMgrView()->getMultimediaStatus(), MULTIMEDIA_FREE);
+        business->getWhiteBoardView()->state().inMeeting = true;
+        business->getWhiteBoardView()->wb_leaveRoom();
+        QVERIFY(!business->getWhiteBoardView()->isInMeeting());
+        business->getGroupMgrView()->state().confGroups.insert(QStringLiteral("c1"), QStringLiteral("session-1"));
+        QCOMPARE(business->getGroupMgrView()->getConfGroup(QStringLiteral("c1")), QStringLiteral("session-1"));
 
         VidyoView* vidyo = business->getVidyoView();
         vidyo->state().vidyoingState = VidyoView::Vidyoing_Invited;
@@ -114,33 +84,27 @@ private slots:
         QCOMPARE(vidyo->getVidyoingState(), int(VidyoView::Vidyoing_InSession));
         vidyo->resetVidyoingState();
         QCOMPARE(vidyo->getVidyoingState(), 0);
-        vidyo->setPlayerWidget(nullptr, QRect(0, 50, 800, 550));
         vidyo->SetRect(QRect(0, 50, 900, 550));
         QCOMPARE(vidyo->getRect(), QRect(0, 50, 900, 550));
 
         MeetingView* meeting = business->getMeetingView();
-        meeting->state().meetingStatus = MeetingView::Meeting_Invited;
-        meeting->state().inviteMeetingType = 2;
-        meeting->state().inviteMeetingCallid = QStringLiteral("m1");
-        meeting->acceptMeeting();
-        QCOMPARE(meeting->getMeetingStatus(), int(MeetingView::Meeting_InVideo));
+        for (int type : { 1, 2 }) {
+            meeting->state().meetingStatus = MeetingView::Meeting_Invited;
+            meeting->state().inviteMeetingType = type;
+            meeting->state().inviteMeetingCallid = QStringLiteral("m1");
+            meeting->acceptMeeting();
+            QCOMPARE(meeting->getMeetingStatus(),
+                int(type == 2 ? MeetingView::Meeting_InVideo : MeetingView::Meeting_InVoice));
+        }
         meeting->rejectMeeting();
         QCOMPARE(meeting->getMeetingStatus(), 0);
         QCOMPARE(meeting->getInviteMeetingCallid(), QString());
-
-        business->getMultimediaMgrView()->state().status = MULTIMEDIA_CONFERENCE;
-        business->getMultimediaMgrView()->resetStatus();
-        QCOMPARE(business->getMultimediaMgrView()->getMultimediaStatus(), MULTIMEDIA_FREE);
-        business->getWhiteBoardView()->state().inMeeting = true;
-        business->getWhiteBoardView()->wb_leaveRoom();
-        QVERIFY(!business->getWhiteBoardView()->isInMeeting());
     }
 
     void memberKeyJoinsAccountAndDecimalDeviceType()
     {
-        QCOMPARE(memberKey(QStringLiteral("alice"), CONFMEMBER_DEVICE_PC), QStringLiteral("alice|20"));
         QCOMPARE(memberKey(QStringLiteral("alice"), CONFMEMBER_DEVICE_NONE), QStringLiteral("alice|-1"));
-        QCOMPARE(memberKey(QStringLiteral("50%2off"), 1), QStringLiteral("50%2off|1"));
+        QCOMPARE(memberKey(QStringLiteral("50%2off"), 1), QStringLiteral("50%2off|1")); // '%' kept as it is
         QCOMPARE(
             BusinessFixture::makeMember(QStringLiteral("bob"), CONFMEMBER_DEVICE_WEB).key(), QStringLiteral("bob|21"));
     }
@@ -278,6 +242,17 @@ private slots:
         QCOMPARE(accounts(book->searchPersons(QStringLiteral("legal"))), BusinessFixture::texts({ "bob.li" }));
         QCOMPARE(book->searchPersons(QStringLiteral("  ")).size(), 2);
         QVERIFY(book->searchPersons(QStringLiteral("zzz")).isEmpty());
+
+        // A shared number belongs to the first person with it, and passes on
+        // when that person is replaced with another number.
+        auto carol = BusinessFixture::makePerson(QStringLiteral("carol"), QString(), QStringLiteral("555"));
+        auto dave = BusinessFixture::makePerson(QStringLiteral("dave"), QString(), QStringLiteral("555"));
+        book->addPerson(carol);
+        book->addPerson(dave);
+        QCOMPARE(book->isPhoneNumExist(QStringLiteral("555")), carol);
+        book->addPerson(BusinessFixture::makePerson(QStringLiteral("carol"), QString(), QStringLiteral("556")));
+        QCOMPARE(book->isPhoneNumExist(QStringLiteral("555")), dave);
+        QCOMPARE(book->persons().at(2)->phoneNumber(), QStringLiteral("556")); // replaced in place
     }
 
     void currentUserAndPersonValidity()
@@ -294,17 +269,13 @@ private slots:
         QCOMPARE(book->getCurUserAddressBook(), me);
         QCOMPARE(business->getUserInfoView()->getCurUserName(), QStringLiteral("Me Myself"));
 
+        // Who may be offered for selection: persons with an account, active
+        // ones unless the inactive are asked for too.
         AddressBookPerson person(QStringLiteral("p"), QStringLiteral("P"));
         QVERIFY(person.isValidPerson(false));
         person.setActive(false);
-        QVERIFY(!person.isValidPerson(false));
-        QVERIFY(person.isValidPerson(true));
+        QVERIFY(!person.isValidPerson(false) && person.isValidPerson(true));
         QVERIFY(!AddressBookPerson().isValidPerson(true));
-
-        UserInfoView* user = business->getUserInfoView();
-        QVERIFY(!user->getUserAuthority(USER_AUTHORITY_WHITEBOARD));
-        user->state().authorities.insert(USER_AUTHORITY_WHITEBOARD);
-        QVERIFY(user->getUserAuthority(60));
     }
 
     void groupsAnswerByIdInMemberOrder()
@@ -320,9 +291,6 @@ private slots:
             BusinessFixture::texts({ "zed", "amy" }));
         QVERIFY(!groups->getOneAddressBookGroup(QString(), true));
         QVERIFY(!groups->getOneAddressBookGroup(QStringLiteral("g2"), true));
-        groups->state().confGroups.insert(QStringLiteral("c1"), QStringLiteral("session-1"));
-        QCOMPARE(groups->getConfGroup(QStringLiteral("c1")), QStringLiteral("session-1"));
-        QCOMPARE(groups->getConfGroup(QStringLiteral("c2")), QString());
     }
 
     void ignoringSdkInfoEndsWithItsTimer()
@@ -354,8 +322,6 @@ private slots:
         voip->setVideoViewEX(&a, &b, nullptr, nullptr);
         QCOMPARE(voip->state().remoteView, quintptr(&a));
         QCOMPARE(voip->state().localView, quintptr(&b));
-        voip->setVideoViewEX(nullptr, nullptr, nullptr, nullptr);
-        QCOMPARE(voip->state().remoteView, quintptr(0));
     }
 
     void shareWindowTitleIsZeroTerminatedAndNeverCutInsideACharacter()
@@ -382,119 +348,32 @@ private slots:
         QVERIFY(room.isEmpty());
     }
 
-    void recordsCrossQueuedConnections()
+    void everySignalArgumentCanCrossAQueuedConnection()
     {
+        // A type the meta-type system does not know by the name the signal
+        // spells cannot be queued (the connection fails at run time).
         auto* business = BusinessFixture::business();
-        UnifiedConferenceView* conf = business->getUnifiedConferenceView();
-        VoipView* voip = business->getVoipView();
-        VidyoView* vidyo = business->getVidyoView();
-        MeetingView* meeting = business->getMeetingView();
-
-        ConferenceMemberInfo member = BusinessFixture::makeMember(QStringLiteral("alice"), CONFMEMBER_DEVICE_WEB);
-        member.isHost = true;
-        checkQueued<ConferenceMemberInfo>(
-            conf, &UnifiedConferenceView::sig_onJoinConferenceNotify, member,
-            [&] { emit conf->sig_onJoinConferenceNotify(member, QStringLiteral("c")); },
-            [](ConferenceMemberInfo m, QString) { return m; });
-        checkQueued<QList<ConferenceMemberInfo>>(
-            conf, &UnifiedConferenceView::sig_onGetConferenceMemberInfoList, { member, member },
-            [&] {
-                emit conf->sig_onGetConferenceMemberInfoList({ member, member });
-            },
-            [](QList<ConferenceMemberInfo> l) { return l; });
-        ConferenceBriefInfo brief;
-        brief.confId = QStringLiteral("318204001");
-        brief.startTime = 1700000000;
-        checkQueued<ConferenceBriefInfo>(
-            conf, &UnifiedConferenceView::sig_onInviteNormalConference, brief,
-            [&] { emit conf->sig_onInviteNormalConference(brief, QStringLiteral("bob")); },
-            [](ConferenceBriefInfo b, QString) { return b; });
-        Agent_ConfNtyMsg nty { QStringLiteral("c"), QStringLiteral("107781"), 3, QString() };
-        checkQueued<Agent_ConfNtyMsg>(
-            conf, &UnifiedConferenceView::sig_onInviteNormalConferenceClose, nty,
-            [&] { emit conf->sig_onInviteNormalConferenceClose(nty); }, [](Agent_ConfNtyMsg m) { return m; });
-        QList<Agent_ConferenceParticipantMemberInfo> speakers { { QStringLiteral("alice"), 7, 20 } };
-        checkQueued<QList<Agent_ConferenceParticipantMemberInfo>>(
-            conf, &UnifiedConferenceView::sig_onConferenceParticipant, speakers,
-            [&] { emit conf->sig_onConferenceParticipant(QStringLiteral("c"), speakers); },
-            [](QString, QList<Agent_ConferenceParticipantMemberInfo> l) { return l; });
-        CS_StatReports report { 120, 1.5, 2.5, 800, 900 };
-        checkQueued<CS_StatReports>(
-            conf, &UnifiedConferenceView::sig_onNetworkSignalStrength, report,
-            [&] { emit conf->sig_onNetworkSignalStrength(report); }, [](CS_StatReports r) { return r; });
-        checkQueued<ENUM_CONFMEMBER_DEVICETYPE>(
-            conf, &UnifiedConferenceView::sig_onConfMsgMemberQuit, CONFMEMBER_DEVICE_PAD,
-            [&] { emit conf->sig_onConfMsgMemberQuit(QStringLiteral("a"), CONFMEMBER_DEVICE_PAD); },
-            [](QString, ENUM_CONFMEMBER_DEVICETYPE t) { return t; });
-        const QList<QSharedPointer<AddressBookBase>> picked { BusinessFixture::makePerson(QStringLiteral("amy")) };
-        checkQueued<QString>(
-            conf, &UnifiedConferenceView::sig_selectConfMembers, QStringLiteral("amy"),
-            [&] { emit conf->sig_selectConfMembers({ QStringLiteral("amy") }, picked, 2); },
-            [](QStringList, QList<QSharedPointer<AddressBookBase>> l, int) {
-                return l.value(0) ? l.value(0)->id() : QString();
-            });
-
-        Agent_VoIPCallMsg msg;
-        msg.eventCode = VOIP_EVENT_ANSWERED;
-        msg.callId = QStringLiteral("call-1");
-        msg.mediaConnected = 1;
-        checkQueued<Agent_VoIPCallMsg>(
-            voip, &VoipView::sig_CallEvents, msg, [&] { emit voip->sig_CallEvents(200, msg); },
-            [](int, Agent_VoIPCallMsg m) { return m; });
-        Agent_VoIPComingInfo coming { 1, QStringLiteral("call-2"), QStringLiteral("bob"), QString(), QString() };
-        checkQueued<Agent_VoIPComingInfo>(
-            voip, &VoipView::sig_CallIncoming, coming, [&] { emit voip->sig_CallIncoming(coming); },
-            [](Agent_VoIPComingInfo c) { return c; });
-        const QList<Agent_CameraInfo> cameras { { 0, QStringLiteral("Cam"), QStringLiteral("id"), 1,
-            { { 640, 480 } } } };
-        checkQueued<QList<Agent_CameraInfo>>(
-            voip, &VoipView::sig_onGetCameraInfo, cameras, [&] { emit voip->sig_onGetCameraInfo(cameras); },
-            [](QList<Agent_CameraInfo> l) { return l; });
-        checkQueued<QList<long long>>(
-            voip, &VoipView::sig_onGetShareScreenInfoList, { 0, 1 },
-            [&] {
-                emit voip->sig_onGetShareScreenInfoList({ 0, 1 });
-            },
-            [](QList<long long> l) { return l; });
-        Agent_ECShareDeviceInfo window;
-        window.windowId = 42;
-        window.setTitle(QStringLiteral("Editor"));
-        checkQueued<QList<Agent_ECShareDeviceInfo>>(
-            voip, &VoipView::sig_onGetShareDeviceInfoList, { window },
-            [&] { emit voip->sig_onGetShareDeviceInfoList({ window }); },
-            [](QList<Agent_ECShareDeviceInfo> l) { return l; });
-
-        VidyoJsonTransferData data;
-        data.callKind = QStringLiteral("1");
-        data.fromAccount = QStringLiteral("carol");
-        checkQueued<VidyoJsonTransferData>(
-            vidyo, &VidyoView::signal_OtherRefuse, data, [&] { emit vidyo->signal_OtherRefuse(data); },
-            [](VidyoJsonTransferData d) { return d; });
-        checkQueued<int>(
-            vidyo, &VidyoView::signal_getPlayerWidget, 4,
-            [&] { emit vidyo->signal_getPlayerWidget(VidyoView::StartVidyo_AcceptedMeeting); },
-            [](VidyoView::VidyoViewStartVidyoType t) { return int(t); });
-
-        Agent_MeetingMemberInfo mm;
-        mm.account = QStringLiteral("dan");
-        mm.muteStatus = QStringLiteral("10");
-        checkQueued<QList<Agent_MeetingMemberInfo>>(
-            meeting, &MeetingView::sig_getVideoMeetingMembers, { mm },
-            [&] { emit meeting->sig_getVideoMeetingMembers({ mm }); },
-            [](QList<Agent_MeetingMemberInfo> l) { return l; });
-        const Agent_VideoMeetingMsg state { QStringLiteral("m"), QStringLiteral("dan"), 1 };
-        checkQueued<Agent_VideoMeetingMsg>(
-            meeting, &MeetingView::sig_updateVideoState, state, [&] { emit meeting->sig_updateVideoState(state); },
-            [](Agent_VideoMeetingMsg m) { return m; });
-
-        const QList<ChatMsgData> chat { { QStringLiteral("1"), QStringLiteral("s"), QStringLiteral("a"),
-            QStringLiteral("hi"), 5 } };
-        ChatMsgControl* cb = business->getMsgCtrlCb();
-        checkQueued<QList<ChatMsgData>>(
-            cb, &ChatMsgControl::slot_onUpdateConfMsg, chat,
-            [&] { emit cb->slot_onUpdateConfMsg(QStringLiteral("s"), chat); },
-            [](QString, QList<ChatMsgData> l) { return l; });
-        QVERIFY(business->getMsgCtrl() != cb);
+        QList<QObject*> senders { UI_ControlView::instance(), BusinessFixture::journal() };
+        for (QObject* child : business->children())
+            senders << child;
+        int checked = 0;
+        for (QObject* sender : qAsConst(senders)) {
+            const QMetaObject* meta = sender->metaObject();
+            for (int i = QObject::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+                const QMetaMethod method = meta->method(i);
+                if (method.methodType() != QMetaMethod::Signal)
+                    continue;
+                for (const QByteArray& type : method.parameterTypes()) {
+                    if (type.endsWith('&'))
+                        continue; // answered in place, never queued
+                    const QByteArray where
+                        = QByteArray(meta->className()) + "::" + method.methodSignature() + ": " + type;
+                    QVERIFY2(QMetaType::type(type.constData()) != QMetaType::UnknownType, where.constData());
+                    ++checked;
+                }
+            }
+        }
+        QVERIFY(checked > 150);
     }
 
     void signatureStringConnectionsFindTheRecordTypes()

@@ -27,18 +27,8 @@ private slots:
         QCOMPARE(CallPolicy::talkTimeText(seconds), text);
     }
 
-    void smallRules()
+    void whiteboardNeedsTheAuthorityAndAModeWithWhiteboards()
     {
-        Agent_VoIPCallMsg msg;
-        msg.callerAccount = QStringLiteral("me");
-        msg.calleeAccount = QStringLiteral("bob");
-        // The callee only when the user placed the call; accounts compare exactly.
-        QCOMPARE(CallPolicy::peerAccount(msg, QStringLiteral("me")), QStringLiteral("bob"));
-        QCOMPARE(CallPolicy::peerAccount(msg, QStringLiteral("bob")), QStringLiteral("me"));
-        QCOMPARE(CallPolicy::peerAccount(msg, QStringLiteral("ME")), QStringLiteral("me"));
-        // A silent speaker is turned fully on, any other silenced.
-        QCOMPARE(CallPolicy::speakerVolumeToSet(0), 255u);
-        QCOMPARE(CallPolicy::speakerVolumeToSet(1), 0u);
         QVERIFY(CallPolicy::whiteBoardOffered(true, 5));
         QVERIFY(!CallPolicy::whiteBoardOffered(true, 3));
         QVERIFY(!CallPolicy::whiteBoardOffered(true, 7));
@@ -86,22 +76,6 @@ private slots:
         QCOMPARE(box.topBottomBars, bars == QLatin1String("tb"));
         QCOMPARE(box.leftRightBars, bars == QLatin1String("lr"));
         QCOMPARE(box.fillsPane(), bars.isEmpty());
-    }
-
-    void avatarGrowsAbove500Pixels()
-    {
-        QCOMPARE(VideoPanePolicy::avatarSide(500), 70);
-        QCOMPARE(VideoPanePolicy::avatarSide(501), 170);
-    }
-
-    void localPaneTakesTheTopRightCornerAtTheCameraRatio()
-    {
-        const QRect current(10, 20, 240, 150);
-        // Height is truncated, not rounded.
-        QCOMPARE(VideoPanePolicy::localPaneGeometry(900, current, 1.7f), QRect(660, 0, 240, 141));
-        // A ratio the engine could not measure leaves the pane where it is.
-        QCOMPARE(VideoPanePolicy::localPaneGeometry(900, current, 0.0f), current);
-        QCOMPARE(VideoPanePolicy::localPaneGeometry(900, current, -2.0f), current);
     }
 };
 

@@ -2,6 +2,9 @@
 #include "ExtendDurationWidget.h"
 #include "GroupConfMsgBox.h"
 #include "KP_UI_UTIL.h"
+#include "KpMsgBox.h"
+#include "KpMsgTip.h"
+#include "KpPublicBtn.h"
 #include "MessageTipWidget.h"
 
 #include <QDateTime>
@@ -13,15 +16,44 @@
 #include <QTimer>
 #include <QtTest>
 
-// The small pop-ups: the group-conference invitation (and what it tells
-// the business library), the reservation reminder, the extension offer.
+#include <functional>
+#include <tuple>
+
+using F = BusinessFixture;
+using UserData = QMap<int, QVariant>;
+
+// The pop-ups: the message box's answers (both signal forms, every way of
+// closing, the auto-close timer, button sets), the transient tip's queue, the
+// group-conference invitation (and what it tells the business library), the
+// reservation reminder, the extension offer.
 class tst_KpPopups : public QObject
 {
     Q_OBJECT
 
 private:
-    static void fire(QTimer* timer) { QMetaObject::invokeMethod(timer, "timeout"); }
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    static KpPublicBtn* okBtn(KpMsgBox& box) { return box.findChild<KpPublicBtn*>(QStringLiteral("okBtn")); }
+    static KpPublicBtn* cancelBtn(KpMsgBox& box) { return box.findChild<KpPublicBtn*>(QStringLiteral("cancelBtn")); }
+
+    // Logs every answer of the box ("accept 7", "reject info 20", ...). Without
+    // both, only the second name of the data form is listened to.
+    static void listen(KpMsgBox& box, QStringList& log, bool both)
+    {
+        const auto data = [&log](const char* what) {
+            return [&log, what](const QString& info, const UserData& d) {
+                log << QStringLiteral("%1 %2 %3").arg(QLatin1String(what), info).arg(d.value(256).toInt());
+            };
+        };
+        connect(&box, qOverload<int>(&KpMsgBox::signal_Accept), &box,
+            [&log](int t) { log << QStringLiteral("accept %1").arg(t); });
+        connect(&box, qOverload<int>(&KpMsgBox::signal_Reject), &box,
+            [&log](int t) { log << QStringLiteral("reject %1").arg(t); });
+        connect(&box, &KpMsgBox::signal_AcceptData, &box, data("acceptData"));
+        connect(&box, &KpMsgBox::signal_RejectData, &box, data("rejectData"));
+        if (both) {
+            connect(&box, qOverload<const QString&, const UserData&>(&KpMsgBox::signal_Accept), &box, data("accept"));
+            connect(&box, qOverload<const QString&, const UserData&>(&KpMsgBox::signal_Reject), &box, data("reject"));
+        }
+    }
 
     static GroupConfMsgBox* makeBox()
     {
@@ -34,83 +66,249 @@ private:
     }
 
 private slots:
-    void init()
+    void init() { F::reset(); }
+
+    void answersCarryTypeInfoAndUserData()
     {
-        BusinessFixture::reset();
-        qRegisterMetaType<PopUpHandleType>("PopUpHandleType");
+        KpMsgBox box;
+        QStringList log;
+        listen(box, log, true);
+        box.setMessageText(QStringLiteral("Are you sure to kick out Bob?"));
+        box.setMessageInfo(QStringLiteral("bob"));
+        box.setMessageType(101);
+        box.setUserData(256, 20);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        okBtn(box)->click();
+        QVERIFY(!box.isVisible());
+        // Callers may connect both names of the data form: each answer reaches one of them.
+        QCOMPARE(log, F::texts({ "accept 101", "accept bob 20" }));
+
+        log.clear();
+        box.setMessageType(99); // the box is reused: a second question gets its own answer
+        box.show();
+        cancelBtn(box)->click();
+        QCOMPARE(log, F::texts({ "reject 99", "reject bob 20" }));
+
+        KpMsgBox dataOnly; // nothing on the first name: the second one carries it
+        log.clear();
+        listen(dataOnly, log, false);
+        dataOnly.setMessageInfo(QStringLiteral("carol"));
+        dataOnly.show();
+        cancelBtn(dataOnly)->click();
+        QCOMPARE(log, F::texts({ "reject 0", "rejectData carol 0" }));
     }
 
-    void groupBoxShowsTheInvitationAndTimesOut()
+    void closingWithoutAButtonIsARejection()
     {
+        KpMsgBox box;
+        QStringList log;
+        listen(box, log, true);
+        box.setMessageType(7);
+        const QList<std::function<void()>> closers {
+            [&box] { box.findChild<QPushButton*>(QStringLiteral("btn_close"))->click(); },
+            [&box] { QTest::keyClick(&box, Qt::Key_Escape); },
+            [&box] { box.close(); },
+            [&box] { F::fire(box.closeTimer()); },
+        };
+        for (const auto& close : closers) {
+            box.show();
+            close();
+            QVERIFY(!box.isVisible());
+        }
+        box.close(); // closing a box that is not shown answers nothing
+        box.show();
+        QTest::keyClick(&box, Qt::Key_Return);
+        QCOMPARE(log.filter(QStringLiteral("reject 7")).size(), closers.size());
+        QCOMPARE(log.filter(QStringLiteral("accept 7")).size(), 1);
+    }
+
+    void autoCloseTimerStopsForANewMessageOrAnAnswer()
+    {
+        KpMsgBox box;
+        box.show();
+        QVERIFY(!box.closeTimer()->isActive());
+        box.startCloseWidgetTimeOut();
+        QVERIFY(box.closeTimer()->isActive());
+        QCOMPARE(box.closeTimer()->interval(), 3000);
+        // A later message must not be closed by the earlier one's timer.
+        box.setMessageText(QStringLiteral("Sure to delete Bob!"));
+        QVERIFY(!box.closeTimer()->isActive());
+        box.startCloseWidgetTimeOut();
+        okBtn(box)->click();
+        QVERIFY(!box.closeTimer()->isActive());
+    }
+
+    void buttonSetsShowTheRightButtons()
+    {
+        KpMsgBox box;
+        box.show();
+        // Buttons flags, then the accepting button's text ("" hidden) and whether Cancel shows.
+        const QList<std::tuple<int, QString, bool>> sets { { 3, QStringLiteral("Confirm"), true },
+            { 4, QStringLiteral("OK"), false }, { 5, QStringLiteral("OK"), false }, { 0, QString(), false } };
+        for (const auto& set : sets) {
+            box.setStandardButtons(KpMsgBox::KpButtons(QFlag(std::get<0>(set))));
+            QCOMPARE(okBtn(box)->isVisible() ? okBtn(box)->text() : QString(), std::get<1>(set));
+            QCOMPARE(cancelBtn(box)->isVisible(), std::get<2>(set));
+            QCOMPARE(box.findChild<QWidget*>(QStringLiteral("widget_bottom"))->isVisible(), std::get<0>(set) != 0);
+        }
+        // Own texts win over the defaults until cleared.
+        box.setStandardButtons(KpMsgBox::Ok);
+        box.setBtnText(QStringLiteral("Ignore"), QStringLiteral("Connect"));
+        QCOMPARE(okBtn(box)->text() + cancelBtn(box)->text(), QStringLiteral("IgnoreConnect"));
+        box.setBtnText(QString(), QString());
+        QCOMPARE(okBtn(box)->text(), QStringLiteral("OK"));
+    }
+
+    void iconFollowsTypeUnlessSet()
+    {
+        KpMsgBox box;
+        QCOMPARE(box.labelIcon(), int(KpMsgBox::Label_Info));
+        box.setMessageType(KpMsgBox::Msg_Error);
+        QCOMPARE(box.labelIcon(), int(KpMsgBox::Label_Error));
+        box.setMessageType(85); // a caller's tag: a question
+        QCOMPARE(box.labelIcon(), int(KpMsgBox::Label_Question));
+        box.setLabelIcon(KpMsgBox::Label_None);
+        box.setMessageType(2);
+        QCOMPARE(box.labelIcon(), int(KpMsgBox::Label_None));
+        box.show();
+        QVERIFY(!box.findChild<QLabel*>(QStringLiteral("label_icon"))->isVisible());
+        box.setLabelIcon(42); // unknown: back to following the type
+        QCOMPARE(box.labelIcon(), int(KpMsgBox::Label_Error));
+    }
+
+    void multimediaTipNamesTheBusyActivity()
+    {
+        KpMsgBox box;
+        QSignalSpy accept(&box, qOverload<int>(&KpMsgBox::signal_Accept));
+        box.setMultimediaTip(MULTIMEDIA_WHITEBOARD);
+        box.show();
+        QVERIFY(box.messageText().contains(QStringLiteral("whiteboard")));
+        QVERIFY(cancelBtn(box)->isVisible()); // leaving the whiteboard is a question
+        okBtn(box)->click();
+        QCOMPARE(accept.first().first().toInt(), 311);
+
+        box.setMultimediaTip(MULTIMEDIA_VIDEO_CALL);
+        box.show();
+        QCOMPARE(box.messageType(), 302);
+        QVERIFY(box.messageText().contains(QStringLiteral("video call")));
+        QVERIFY(!cancelBtn(box)->isVisible());
+        QVERIFY(KpMsgBox::multimediaTipText(999) != KpMsgBox::multimediaTipText(MULTIMEDIA_VOICE_CALL));
+    }
+
+    void handlerMayDeleteTheBox()
+    {
+        auto* box = new KpMsgBox;
+        QPointer<KpMsgBox> guard(box);
+        connect(box, qOverload<int>(&KpMsgBox::signal_Accept), this, [box] { delete box; });
+        box->show();
+        okBtn(*box)->click();
+        QVERIFY(guard.isNull());
+    }
+
+    void tipsShowOneAtATimeInOrderThenGo()
+    {
+        auto* tip = new KpMsgTip;
+        tip->setAttribute(Qt::WA_DeleteOnClose);
+        QPointer<KpMsgTip> guard(tip);
+        tip->addMsgTip(QStringLiteral("first"));
+        QVERIFY(tip->isVisible() && tip->getTimerIsActive());
+        QCOMPARE(tip->showTimer()->interval(), 2000);
+        tip->move(100, 100); // placed by its owner: it stays centred there
+        const QPoint centre = tip->frameGeometry().center();
+
+        tip->addMsgTip(QStringLiteral("second"));
+        tip->addMsgTip(QStringLiteral("second")); // repeat of the last queued
+        tip->addMsgTip(QStringLiteral("   ")); // nothing to show
+        tip->addMsgTip(QStringLiteral("a longer third tip"));
+        QCOMPARE(tip->currentText(), QStringLiteral("first"));
+        QCOMPARE(tip->pendingCount(), 2);
+        F::fire(tip->showTimer());
+        QCOMPARE(tip->currentText(), QStringLiteral("second"));
+        F::fire(tip->showTimer());
+        QCOMPARE(tip->currentText(), QStringLiteral("a longer third tip"));
+        QVERIFY((tip->frameGeometry().center() - centre).manhattanLength() <= 2);
+
+        for (int i = 0; i < KpMsgTip::MaxQueued + 5; ++i)
+            tip->addMsgTip(QStringLiteral("queued %1").arg(i));
+        QCOMPARE(tip->pendingCount(), KpMsgTip::MaxQueued);
+        for (int i = 0; i <= KpMsgTip::MaxQueued; ++i)
+            F::fire(tip->showTimer());
+        QVERIFY(!tip->isVisible() && !tip->getTimerIsActive());
+        F::flushDeletes(); // made to delete itself on close: gone when done
+        QVERIFY(guard.isNull());
+    }
+
+    void groupInvitationAnswers_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QStringList>("args"); // "operation=arguments"
+        QTest::addColumn<QString>("answers"); // counts of sig_accept, sig_reject, sig_lapsed
+        QTest::newRow("accept") << QStringLiteral("btn_accept")
+                                << F::texts({ "setConferenceType", "leaveConference", "joinConference" })
+                                << F::texts({ "leaveConference=c0", "joinConference=c1||128|6|1|0|" })
+                                << QStringLiteral("100");
+        QTest::newRow("refuse") << QStringLiteral("btn_reject") << F::texts({ "rejectInvitation", "resetInviteConfId" })
+                                << F::texts({ "rejectInvitation=c1|alice|107603" }) << QStringLiteral("010");
+        QTest::newRow("time-out") << QStringLiteral("timer") << F::texts({ "resetInviteConfId" }) << QStringList()
+                                  << QStringLiteral("001");
+        QTest::newRow("close button") << QStringLiteral("btn_close") << F::texts({ "resetInviteConfId" })
+                                      << QStringList() << QStringLiteral("001");
+        // The client took the mask away (the inviter cancelled): no answer at all.
+        QTest::newRow("mask hidden") << QStringLiteral("mask") << QStringList() << QStringList()
+                                     << QStringLiteral("000");
+    }
+    void groupInvitationAnswers()
+    {
+        QFETCH(QString, action);
+        QFETCH(QStringList, commands);
+        QFETCH(QStringList, args);
+        QFETCH(QString, answers);
+        F::business()->getUnifiedConferenceView()->state().currentConfId = QStringLiteral("c0");
         QPointer<GroupConfMsgBox> box = makeBox();
         QCOMPARE(box->getConfId(), QStringLiteral("c1"));
-        QCOMPARE(box->groupId(), QStringLiteral("g9"));
-        QCOMPARE(box->fromAccount(), QStringLiteral("alice"));
         QVERIFY(box->findChild<QLabel*>(QStringLiteral("label_group"))->text().contains(QStringLiteral("Team Rocket")));
-        QCOMPARE(box->inviteMessage(), QStringLiteral("AliceYou are invited to the integrated meeting"));
-        QVERIFY(box->timeOutTimer()->isActive());
         QCOMPARE(box->timeOutTimer()->interval(), 59000);
-
+        QVERIFY(box->timeOutTimer()->isActive());
+        QSignalSpy accepted(box.data(), &GroupConfMsgBox::sig_accept);
+        QSignalSpy rejected(box.data(), &GroupConfMsgBox::sig_reject);
         QSignalSpy lapsed(box.data(), &GroupConfMsgBox::sig_lapsed);
         QSignalSpy mask(UI_ControlView::instance(), &UI_ControlView::sig_hideMaskWgt);
-        fire(box->timeOutTimer());
-        QCOMPARE(lapsed.count(), 1);
-        QCOMPARE(mask.count(), 1);
-        QCOMPARE(BusinessFixture::journalCommands(), QStringList { QStringLiteral("resetInviteConfId") });
-        flushDeletes();
+
+        if (action == QLatin1String("timer")) {
+            F::fire(box->timeOutTimer());
+        } else if (action == QLatin1String("mask")) {
+            emit UI_ControlView::instance()->sig_hideMaskWgt(POPUP_HANDLE_CONFERENCE); // not its mask
+            QVERIFY(box->isVisible());
+            emit UI_ControlView::instance()->sig_hideMaskWgt(POPUP_HANDLE_MAIN);
+        } else {
+            box->findChild<QPushButton*>(action)->click();
+        }
+
+        QCOMPARE(F::journalCommands(), commands);
+        for (const QString& check : args)
+            QCOMPARE(F::lastArgs(check.section(QLatin1Char('='), 0, 0)), check.section(QLatin1Char('='), 1));
+        // The box lifts its mask itself, except when the mask went first.
+        QCOMPARE(mask.count(), action == QLatin1String("mask") ? 2 : 1);
+        QCOMPARE(mask.last().first().value<PopUpHandleType>(), POPUP_HANDLE_MAIN);
+        QCOMPARE(QStringLiteral("%1%2%3").arg(accepted.count()).arg(rejected.count()).arg(lapsed.count()), answers);
+        F::flushDeletes();
         QVERIFY(box.isNull());
     }
 
-    void acceptingLeavesTheRunningConferenceThenJoins()
+    void groupInvitationAnswerSurvivesTheBoxBeingDeleted()
     {
-        auto* view = BusinessFixture::business()->getUnifiedConferenceView();
-        view->state().currentConfId = QStringLiteral("c0");
-        QPointer<GroupConfMsgBox> box = makeBox();
-        QSignalSpy accepted(box.data(), &GroupConfMsgBox::sig_accept);
-        box->findChild<QPushButton*>(QStringLiteral("btn_accept"))->click();
-
-        QCOMPARE(accepted.count(), 1);
-        QCOMPARE(accepted.first().first().toString(), QStringLiteral("c1"));
-        QCOMPARE(BusinessFixture::journalCommands(),
-            (QStringList { QStringLiteral("setConferenceType"), QStringLiteral("leaveConference"),
-                QStringLiteral("joinConference") }));
-        QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("leaveConference")).args.value(0).toString(),
-            QStringLiteral("c0"));
-        const QVariantList join = BusinessFixture::journal()->last(QStringLiteral("joinConference")).args;
-        QCOMPARE(join.value(0).toString(), QStringLiteral("c1"));
-        QCOMPARE(join.value(3).toInt(), int(CONFERENCE_TYPE_GROUP));
-        QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("setConferenceType")).args.value(0).toInt(),
-            int(CONFERENCE_TYPE_GROUP));
-        QVERIFY(!box->timeOutTimer()->isActive());
-        flushDeletes();
-        QVERIFY(box.isNull());
-    }
-
-    void refusingTellsTheInviter()
-    {
-        QPointer<GroupConfMsgBox> box = makeBox();
-        box->setFromAccount(QStringLiteral("bob")); // the facade knows the sender better
-        QSignalSpy rejected(box.data(), &GroupConfMsgBox::sig_reject);
+        // Whoever hears the mask go away may delete the box at once.
+        GroupConfMsgBox* box = makeBox();
+        QObject context;
+        connect(UI_ControlView::instance(), &UI_ControlView::sig_hideMaskWgt, &context, [&box] {
+            delete box;
+            box = nullptr;
+        });
         box->findChild<QPushButton*>(QStringLiteral("btn_reject"))->click();
-        QCOMPARE(rejected.count(), 1);
-        QCOMPARE(BusinessFixture::journalCommands(),
-            (QStringList { QStringLiteral("rejectInvitation"), QStringLiteral("resetInviteConfId") }));
-        const QVariantList args = BusinessFixture::journal()->last(QStringLiteral("rejectInvitation")).args;
-        QCOMPARE(args, (QVariantList { QStringLiteral("c1"), QStringLiteral("bob"), 107603 }));
-    }
-
-    void hiddenMaskClosesTheBoxWithoutAnswer()
-    {
-        QPointer<GroupConfMsgBox> box = makeBox();
-        QSignalSpy accepted(box.data(), &GroupConfMsgBox::sig_accept);
-        QSignalSpy lapsed(box.data(), &GroupConfMsgBox::sig_lapsed);
-        emit UI_ControlView::instance()->sig_hideMaskWgt(POPUP_HANDLE_CONFERENCE); // not its mask
-        QVERIFY(box->isVisible());
-        emit UI_ControlView::instance()->sig_hideMaskWgt(POPUP_HANDLE_MAIN);
-        flushDeletes();
-        QVERIFY(box.isNull());
-        QCOMPARE(accepted.count() + lapsed.count(), 0);
-        QVERIFY(BusinessFixture::journalCommands().isEmpty());
+        QVERIFY(!box);
+        QCOMPARE(F::lastArgs(QStringLiteral("rejectInvitation")), QStringLiteral("c1|alice|107603"));
     }
 
     void groupBoxSurvivesBadExtensionAndMissingId()
@@ -118,11 +316,11 @@ private slots:
         auto* box = new GroupConfMsgBox;
         QPointer<GroupConfMsgBox> guard(box);
         box->setConferenceInfo(QString(), QStringLiteral("{not json"));
-        QVERIFY(box->groupId().isEmpty());
+        QVERIFY(box->findChild<QLabel*>(QStringLiteral("label_group"))->text().isEmpty());
         box->show();
         box->findChild<QPushButton*>(QStringLiteral("btn_accept"))->click();
-        QVERIFY(BusinessFixture::journalCommands().isEmpty()); // nothing to join
-        flushDeletes();
+        QVERIFY(F::journalCommands().isEmpty()); // nothing to join
+        F::flushDeletes();
         QVERIFY(guard.isNull());
     }
 
@@ -132,19 +330,19 @@ private slots:
         tip.setMessageType(1);
         const qint64 start = QDateTime(QDate(2024, 5, 6), QTime(14, 30)).toSecsSinceEpoch();
         tip.setConfInfo(QStringLiteral("123456789"), QStringLiteral("Weekly review"), start);
-        QVERIFY(
-            tip.findChild<QLabel*>(QStringLiteral("label_subject"))->text().contains(QStringLiteral("Weekly review")));
-        QVERIFY(tip.findChild<QLabel*>(QStringLiteral("label_confId"))->text().contains(QStringLiteral("123456789")));
-        QVERIFY(
-            tip.findChild<QLabel*>(QStringLiteral("label_time"))->text().contains(QStringLiteral("2024-05-06 14:30")));
+        QStringList texts;
+        for (const char* name : { "label_subject", "label_confId", "label_time" })
+            texts << tip.findChild<QLabel*>(QLatin1String(name))->text();
+        QVERIFY(texts.at(0).contains(QStringLiteral("Weekly review")));
+        QVERIFY(texts.at(1).contains(QStringLiteral("123456789")));
+        QVERIFY(texts.at(2).contains(QStringLiteral("2024-05-06 14:30")));
         QCOMPARE(MessageTipWidget::startTimeText(start * 1000), QStringLiteral("2024-05-06 14:30")); // milliseconds
         QVERIFY(MessageTipWidget::startTimeText(0).isEmpty());
 
         tip.bottomTipShow();
-        QVERIFY(tip.isVisible());
-        QCOMPARE(tip.x(), KP_UI_UTIL::getDeskTopWidth() - tip.width() - 10);
-        QCOMPARE(tip.y(), KP_UI_UTIL::getDeskTopHeight() - tip.height() - 40);
-
+        QCOMPARE(tip.pos(),
+            QPoint(
+                KP_UI_UTIL::getDeskTopWidth() - tip.width() - 10, KP_UI_UTIL::getDeskTopHeight() - tip.height() - 40));
         QSignalSpy closed(&tip, &MessageTipWidget::sig_closed);
         tip.findChild<QPushButton*>(QStringLiteral("btn_ok"))->click();
         QVERIFY(!tip.isVisible());
@@ -154,57 +352,54 @@ private slots:
         QVERIFY(tip.isVisible());
     }
 
-    void extensionOfferAnswersWithTheChosenMinutes()
+    void extensionOfferAnswersOnce_data()
     {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QVariantList>("answers"); // minutes of "yes", or false for "no"
+        QTest::newRow("sixty minutes") << QStringLiteral("radio_60") << QVariantList { 60 };
+        QTest::newRow("default thirty") << QStringLiteral("btn_yes") << QVariantList { 30 };
+        QTest::newRow("no") << QStringLiteral("btn_no") << QVariantList { false };
+        QTest::newRow("close button") << QStringLiteral("btn_close") << QVariantList { false };
+        QTest::newRow("escape") << QStringLiteral("escape") << QVariantList { false };
+        QTest::newRow("countdown") << QStringLiteral("countdown") << QVariantList { false };
+        QTest::newRow("withdrawn by its owner") << QStringLiteral("close") << QVariantList();
+    }
+    void extensionOfferAnswersOnce()
+    {
+        QFETCH(QString, action);
+        QFETCH(QVariantList, answers);
         ExtendDurationWidget offer;
-        QSignalSpy yes(&offer, &ExtendDurationWidget::sig_btn_extend_Yes);
-        QSignalSpy no(&offer, &ExtendDurationWidget::sig_btn_extend_No);
+        QVariantList got;
+        connect(&offer, &ExtendDurationWidget::sig_btn_extend_Yes, this, [&got](int minutes) { got << minutes; });
+        connect(&offer, &ExtendDurationWidget::sig_btn_extend_No, this, [&got] { got << false; });
         offer.setTimerStatart();
         offer.show();
         QCOMPARE(offer.countdownTimer()->interval(), 1000);
         QVERIFY(offer.countdownTimer()->isActive());
-        QCOMPARE(offer.selectedMinutes(), 30);
-        offer.findChild<QRadioButton*>(QStringLiteral("radio_60"))->click();
-        offer.findChild<QPushButton*>(QStringLiteral("btn_yes"))->click();
-        QCOMPARE(yes.count(), 1);
-        QCOMPARE(yes.first().first().toInt(), 60);
-        QVERIFY(!offer.countdownTimer()->isActive());
-        offer.findChild<QPushButton*>(QStringLiteral("btn_no"))->click(); // answered already
-        QCOMPARE(no.count(), 0);
-    }
 
-    void extensionOfferLapsesAfterItsCountdown()
-    {
-        ExtendDurationWidget offer;
-        QSignalSpy yes(&offer, &ExtendDurationWidget::sig_btn_extend_Yes);
-        QSignalSpy no(&offer, &ExtendDurationWidget::sig_btn_extend_No);
-        offer.setTimerStatart();
-        offer.show();
-        for (int i = 1; i < ExtendDurationWidget::CountdownSeconds; ++i)
-            fire(offer.countdownTimer());
-        QCOMPARE(offer.remainingSeconds(), 1);
-        QCOMPARE(no.count(), 0);
-        fire(offer.countdownTimer());
-        QCOMPARE(no.count(), 1);
+        if (action == QLatin1String("countdown")) {
+            for (int i = 1; i < ExtendDurationWidget::CountdownSeconds; ++i)
+                F::fire(offer.countdownTimer());
+            QVERIFY(got.isEmpty()); // one second left
+            F::fire(offer.countdownTimer());
+        } else if (action == QLatin1String("escape")) {
+            QTest::keyClick(&offer, Qt::Key_Escape);
+        } else if (action == QLatin1String("close")) {
+            offer.close();
+        } else if (action.startsWith(QLatin1String("radio"))) {
+            offer.findChild<QRadioButton*>(action)->click();
+            offer.findChild<QPushButton*>(QStringLiteral("btn_yes"))->click();
+        } else {
+            offer.findChild<QPushButton*>(action)->click();
+        }
         QVERIFY(!offer.isVisible());
-        fire(offer.countdownTimer());
-        QCOMPARE(no.count(), 1);
-        QCOMPARE(yes.count(), 0);
-
-        // Escape says no; the owner withdrawing it with close() says nothing.
-        ExtendDurationWidget second;
-        QSignalSpy secondNo(&second, &ExtendDurationWidget::sig_btn_extend_No);
-        second.setTimerStatart();
-        second.show();
-        QTest::keyClick(&second, Qt::Key_Escape);
-        QCOMPARE(secondNo.count(), 1);
-        ExtendDurationWidget third;
-        QSignalSpy thirdNo(&third, &ExtendDurationWidget::sig_btn_extend_No);
-        third.setTimerStatart();
-        third.show();
-        third.close();
-        QCOMPARE(thirdNo.count(), 0);
-        QVERIFY(!third.countdownTimer()->isActive());
+        QVERIFY(!offer.countdownTimer()->isActive());
+        if (action != QLatin1String("close")) { // nothing answers a second time
+            offer.findChild<QPushButton*>(QStringLiteral("btn_no"))->click();
+            offer.findChild<QPushButton*>(QStringLiteral("btn_yes"))->click();
+            F::fire(offer.countdownTimer());
+        }
+        QCOMPARE(got, answers);
     }
 };
 

@@ -9,12 +9,12 @@
 #include "KpStyle.h"
 #include "ScreenScale.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QSet>
 #include <QTemporaryFile>
 #include <QtTest>
+
+#include <functional>
 
 #ifdef KP_HAVE_ZBAR
 #include <zbar.h>
@@ -65,18 +65,16 @@ bool hasFinder(const KpQrMatrix& m, int x, int y)
     return true;
 }
 
-class EnvGuard
+// Sets an environment variable for the guard's lifetime.
+struct EnvGuard
 {
-public:
     EnvGuard(const char* name, const QByteArray& value)
-        : m_name(name)
+        : name(name)
     {
         qputenv(name, value);
     }
-    ~EnvGuard() { qunsetenv(m_name); }
-
-private:
-    const char* m_name;
+    ~EnvGuard() { qunsetenv(name); }
+    const char* name;
 };
 
 } // namespace
@@ -90,14 +88,11 @@ class tst_KpUiUtil : public QObject
 private slots:
     void qrCodeHasItsStructureAndQuietZone()
     {
-        const QString link = QStringLiteral("https://meeting.example.com:443/appdownload/join.html?confId=123456789");
-        const KpQrMatrix matrix = KpQrCode::encode(link);
-        QVERIFY(!matrix.isNull());
-        QVERIFY(matrix.version >= 1 && matrix.version <= 40);
+        const KpQrMatrix matrix = KpQrCode::encode(
+            QStringLiteral("https://meeting.example.com:443/appdownload/join.html?confId=123456789"));
         QCOMPARE(matrix.size, 17 + 4 * matrix.version);
-        QVERIFY(hasFinder(matrix, 0, 0));
-        QVERIFY(hasFinder(matrix, matrix.size - 7, 0));
-        QVERIFY(hasFinder(matrix, 0, matrix.size - 7));
+        QVERIFY(
+            hasFinder(matrix, 0, 0) && hasFinder(matrix, matrix.size - 7, 0) && hasFinder(matrix, 0, matrix.size - 7));
         QVERIFY(!hasFinder(matrix, matrix.size - 7, matrix.size - 7));
         // Timing pattern between the finders: alternating modules on row 6.
         for (int x = 8; x < matrix.size - 8; ++x)
@@ -106,13 +101,11 @@ private slots:
         const QImage image = KpQrCode::render(matrix, 300, 260);
         QCOMPARE(image.size(), QSize(300, 260));
         const int module = 260 / (matrix.size + 8);
-        const int left = (300 - module * (matrix.size + 8)) / 2;
-        const int top = (260 - module * (matrix.size + 8)) / 2;
-        const int inset = 4 * module;
-        QCOMPARE(image.pixelColor(left + inset - 1, top + inset + module / 2), QColor(Qt::white)); // quiet zone
-        QCOMPARE(image.pixelColor(left + inset + module / 2, top + inset + module / 2), QColor(Qt::black));
-        QCOMPARE(image.pixelColor(left + inset + module + module / 2, top + inset + module + module / 2),
-            QColor(Qt::white)); // the finder's inner light ring
+        const int left = (300 - module * (matrix.size + 8)) / 2 + 4 * module;
+        const int top = (260 - module * (matrix.size + 8)) / 2 + 4 * module;
+        QCOMPARE(image.pixelColor(left - 1, top + module / 2), QColor(Qt::white)); // quiet zone
+        QCOMPARE(image.pixelColor(left + module / 2, top + module / 2), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(left + module * 3 / 2, top + module * 3 / 2), QColor(Qt::white)); // inner ring
     }
 
     void qrCodeDecodesBackToTheText_data()
@@ -136,10 +129,10 @@ private slots:
     void qrCodeOfNothingIsBlankNotBroken()
     {
         QVERIFY(KpQrCode::encode(QString()).isNull());
+        QVERIFY(KpQrCode::encode(QString(5000, QLatin1Char('x'))).isNull()); // beyond a QR code's capacity
         const QImage blank = KP_UI_UTIL::getGroupQrcode(QString(), 50, 40).toImage();
         QCOMPARE(blank.size(), QSize(50, 40));
         QCOMPARE(blank.pixelColor(25, 20), QColor(Qt::white));
-        QVERIFY(KpQrCode::encode(QString(5000, QLatin1Char('x'))).isNull()); // beyond a QR code's capacity
         QVERIFY(KP_UI_UTIL::getGroupQrcode(QStringLiteral("x"), 0, 10).isNull());
         // Smaller than one pixel per module: still an image of the requested size.
         QCOMPARE(KP_UI_UTIL::getGroupQrcode(QStringLiteral("abc"), 12, 12).size(), QSize(12, 12));
@@ -184,31 +177,25 @@ private slots:
 
     void drawnAvatarUsesTheAccountColourAndShape()
     {
+        const auto head = [](const QString& name, const QString& account, int w, int h, bool rounded) {
+            return KP_UI_UTIL::getSelfDrawPicHead(name, account, w, h, rounded, 8, 12).toImage();
+        };
         const QColor colour = KpAvatarPolicy::backgroundColor(QStringLiteral("bob"));
-        const QImage rounded
-            = KP_UI_UTIL::getSelfDrawPicHead(QStringLiteral("Bob Stone"), QStringLiteral("bob"), 70, 60, true, 8, 12)
-                  .toImage();
+        const QImage rounded = head(QStringLiteral("Bob Stone"), QStringLiteral("bob"), 70, 60, true);
         QCOMPARE(rounded.size(), QSize(70, 60));
         QCOMPARE(rounded.pixelColor(35, 2), colour);
         QCOMPARE(rounded.pixelColor(0, 0).alpha(), 0);
-        QCOMPARE(rounded,
-            KP_UI_UTIL::getSelfDrawPicHead(QStringLiteral("Bob Stone"), QStringLiteral("bob"), 70, 60, true, 8, 12)
-                .toImage());
+        QCOMPARE(rounded, head(QStringLiteral("Bob Stone"), QStringLiteral("bob"), 70, 60, true));
 
-        const QImage circle
-            = KP_UI_UTIL::getSelfDrawPicHead(QStringLiteral("Bob Stone"), QStringLiteral("bob"), 60, 60, false, 0, 12)
-                  .toImage();
+        const QImage circle = head(QStringLiteral("Bob Stone"), QStringLiteral("bob"), 60, 60, false);
         QCOMPARE(circle.pixelColor(4, 4).alpha(), 0);
         QCOMPARE(circle.pixelColor(30, 2), colour);
 
-        // Without an account the name picks the colour; bad sizes give nothing.
-        const QImage byName
-            = KP_UI_UTIL::getSelfDrawPicHead(QStringLiteral("carol"), QString(), 40, 40, true, 0, 12).toImage();
-        QCOMPARE(byName.pixelColor(20, 1), KpAvatarPolicy::backgroundColor(QStringLiteral("carol")));
-        QVERIFY(KP_UI_UTIL::getSelfDrawPicHead(QStringLiteral("x"), QStringLiteral("x"), 0, 40, true, 4, 12).isNull());
-        QCOMPARE(
-            KP_UI_UTIL::getSelfDrawPicHead(QStringLiteral("x"), QStringLiteral("x"), 166666, 30, true, 4, 12).width(),
-            4096);
+        // Without an account the name picks the colour; bad sizes give nothing or are bounded.
+        QCOMPARE(head(QStringLiteral("carol"), QString(), 40, 40, true).pixelColor(20, 1),
+            KpAvatarPolicy::backgroundColor(QStringLiteral("carol")));
+        QVERIFY(head(QStringLiteral("x"), QStringLiteral("x"), 0, 40, true).isNull());
+        QCOMPARE(head(QStringLiteral("x"), QStringLiteral("x"), 166666, 30, true).width(), 4096);
     }
 
     void roundingCutsTheCorners()
@@ -220,30 +207,8 @@ private slots:
         QCOMPARE(round.pixelColor(0, 0).alpha(), 0);
         QCOMPARE(round.pixelColor(25, 20), QColor(Qt::red));
         QCOMPARE(round.pixelColor(25, 0), QColor(Qt::red)); // straight edge kept
-        const QImage empty = KP_UI_UTIL::PixmapToRound(QPixmap(), 20, 20, 4).toImage();
-        QCOMPARE(empty.size(), QSize(20, 20));
-        QCOMPARE(empty.pixelColor(10, 10).alpha(), 0);
+        QCOMPARE(KP_UI_UTIL::PixmapToRound(QPixmap(), 20, 20, 4).toImage().pixelColor(10, 10).alpha(), 0);
         QVERIFY(KP_UI_UTIL::PixmapToRound(red, -1, 20, 4).isNull());
-    }
-
-    void fontsAndDesktopFollowTheScreen()
-    {
-        {
-            EnvGuard scale("KP_SCREEN_SCALE", "1.5");
-            QCOMPARE(KP_UI_UTIL::getScreenScale(), 1.5);
-            const QFont font = KP_UI_UTIL::getFontScale(14, true);
-            QCOMPARE(font.pixelSize(), 21);
-            QVERIFY(font.bold());
-        }
-        {
-            EnvGuard nonsense("KP_SCREEN_SCALE", "banana");
-            QVERIFY(KP_UI_UTIL::getScreenScale() >= 1.0);
-        }
-        QCOMPARE(KP_UI_UTIL::getFontScale(12, false).pixelSize(), qRound(12 * KP_UI_UTIL::getScreenScale()));
-        QVERIFY(!KP_UI_UTIL::getFontScale(12, false).bold());
-        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-        QCOMPARE(KP_UI_UTIL::getDeskTopWidth(), available.width());
-        QCOMPARE(KP_UI_UTIL::getDeskTopHeight(), available.height());
     }
 
     void screenScaleGrowsAFormOnce()
@@ -275,11 +240,17 @@ private slots:
         QCOMPARE(form.size(), QSize(300, 150));
         QCOMPARE(fixed->minimumSize(), QSize(60, 30));
 
-        EnvGuard scale("KP_SCREEN_SCALE", "2");
+        // The screen's scale, forced here, also sizes the fonts.
+        EnvGuard scale("KP_SCREEN_SCALE", "1.5");
         QWidget other;
         other.setFixedSize(10, 10);
         ScreenScale::beginScale(&other);
-        QCOMPARE(other.size(), QSize(20, 20));
+        QCOMPARE(other.size(), QSize(15, 15));
+        const QFont font = KP_UI_UTIL::getFontScale(13, true);
+        QCOMPARE(font.pixelSize(), 20); // 19.5 rounded
+        QVERIFY(font.bold() && !KP_UI_UTIL::getFontScale(13, false).bold());
+        qputenv("KP_SCREEN_SCALE", "banana");
+        QVERIFY(KP_UI_UTIL::getScreenScale() >= 1.0);
     }
 
     void styleSheetsFollowPropertiesThroughKpStyle()
@@ -292,18 +263,17 @@ private slots:
         widget.ensurePolished();
         QCOMPARE(widget.minimumWidth(), 0); // Qt alone does not notice
         widget.setProperty("active", QVariant());
-        KpStyle::setProperty(&widget, "active", QStringLiteral("y"));
+        KpStyle::setStyleProperty(&widget, "active", QStringLiteral("y"));
         QCOMPARE(widget.minimumWidth(), 77);
         KpStyle::setStyleProperty(nullptr, "active", 1); // harmless
     }
 
     void redDotShowsTheCountAndHidesAtZero()
     {
-        QCOMPARE(KpRedDotBtn::redDotText(0), QString());
-        QCOMPARE(KpRedDotBtn::redDotText(-4), QString());
-        QCOMPARE(KpRedDotBtn::redDotText(7), QStringLiteral("7"));
-        QCOMPARE(KpRedDotBtn::redDotText(99), QStringLiteral("99"));
-        QCOMPARE(KpRedDotBtn::redDotText(100), QStringLiteral("99+"));
+        QStringList texts;
+        for (int count : { 0, -4, 7, 99, 100 })
+            texts << KpRedDotBtn::redDotText(count);
+        QCOMPARE(texts.join(QLatin1Char(',')), QStringLiteral(",,7,99,99+"));
 
         KpRedDotBtn button;
         button.setFlat(true);
@@ -332,12 +302,12 @@ private slots:
         button.resize(120, 40);
         button.setBtnStyle(1, true);
         QCOMPARE(button.property("btnStyle").toString(), QStringLiteral("primary"));
-        QCOMPARE(button.grab().toImage().pixelColor(60, 20), QColor(KP_CustomStyle::getColorStyle()));
-        QVERIFY(button.grab().toImage().pixelColor(1, 1) != QColor(KP_CustomStyle::getColorStyle())); // pill ends
+        const QImage primary = button.grab().toImage();
+        QCOMPARE(primary.pixelColor(60, 20), QColor(KP_CustomStyle::getColorStyle()));
+        QVERIFY(primary.pixelColor(1, 1) != QColor(KP_CustomStyle::getColorStyle())); // pill ends
         button.setBtnStyle(BtnStyle_Secondary, false);
         QCOMPARE(button.grab().toImage().pixelColor(60, 20), QColor(Qt::white));
         button.setBtnStyle(42, true);
-        QCOMPARE(button.btnStyle(), BtnStyle_Default);
         QCOMPARE(button.property("btnStyle").toString(), QStringLiteral("default"));
 
         KpMenu menu;
@@ -352,27 +322,22 @@ private slots:
     void skinSettingsHaveSafeDefaults()
     {
         QCOMPARE(KP_CustomStyle::getSkinPath(), QStringLiteral(":/qss/Resource/qss/"));
-        {
-            EnvGuard skin("KP_SKIN_PATH", "/opt/skins/dark");
-            QCOMPARE(KP_CustomStyle::getSkinPath(), QStringLiteral("/opt/skins/dark/"));
-        }
-        {
-            EnvGuard colour("KP_COLOR_STYLE", "not a colour");
-            QCOMPARE(KP_CustomStyle::getColorStyle(), QStringLiteral("#1d6fe8"));
-        }
-        {
-            EnvGuard colour("KP_COLOR_STYLE", "#FF8800");
-            QCOMPARE(KP_CustomStyle::getColorStyle(), QStringLiteral("#ff8800"));
-        }
-        {
-            EnvGuard title("KP_TITLE_STYLE", "2");
-            QCOMPARE(KP_CustomStyle::getTitleStyle(), 2);
-        }
-        {
-            EnvGuard title("KP_TITLE_STYLE", "7");
-            QVERIFY(KP_CustomStyle::getTitleStyle() == 1 || KP_CustomStyle::getTitleStyle() == 2);
-        }
+        const auto withEnv = [](const char* name, const char* value, const std::function<QString()>& read) {
+            EnvGuard guard(name, value);
+            return read();
+        };
+        const auto skin = [] { return KP_CustomStyle::getSkinPath(); };
+        const auto colour = [] { return KP_CustomStyle::getColorStyle(); };
+        const auto title = [] { return QString::number(KP_CustomStyle::getTitleStyle()); };
+        QCOMPARE(withEnv("KP_SKIN_PATH", "/opt/skins/dark", skin), QStringLiteral("/opt/skins/dark/"));
+        QCOMPARE(withEnv("KP_COLOR_STYLE", "not a colour", colour), QStringLiteral("#1d6fe8"));
+        QCOMPARE(withEnv("KP_COLOR_STYLE", "#FF8800", colour), QStringLiteral("#ff8800"));
+        QCOMPARE(withEnv("KP_TITLE_STYLE", "2", title), QStringLiteral("2"));
+        QCOMPARE(withEnv("KP_TITLE_STYLE", "7", title), QStringLiteral("1")); // back to the platform's
+    }
 
+    void oemLogoFallsBackToTheBuiltInOne()
+    {
         const QString builtIn = KP_CustomStyle::getOEMLogoUrl(0);
         QVERIFY(QFile::exists(builtIn));
         QVERIFY(QFile::exists(KP_CustomStyle::getOEMLogoUrl(1)));

@@ -849,8 +849,9 @@ void tst_KP_MediaConfUI::videoCallRendersInItsWindowAgainAfterConference()
     emit conference()->sig_closeConferenceMainWidget();
     QCOMPARE(BusinessFixture::journal()->commandOperations(),
              BusinessFixture::texts({"resetStatus", "setVideoViewEX"}));
-    QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("setVideoViewEX")).args.value(0).value<quintptr>(),
-             quintptr(call->localRenderHandle()));
+    const JournalEntry rebind = BusinessFixture::journal()->last(QStringLiteral("setVideoViewEX"));
+    QCOMPARE(rebind.args.value(0).value<quintptr>(), quintptr(call->remoteRenderHandle()));
+    QCOMPARE(rebind.args.value(1).value<quintptr>(), quintptr(call->localRenderHandle()));
 }
 
 QTEST_MAIN(tst_KP_MediaConfUI)

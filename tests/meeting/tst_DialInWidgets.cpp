@@ -2,6 +2,7 @@
 #include "ConferenceTipWidget.h"
 #include "RectangeTip.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -97,8 +98,9 @@ private slots:
         QVERIFY(notice->animationTimer()->isActive());
         for (const char* picture : { "processiIcon2.png", "processiIcon3.png", "processiIcon1.png" }) {
             fire(notice->animationTimer());
-            QCOMPARE(frame->styleSheet(),
-                QStringLiteral("border-image: url(:/Conference/Resource/Conference/%1);").arg(QLatin1String(picture)));
+            const QString path = QStringLiteral(":/Conference/Resource/Conference/") + QLatin1String(picture);
+            QCOMPARE(frame->styleSheet(), QStringLiteral("border-image: url(%1);").arg(path));
+            QVERIFY2(QFile::exists(path), picture);
         }
         QTimer* lifetime = notice->lifetimeTimer();
         QCOMPARE(lifetime->interval(), 5000);

@@ -1,7 +1,6 @@
 #include "DevicePolicy.h"
 #include "NetworkPolicy.h"
 #include "PollingPolicy.h"
-#include "ScreenLayoutPolicy.h"
 #include "StatisticsPolicy.h"
 
 #include <QtTest>
@@ -19,32 +18,6 @@ private slots:
         QCOMPARE(preferredCapabilityIndex({ { 1280, 720 }, { 480, 640 } }), 1);
         QCOMPARE(preferredCapabilityIndex({ { 1280, 720 }, { 1920, 1080 } }), 0);
         QCOMPARE(preferredCapabilityIndex({}), 0);
-    }
-
-    void devicesAreFoundByExactNameWithTheirOwnIndexes()
-    {
-        const QList<Agent_MicroPhoneInfo> mics
-            = { { 3, QStringLiteral("Headset") }, { 7, QStringLiteral("USB") }, { 9, QStringLiteral("Headset") } };
-        QCOMPARE(DevicePolicy::indexesNamed(mics, QStringLiteral("Headset")), (QList<int> { 3, 9 }));
-        QVERIFY(DevicePolicy::indexesNamed(mics, QStringLiteral("headset")).isEmpty());
-    }
-
-    void intervalTextsBecomeMilliseconds()
-    {
-        // The statistics window: whole seconds from 1 to 20.
-        QCOMPARE(StatisticsPolicy::intervalMsFromText(QStringLiteral("1")), 1000);
-        QCOMPARE(StatisticsPolicy::intervalMsFromText(QStringLiteral("20")), 20000);
-        for (const char* bad : { "0", "21", "", "2.5" })
-            QVERIFY2(StatisticsPolicy::intervalMsFromText(QLatin1String(bad)) == -1, bad);
-    }
-
-    void layoutChoice()
-    {
-        using ScreenLayoutPolicy::chosenLayout;
-        QCOMPARE(chosenLayout({ false, false, false, false, false, false }), -1);
-        QCOMPARE(chosenLayout({ true, false, true, false, false, false }), 2);
-        // States past the sixth button are no layouts.
-        QCOMPARE(chosenLayout({ false, true, false, false, false, false, true }), 1);
     }
 
     void networkLevelFollowsDelayAndLoss_data()

@@ -1,5 +1,8 @@
 #include "BusinessFixture.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 void BusinessFixture::reset()
 {
     registerBusinessMetaTypes();
@@ -54,4 +57,22 @@ QSharedPointer<AddressBookPerson> BusinessFixture::setCurrentUser(const QString&
     auto person = makePerson(account, name);
     business()->getAddressBookView()->setCurrentUser(person);
     return person;
+}
+
+void BusinessFixture::fire(QTimer* timer)
+{
+    QMetaObject::invokeMethod(timer, "timeout");
+}
+
+void BusinessFixture::flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString BusinessFixture::lastArgs(const QString& operation)
+{
+    QStringList texts;
+    for (const QVariant& arg : journal()->last(operation).args)
+        texts << arg.toString();
+    return texts.join(QLatin1Char('|'));
 }

@@ -6,6 +6,8 @@
 
 #include <initializer_list>
 
+class QTimer;
+
 // Helpers for tests that drive the module through the business views.
 class BusinessFixture
 {
@@ -30,4 +32,11 @@ public:
         const QString& name = QString());
     // Logs the account in (UserInfoView) and puts it in the directory.
     static QSharedPointer<AddressBookPerson> setCurrentUser(const QString& account, const QString& name = QString());
+
+    // Fires a timer at once: long time-outs are tested by firing, not waiting.
+    static void fire(QTimer* timer);
+    // Runs the pending deleteLater() calls (windows that delete themselves on close).
+    static void flushDeletes();
+    // The arguments of the latest call of an operation, as texts joined by '|'.
+    static QString lastArgs(const QString& operation);
 };

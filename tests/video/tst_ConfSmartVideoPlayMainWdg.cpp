@@ -284,7 +284,7 @@ private slots:
         QVERIFY(!area->tile(0)->isBound());
         area->clearTile(999);
         area->clearTile(2);
-        QCOMPARE(commands(), texts({ "stopDesktopShareView", "requestStopMemberVideo", "requestStopMemberVideo" }));
+        QCOMPARE(commands(), texts({ "stopDesktopShareView", "requestStopMemberVideo" }));
         QVERIFY(!area->tile(2)->isBound());
     }
 

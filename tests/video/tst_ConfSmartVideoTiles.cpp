@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(commands(), BusinessFixture::texts({ "resetSelfVideoView" }));
     }
 
-    void shareTileShowsTheDesktopAndStopsBothOnClear()
+    void shareTileShowsTheDesktopAndStopsOnlyItOnClear()
     {
         ConfSmartVideoPlaySmallWdg tile;
         tile.setMemberInfo(member(QStringLiteral("b")), true);
@@ -154,9 +154,12 @@ private slots:
         // Camera switches of the sharer do not concern the desktop tile.
         emit conf()->sig_updateMemberInfo(member(QStringLiteral("b")), CONF_MEMBER_ACTION_CAMERA_OFF);
         QCOMPARE(commands().size(), 1);
+        ConfSmartVideoPlaySmallWdg camera;
+        camera.setMemberInfo(member(QStringLiteral("b")), false);
         journal()->clear();
         tile.clearMember();
-        QCOMPARE(commands(), BusinessFixture::texts({ "stopDesktopShareView", "requestStopMemberVideo" }));
+        // The sharer's camera, shown in another tile, keeps running.
+        QCOMPARE(commands(), BusinessFixture::texts({ "stopDesktopShareView" }));
         QVERIFY(!tile.isBound() && !tile.isShare());
         QVERIFY(tile.infoWidget()->isHidden());
     }
@@ -332,6 +335,16 @@ private slots:
         nine.show();
         nine.setMemberInfo(cameraOff(QStringLiteral("a")), false);
         QCOMPARE(nine.avatar().size(), QSize(180, 180));
+        // Bound before it is laid out (as the pool's tiles are): the avatar
+        // follows the size the tile gets when shown.
+        QWidget grid;
+        auto* early = new ConfSmartVideoPlay9Wgt(&grid);
+        early->setMemberInfo(cameraOff(QStringLiteral("a")), false);
+        early->setGeometry(0, 0, 300, 200);
+        grid.resize(300, 200);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QCOMPARE(early->avatar().size(), QSize(200, 200));
     }
 
     void pipDragStopsAtTheEdgesOfTheVideoArea()

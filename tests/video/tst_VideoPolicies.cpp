@@ -76,6 +76,9 @@ private slots:
         row("venue ignores speakers", { "a b v me", "", "", "v!", "b", "me", "v! me a b" });
         row("self as venue stays first", { "a me b", "", "", "me!", "", "me", "me! a b" });
         row("own share never shown", { "a me b", "", "me", "", "", "me", "a me b" });
+        row("own share beside a venue", { "a me v", "", "me", "v!", "", "me", "v! me a" });
+        row("sharer is the venue", { "a v me", "", "v", "v!", "", "me", "v+ me v! a" });
+        row("speaker reported twice", { "a b me", "", "", "", "b b", "me", "b me b a" });
         row("own phone is another member", { "me@ a me", "", "", "", "", "me", "me@ me a" });
         row("each member once", { "a h a me me", "h", "", "", "", "me", "h me a" });
         row("venue not among members", { "a", "", "", "v!", "", "me", "v! me a" });
@@ -95,12 +98,6 @@ private slots:
         QCOMPARE(text(VideoOrderPolicy::buildVideoOrder(
                      items(members), item(host), item(sharer), item(venue), items(speakers), item(self))),
             expected);
-    }
-
-    void selfIsThisClientOnlyWhenDevicesAreToldApart()
-    {
-        QCOMPARE(text({ VideoOrderPolicy::selfItem(QStringLiteral("me"), 7) }), QStringLiteral("me"));
-        QCOMPARE(VideoOrderPolicy::selfItem(QStringLiteral("me"), 0).deviceType, CONFMEMBER_DEVICE_UNKNOWN);
     }
 
     void largeRosterKeepsEveryMemberOnceInOrder()
@@ -204,17 +201,6 @@ private slots:
         QCOMPARE(VideoLayoutPolicy::autoLayoutIndex(INT_MIN, 5), 0);
         QCOMPARE(VideoLayoutPolicy::autoLayoutIndex(INT_MAX, 5), 4);
         QCOMPARE(VideoLayoutPolicy::autoLayoutIndex(3, 0), -1);
-    }
-
-    void pipStaysInsideTheAreaAndAboveItsBottom()
-    {
-        const QRect area(100, 50, 800, 600);
-        const QSize pip(250, 200);
-        QCOMPARE(VideoLayoutPolicy::clampPipPosition(QPoint(300, 200), area, pip), QPoint(300, 200));
-        QCOMPARE(VideoLayoutPolicy::clampPipPosition(QPoint(5000, 5000), area, pip), QPoint(650, 390));
-        QCOMPARE(VideoLayoutPolicy::clampPipPosition(QPoint(-400, -400), area, pip), QPoint(100, 50));
-        // A window larger than the area keeps to the top-left corner.
-        QCOMPARE(VideoLayoutPolicy::clampPipPosition(QPoint(500, 500), QRect(0, 0, 100, 100), pip), QPoint(0, 0));
     }
 };
 

@@ -31,19 +31,19 @@ void BusinessSimulator::setTimeScale(double scale)
 
 void BusinessSimulator::on(const QString& view, const QString& operation, Handler handler)
 {
-    m_handlers.insert(view + QStringLiteral("::") + operation, std::move(handler));
+    m_handlers.insert(HandlerKey(view, operation), std::move(handler));
 }
 
 void BusinessSimulator::onRender(const QString& view, const QString& operation, Handler handler)
 {
-    m_renderHandlers.insert(view + QStringLiteral("::") + operation, std::move(handler));
+    m_renderHandlers.insert(HandlerKey(view, operation), std::move(handler));
 }
 
 void BusinessSimulator::onRecorded(const JournalEntry& entry)
 {
     if (entry.isQuery)
         return;
-    const QString key = entry.view + QStringLiteral("::") + entry.operation;
+    const HandlerKey key(entry.view, entry.operation);
     // The renderer plays the local media engine: it works even while the
     // server is told to stay silent.
     const auto render = m_renderHandlers.constFind(key);
@@ -125,7 +125,7 @@ ConferenceBriefInfo BusinessSimulator::makeConferenceBrief(const QString& hostAc
     info.issues = QStringLiteral("{\"topics\":[{\"haveDone\":\"0\",\"topic\":\"Progress\"}]}");
     info.shareLink = QStringLiteral("https://meet.example.com/appdownload/join.html?confId=") + info.confId;
     info.startTime = QDateTime::currentSecsSinceEpoch() - 300;
-    info.memberCount = m_joinRosterSize;
+    info.memberCount = kJoinRosterSize;
     info.confType = CONFERENCE_TYPE_UNIFIED;
     info.mediaType = CONF_MEDIA_VIDEO;
     return info;

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPair>
 #include <functional>
 
 class TestCardRenderer;
@@ -44,20 +45,16 @@ public:
     double timeScale() const { return m_timeScale; }
     // Off: operations get no answers (pushes and the renderer still work).
     void setAnswering(bool on) { m_answering = on; }
-    bool isAnswering() const { return m_answering; }
 
     // --- behaviour of the answers ---
     // Joins fail with this error text while it is not empty.
     void setJoinFailure(const QString& errorText) { m_joinFailure = errorText; }
-    // Members of the roster a join brings (self included); default 6.
-    void setJoinRosterSize(int n) { m_joinRosterSize = qMax(1, n); }
     void setVidyoCallOutcome(VidyoCallOutcome outcome) { m_vidyoOutcome = outcome; }
     // Answered (200), declined (175603), busy (175486) or not answered (175408).
     void setCallOutcome(CallOutcome outcome);
     // Any business reason instead: 200 answers, any other ends the placed call
     // with event 2 and that reason.
     void setCallFailureReason(int reason) { m_callOutcomeReason = reason; }
-    int callOutcomeReason() const { return m_callOutcomeReason; }
 
     // --- sample data ---
     // A company of n persons into AddressBookView, the logged-in user first
@@ -136,14 +133,15 @@ private:
         const ConferenceBriefInfo& brief, const QList<ConferenceMemberInfo>& roster, bool calling, int media);
     void endConference(const QString& confId, bool dismissed);
 
-    QHash<QString, Handler> m_handlers; // "View::operation"
-    QHash<QString, Handler> m_renderHandlers;
+    using HandlerKey = QPair<QString, QString>; // view, operation
+    QHash<HandlerKey, Handler> m_handlers;
+    QHash<HandlerKey, Handler> m_renderHandlers;
     QHash<QString, ConferenceBriefInfo> m_invitations; // conf id -> pending invitation
     TestCardRenderer* m_renderer;
     double m_timeScale = 1.0;
     bool m_answering = true;
     QString m_joinFailure;
-    int m_joinRosterSize = 6;
+    static constexpr int kJoinRosterSize = 6; // members a join brings, self included
     VidyoCallOutcome m_vidyoOutcome = VidyoAnswered;
     QString m_pendingVidyoCallee; // outgoing Vidyo call waiting for the player window
     int m_callOutcomeReason = BusinessReason::Success;

@@ -26,7 +26,7 @@ QList<ConferenceMemberInfo> makeRoster(int n, const QString& selfAccount, const 
     const QList<QSharedPointer<AddressBookPerson>>& directory, const QString& hostAccount = QString(),
     const QString& mainVenueAccount = QString());
 
-// One camera with a 640 x 480 mode, two microphones, two speakers.
+// One camera (1280 x 720, 640 x 480 and 320 x 240), two microphones, two speakers.
 QList<Agent_CameraInfo> sampleCameras();
 QList<Agent_MicroPhoneInfo> sampleMicrophones();
 QList<Agent_SpeakerInfo> sampleSpeakers();

@@ -92,6 +92,9 @@ namespace {
 constexpr float kRemoteVideoScale = 16.0f / 9.0f; // the peer sends 1280 x 720
 constexpr float kLocalVideoScale = 4.0f / 3.0f; // the local camera captures 640 x 480
 constexpr int kVideoScaleDelayMs = 200;
+// Server reasons a placed call can end with besides those the business library names.
+constexpr int kReasonUserBusy = 175486;
+constexpr int kReasonTemporarilyUnavailable = 175480; // told to the user as a time-out, like 175408
 
 QString selfAccount()
 {
@@ -121,7 +124,7 @@ void BusinessSimulator::setCallOutcome(CallOutcome outcome)
         m_callOutcomeReason = BusinessReason::CallDeclined;
         break;
     case CallBusy:
-        m_callOutcomeReason = 175486;
+        m_callOutcomeReason = kReasonUserBusy;
         break;
     case CallNotAnswered:
         m_callOutcomeReason = BusinessReason::CallNotAnswered;
@@ -211,7 +214,7 @@ void BusinessSimulator::startOutgoingCall(int callType, const QString& account)
     const int reason = m_callOutcomeReason;
     afterInCall(kCallProceedingMs, [this] { emitCallEvent(BusinessReason::Success, VOIP_EVENT_PROCEEDING); });
     afterInCall(kCallAlertingMs, [this] { emitCallEvent(BusinessReason::Success, VOIP_EVENT_ALERTING); });
-    const bool unanswered = reason == BusinessReason::CallNotAnswered || reason == 175480;
+    const bool unanswered = reason == BusinessReason::CallNotAnswered || reason == kReasonTemporarilyUnavailable;
     afterInCall(unanswered ? kCallNoAnswerMs : kCallAnswerMs, [this, reason] {
         if (reason == BusinessReason::Success) {
             m_call.mediaConnected = 1;

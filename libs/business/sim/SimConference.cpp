@@ -77,7 +77,7 @@ void BusinessSimulator::answerJoin(const QString& confId, int confType)
     }
     const int stateType = conf->state().conferenceType;
     brief.confType = ENUM_CONFERENCE_TYPE(stateType != CONFERENCE_TYPE_UNKNOWN ? stateType : confType);
-    const QList<ConferenceMemberInfo> roster = makeRoster(m_joinRosterSize, brief.hostAccount);
+    const QList<ConferenceMemberInfo> roster = makeRoster(kJoinRosterSize, brief.hostAccount);
     enterConference(brief, roster, false, brief.mediaType);
     handled(QStringLiteral("joinConference"));
 }

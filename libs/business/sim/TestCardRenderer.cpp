@@ -161,16 +161,6 @@ int TestCardRenderer::cardCount() const
     return n;
 }
 
-QStringList TestCardRenderer::slotNames() const
-{
-    QStringList names;
-    for (auto it = m_cards.cbegin(); it != m_cards.cend(); ++it) {
-        if (it.value())
-            names << it.key();
-    }
-    return names;
-}
-
 TestCard* TestCardRenderer::cardIn(QWidget* host)
 {
     return host ? host->findChild<TestCard*>(QStringLiteral("TestCard"), Qt::FindDirectChildrenOnly) : nullptr;

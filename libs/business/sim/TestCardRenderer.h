@@ -14,7 +14,6 @@ public:
     TestCard(const QString& title, const QString& subtitle, QWidget* host);
 
     QString title() const { return m_title; }
-    QString subtitle() const { return m_subtitle; }
     void setTexts(const QString& title, const QString& subtitle);
     // Redraws the clock. A native renderer paints whatever the toolkit's paint
     // switch of the host says, so the card does too.
@@ -47,7 +46,6 @@ public:
 
     TestCard* card(const QString& slot) const;
     int cardCount() const;
-    QStringList slotNames() const;
     static TestCard* cardIn(QWidget* host);
 
 protected:

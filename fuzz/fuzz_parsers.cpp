@@ -1,0 +1,36 @@
+// libFuzzer target for the texts that come from outside: the video layout file,
+// the media statistics JSON and the whiteboard room JSON. Built with clang and
+// -DKP_BUILD_FUZZERS=ON; run e.g. `build-fuzz/bin/kp_fuzz_parsers -max_total_time=60`.
+
+#include "KpLayoutConfig.h"
+#include "MsgUtil.h"
+#include "StatisticsPolicy.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), int(size));
+
+    const KpLayoutConfig::ParseResult layouts = KpLayoutConfig::parse(bytes);
+    (void)layouts;
+
+    StatisticsPolicy::MediaStatistics statistics;
+    QString error;
+    StatisticsPolicy::parseStatistics(QString::fromUtf8(bytes), &statistics, &error);
+
+    QString roomId, password, host;
+    if (MsgUtil::parseWbssInfo(bytes, roomId, password, host)) {
+        // What parses must survive a round trip.
+        QString roomId2, password2, host2;
+        const QByteArray again = MsgUtil::makeWbssInfo(roomId, password, host);
+        if (!MsgUtil::parseWbssInfo(again, roomId2, password2, host2) || roomId2 != roomId || password2 != password
+            || host2 != host)
+            __builtin_trap();
+    }
+    return 0;
+}
