@@ -31,9 +31,6 @@ KP_BusinessView* business()
 }
 
 constexpr int kSuccess = 200;
-constexpr int kEventAlerting = 1;
-constexpr int kEventEnded = 2;
-constexpr int kEventAnswered = 3;
 constexpr int kEventReleased = 4;
 constexpr int kMediaFree = 300;
 constexpr int kGroupConference = 6;
