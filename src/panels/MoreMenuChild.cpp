@@ -3,6 +3,7 @@
 #include "ui_MoreMenuChild.h"
 
 #include "AreaStyle.h"
+#include "BusinessMetaTypes.h"
 #include "DevicePolicy.h"
 #include "KPLog.h"
 #include "KP_BusinessView.h"
@@ -72,12 +73,8 @@ void MoreMenuChild::initWidget()
 
 void MoreMenuChild::initConnect()
 {
-    qRegisterMetaType<Agent_CameraInfo>("Agent_CameraInfo");
-    qRegisterMetaType<QList<Agent_CameraInfo>>("QList<Agent_CameraInfo>");
-    qRegisterMetaType<Agent_MicroPhoneInfo>("Agent_MicroPhoneInfo");
-    qRegisterMetaType<QList<Agent_MicroPhoneInfo>>("QList<Agent_MicroPhoneInfo>");
-    qRegisterMetaType<Agent_SpeakerInfo>("Agent_SpeakerInfo");
-    qRegisterMetaType<QList<Agent_SpeakerInfo>>("QList<Agent_SpeakerInfo>");
+    // The device lists may arrive from the media engine's thread.
+    registerBusinessMetaTypes();
 
     VoipView* voip = voipView();
     connect(voip, &VoipView::sig_onGetCameraInfo, this, &MoreMenuChild::slot_onGetCameraInfo);
