@@ -100,6 +100,7 @@ private slots:
     void init();
     void cleanup();
 
+    void everyBusinessConnectionIsMade();
     void callFailureTexts_data();
     void callFailureTexts();
     void conferenceErrorTexts_data();
@@ -161,6 +162,37 @@ void tst_KP_MediaConfUI::cleanup()
         if (w != BottomTipWidget::instance() && !w->parentWidget() && w->windowType() != Qt::Desktop)
             delete w;
     }
+}
+
+namespace {
+QStringList g_warnings;
+void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtWarningMsg || type == QtCriticalMsg)
+        g_warnings.append(text);
+}
+} // namespace
+
+void tst_KP_MediaConfUI::everyBusinessConnectionIsMade()
+{
+    // A connection by signature that names no such signal or slot only warns at run time.
+    g_warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
+    KP_MediaConfUI second;
+    qInstallMessageHandler(previous);
+    const QStringList failed = g_warnings.filter(QStringLiteral("QObject::connect"));
+    QVERIFY2(failed.isEmpty(), qPrintable(failed.join(QLatin1Char('\n'))));
+    // 50 slots, all private, and no signals of its own.
+    const QMetaObject* mo = second.metaObject();
+    int slotCount = 0;
+    for (int i = mo->methodOffset(); i < mo->methodCount(); ++i) {
+        QCOMPARE(mo->method(i).methodType() == QMetaMethod::Signal, false);
+        if (mo->method(i).methodType() == QMetaMethod::Slot) {
+            QCOMPARE(mo->method(i).access(), QMetaMethod::Private);
+            ++slotCount;
+        }
+    }
+    QCOMPARE(slotCount, 50);
 }
 
 void tst_KP_MediaConfUI::callFailureTexts_data()
