@@ -9,9 +9,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -72,6 +76,32 @@ bool runScenario(DemoWorld& world, ScenarioRunner& runner, const DemoScenario& s
     return passed;
 }
 
+// Loads the module's translation for `locale` from the translations folder beside the
+// binary, as the client does, plus Qt's own texts (dialog buttons, context menus) when
+// the system has them. Returns false, having said why, when the module's file is missing.
+bool installTranslation(QCoreApplication& app, const QString& locale)
+{
+    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+    const QString file = QStringLiteral("kp_mediaconf_%1.qm").arg(locale);
+    auto* module = new QTranslator(&app);
+    if (!QFileInfo::exists(dir + QLatin1Char('/') + file) || !module->load(file, dir)) {
+        QTextStream(stderr) << "no translation for " << locale << ": " << dir << '/' << file
+                            << " is missing or unreadable (build the kp_translations target)\n";
+        return false;
+    }
+    QCoreApplication::installTranslator(module);
+
+    // Some languages have only the older all-in-one qt_<locale>.qm.
+    const QString qtDir = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(locale), QStringLiteral("qtbase"), QStringLiteral("_"), qtDir)
+        || qt->load(QLocale(locale), QStringLiteral("qt"), QStringLiteral("_"), qtDir))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    return true;
+}
+
 void registerAll(DemoRegistry& registry)
 {
     registerInvitationScenarios(registry);
@@ -105,8 +135,15 @@ int main(int argc, char** argv)
                                       QStringLiteral("Multiply the simulated server's delays (default 1, "
                                                      "0.1 when scripted)."),
                                       QStringLiteral("FACTOR"));
-    parser.addOptions({listOpt, scenarioOpt, allOpt, galleryOpt, shotsOpt, scaleOpt});
+    const QCommandLineOption langOpt(QStringLiteral("lang"),
+                                     QStringLiteral("Show the module in language LOCALE (e.g. zh_CN), from "
+                                                    "translations/kp_mediaconf_LOCALE.qm beside the demo."),
+                                     QStringLiteral("LOCALE"));
+    parser.addOptions({listOpt, scenarioOpt, allOpt, galleryOpt, shotsOpt, scaleOpt, langOpt});
     parser.process(app);
+
+    if (parser.isSet(langOpt) && !installTranslation(app, parser.value(langOpt)))
+        return 2;
 
     DemoRegistry& registry = DemoRegistry::instance();
     registerAll(registry);

@@ -14,6 +14,7 @@
 #include "VoiceCall.h"
 #include "VoipCallIncoming.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -43,6 +44,12 @@ QString labelText(QWidget* root, const char* name)
 {
     const QLabel* label = root ? root->findChild<QLabel*>(QLatin1String(name)) : nullptr;
     return label ? label->text() : QString();
+}
+
+// The module's text as it shows in the running language.
+QString shown(const char* context, const char* source)
+{
+    return QCoreApplication::translate(context, source);
 }
 
 QWidget* child(QWidget* root, const char* name)
@@ -111,8 +118,8 @@ DemoStep incomingCallArrives(int type)
     return { QStringLiteral("call arrives"), [type](DemoContext& c) { c.sim().pushIncomingCall(type, kPeer); },
         [type](DemoContext&) {
             VoipCallIncoming* w = incoming();
-            const QString notice = type == 0 ? QStringLiteral("You receive a voice call...")
-                                             : QStringLiteral("You receive a video call...");
+            const QString notice = type == 0 ? shown("VoipCallIncoming", "You receive a voice call...")
+                                             : shown("VoipCallIncoming", "You receive a video call...");
             return w && labelText(w, "label_name") == kPeerName && labelText(w, "label_notice") == notice
                 && (callStatus() & VoipView::CALL_MARK_INCOMING);
         },
@@ -130,7 +137,7 @@ void addIncomingScenarios(DemoRegistry& registry)
                 [](DemoContext& c) {
                     VoiceCall* w = voiceCall();
                     return !incoming() && w && journaled("AcceptCall", 0, c.sim().currentCall().callId)
-                        && labelText(w, "label_call_notice") == QStringLiteral("In the call..")
+                        && labelText(w, "label_call_notice") == shown("VoiceCall", "In the call..")
                         && labelText(w, "label_name") == kPeerName && childVisible(w, "pushButton_mic");
                 },
                 QStringLiteral("the voice call window takes over and the call is answered") },
@@ -178,13 +185,13 @@ void addOutgoingVoiceScenario(DemoRegistry& registry)
             { QStringLiteral("ringing"), nullptr,
                 [](DemoContext&) {
                     return labelText(voiceCall(), "label_call_notice")
-                        == QStringLiteral("Wait for someone to answer..");
+                        == shown("VoiceCall", "Wait for someone to answer..");
                 },
                 QStringLiteral("the window says the other side rings") },
             { QStringLiteral("answered"), nullptr,
                 [](DemoContext&) {
                     VoiceCall* w = voiceCall();
-                    return w && labelText(w, "label_call_notice") == QStringLiteral("In the call..")
+                    return w && labelText(w, "label_call_notice") == shown("VoiceCall", "In the call..")
                         && childVisible(w, "pushButton_mic") && childVisible(w, "label_time");
                 },
                 QStringLiteral("the window shows the talk time and the microphone") },
@@ -294,13 +301,15 @@ void addFailureScenario(DemoRegistry& registry)
         { 175408, "Time out.Try again later" },
         { 175480, "Time out.Try again later" },
         { 175500, "Server internal error" },
-        { 175999, "error code:175999" },
+        { 175999, "error code:%1" },
     };
     DemoScenario scenario { QStringLiteral("call-failures"),
         QStringLiteral("A placed call fails with each reason: the error notice says why"), {} };
     for (const Failure& f : failures) {
         const int reason = f.reason;
-        const QString text = QString::fromUtf8(f.text);
+        QString text = shown("KP_MediaConfUI", f.text);
+        if (text.contains(QLatin1String("%1")))
+            text = text.arg(reason);
         scenario.steps.append({ QStringLiteral("reason %1").arg(reason),
             [reason](DemoContext& c) {
                 c.sim().setCallFailureReason(reason);

@@ -75,7 +75,9 @@ void addConferenceErrorScenario(DemoRegistry& registry)
                           QStringLiteral("Every conference error reason shows its tip in the client"),
                           {}};
     for (const ErrorCase& e : cases) {
-        const QString shown = QString::fromUtf8(e.shown);
+        // The module's own texts show in the running language; a server's text as it came.
+        const QString shown = *e.serverText ? QString::fromUtf8(e.shown)
+                                            : QCoreApplication::translate("KP_MediaConfUI", e.shown);
         const QString serverText = QString::fromUtf8(e.serverText);
         const int reason = e.reason;
         scenario.steps.append({QStringLiteral("reason %1").arg(reason),
@@ -164,7 +166,10 @@ void registerInvitationScenarios(DemoRegistry& registry)
                data.fromAccount = kVidyoPeer;
                emit KP_BusinessView::instance()->getVidyoView()->signal_OtherRefuse(data);
            },
-           [](DemoContext&) { return messageBoxSays(QStringLiteral("Emma ChenYour invitation rejected!")); },
+           [](DemoContext&) {
+               return messageBoxSays(QStringLiteral("Emma Chen")
+                                     + QCoreApplication::translate("KP_MediaConfUI", "Your invitation rejected!"));
+           },
            QStringLiteral("the message box says who refused")}}});
 
     registry.addScenario(

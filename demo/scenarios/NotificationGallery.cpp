@@ -12,9 +12,16 @@
 #include "MessageTipWidget.h"
 #include "SectionStaffWindow.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace {
+
+// The samples read as the facade would write them, in the language loaded.
+QString t(const char* text)
+{
+    return QCoreApplication::translate("KP_MediaConfUI", text);
+}
 
 QWidget* showTip(const QString& title, BottomTipWidget::BottomTipType type, const QString& text)
 {
@@ -22,7 +29,7 @@ QWidget* showTip(const QString& title, BottomTipWidget::BottomTipType type, cons
     tip->setMessageTitle(title);
     tip->setMessageType(type);
     tip->setMessageText(text);
-    tip->setBtnText(QStringLiteral("Accept"), QStringLiteral("No"));
+    tip->setBtnText(t("Accept"), t("No"));
     tip->BottomTipShow();
     return tip;
 }
@@ -46,46 +53,46 @@ void registerNotificationGallery(DemoRegistry& registry)
                                  BottomTipWidget* tip = BottomTipWidget::instance();
                                  const ConferenceBriefInfo info
                                      = c.sim().makeConferenceBrief(QStringLiteral("bob.li"), QStringLiteral("Quarterly planning"));
-                                 tip->setMessageTitle(QStringLiteral("Bob LiYou are invited to the integrated meeting"));
+                                 tip->setMessageTitle(QStringLiteral("Bob Li") + t("You are invited to the integrated meeting"));
                                  tip->setMessageType(BottomTipWidget::BottomTip_Conference);
                                  tip->setConferenceInfo(info);
-                                 tip->setBtnText(QStringLiteral("Accept"), QStringLiteral("No"));
+                                 tip->setBtnText(t("Accept"), t("No"));
                                  tip->BottomTipShow();
                                  return tip;
                              },
                              true});
     registry.addGalleryItem({QStringLiteral("bottom-tip-vidyo-call"),
                              [](DemoContext&) {
-                                 return showTip(QStringLiteral("Video invitation"), BottomTipWidget::BottomTip_VidyoCall,
-                                                QStringLiteral("Emma ChenYou receive a video invitation!"));
+                                 return showTip(t("Video invitation"), BottomTipWidget::BottomTip_VidyoCall,
+                                                QStringLiteral("Emma Chen") + t("You receive a video invitation!"));
                              },
                              true});
     registry.addGalleryItem({QStringLiteral("bottom-tip-voice-meeting"),
                              [](DemoContext&) {
-                                 return showTip(QStringLiteral("A Voice meeting invitation"),
+                                 return showTip(t("A Voice meeting invitation"),
                                                 BottomTipWidget::BottomTip_VoiceMeeting,
-                                                QStringLiteral("Bob Li Invite you to an audio conference"));
+                                                QStringLiteral("Bob Li") + t(" Invite you to an audio conference"));
                              },
                              true});
     registry.addGalleryItem({QStringLiteral("bottom-tip-other-device"),
                              [](DemoContext&) -> QWidget* {
-                                 QWidget* tip = showTip(QStringLiteral("Video invitation"),
+                                 QWidget* tip = showTip(t("Video invitation"),
                                                         BottomTipWidget::BottomTip_OtherDeviceAnswered,
-                                                        QStringLiteral("Answered by other device!"));
-                                 BottomTipWidget::instance()->setBtnText(QStringLiteral("OK"), QStringLiteral("Cancle"));
+                                                        t("Answered by other device!"));
+                                 BottomTipWidget::instance()->setBtnText(t("OK"), t("Cancle"));
                                  return tip;
                              },
                              true});
     registry.addGalleryItem({QStringLiteral("message-notice"), [](DemoContext&) -> QWidget* {
                                  auto* notice = new MessageNotice(nullptr);
-                                 notice->SetMessageNotice(QStringLiteral("Busy now.Try again later"));
+                                 notice->SetMessageNotice(t("Busy now.Try again later"));
                                  return notice;
                              }});
     registry.addGalleryItem({QStringLiteral("message-box-vidyo"), [](DemoContext&) -> QWidget* {
-                                 return showBox(QStringLiteral("Emma ChenYour invitation rejected!"), 0, 4);
+                                 return showBox(QStringLiteral("Emma Chen") + t("Your invitation rejected!"), 0, 4);
                              }});
     registry.addGalleryItem({QStringLiteral("message-box-remove-confirm"), [](DemoContext&) -> QWidget* {
-                                 return showBox(QStringLiteral("Sure to deleteEmma Chen!"), 10, 3);
+                                 return showBox(t("Sure to delete") + QStringLiteral("Emma Chen!"), 10, 3);
                              }});
     registry.addGalleryItem({QStringLiteral("message-box-media-busy"), [](DemoContext&) -> QWidget* {
                                  auto* box = new KpMsgBox(nullptr);
@@ -99,7 +106,7 @@ void registerNotificationGallery(DemoRegistry& registry)
                                  // The push opened the facade's box; show a second one on its own.
                                  auto* box = new GroupConfMsgBox(nullptr);
                                  box->setConferenceInfo(info.confId, info.extension);
-                                 box->setInviteMessage(QStringLiteral("Bob LiYou are invited to the integrated meeting"));
+                                 box->setInviteMessage(QStringLiteral("Bob Li") + t("You are invited to the integrated meeting"));
                                  box->show();
                                  return box;
                              }});

@@ -5,7 +5,7 @@
 namespace FacadePolicy {
 
 namespace {
-QString tr(const char* text)
+QString translated(const char* text)
 {
     return QCoreApplication::translate("KP_MediaConfUI", text);
 }
@@ -27,53 +27,53 @@ QString callFailureText(int reason, const QString& utilityText)
     switch (reason) {
     case 175404:
         if (known)
-            return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Other user is not online.Try again later"));
+            return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Other user is not online.Try again later"));
         break;
     case 175604:
         if (!known)
-            return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Other user is not online.Try again later"));
+            return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Other user is not online.Try again later"));
         break;
     case 171151:
     case 171511:
-        return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Have been suspended"));
+        return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Have been suspended"));
     case 175403:
     case 175486:
     case 175603:
-        return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Busy now.Try again later"));
+        return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Busy now.Try again later"));
     case 175408:
     case 175480:
         if (known)
-            return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Time out.Try again later"));
+            return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Time out.Try again later"));
         break;
     case 175500:
         if (!known)
-            return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Server internal error"));
+            return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Server internal error"));
         break;
     default:
         break;
     }
-    return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "error code:%1")).arg(reason);
+    return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "error code:%1")).arg(reason);
 }
 
 QString conferenceErrorText(const QString& serverText, int reason)
 {
     switch (reason) {
     case 814006:
-        return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "The meeting ID was not found"));
+        return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "The meeting ID was not found"));
     case 814007:
-        return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Wrong password for meeting"));
+        return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Wrong password for meeting"));
     case 814011:
-        return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "The meeting is full and cannot be joined"));
+        return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "The meeting is full and cannot be joined"));
     case 814012:
-        return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "The meeting is locked and cannot join the meeting"));
+        return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "The meeting is locked and cannot join the meeting"));
     case 814023:
-        return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Send app register notify fail"));
+        return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Send app register notify fail"));
     case 814026:
-        return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "The meeting is not started."));
+        return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "The meeting is not started."));
     case 814052:
-        return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Conferece total count beyond limit"));
+        return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Conferece total count beyond limit"));
     case 814056:
-        return tr(QT_TRANSLATE_NOOP("KP_MediaConfUI", "You cannot join the meeting belonging to another organization."));
+        return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "You cannot join the meeting belonging to another organization."));
     default:
         return serverText;
     }
