@@ -185,6 +185,18 @@ void sendMouse(
     QApplication::sendEvent(target, &event);
 }
 
+// Drags the floating window by `offset`, as a user's mouse would.
+void dragPip(const QPoint& offset)
+{
+    if (!frame())
+        return;
+    ConfSmartVideoPlayPipWdg* pip = frame()->area()->pipWidget();
+    const QPoint grab = pip->frameGeometry().topLeft() + QPoint(20, 20);
+    sendMouse(pip, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(pip, QEvent::MouseMove, grab + offset, Qt::NoButton, Qt::LeftButton);
+    sendMouse(pip, QEvent::MouseButtonRelease, grab + offset, Qt::LeftButton, Qt::NoButton);
+}
+
 // Where the floating window ends up when dragged far to the bottom-right.
 QPoint pipBottomRightLimit(const ConfSmartVideoPlayPipWdg* pip)
 {
@@ -245,15 +257,7 @@ void registerVideoGallery(DemoRegistry& registry)
 
     walk.steps.append(modeStep(2, 1));
     walk.steps.append({ QStringLiteral("drag the floating window past the corner"),
-        [](DemoContext&) {
-            if (!frame())
-                return;
-            ConfSmartVideoPlayPipWdg* pip = frame()->area()->pipWidget();
-            const QPoint grab = pip->frameGeometry().topLeft() + QPoint(20, 20);
-            sendMouse(pip, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-            sendMouse(pip, QEvent::MouseMove, grab + QPoint(3000, 3000), Qt::NoButton, Qt::LeftButton);
-            sendMouse(pip, QEvent::MouseButtonRelease, grab + QPoint(3000, 3000), Qt::LeftButton, Qt::NoButton);
-        },
+        [](DemoContext&) { dragPip(QPoint(3000, 3000)); },
         [](DemoContext&) {
             if (!frame())
                 return false;
@@ -262,15 +266,7 @@ void registerVideoGallery(DemoRegistry& registry)
         },
         QStringLiteral("the floating window stops at the bottom-right limit, 60 px above the bottom"), 3000 });
     walk.steps.append({ QStringLiteral("drag it back to the top-left"),
-        [](DemoContext&) {
-            if (!frame())
-                return;
-            ConfSmartVideoPlayPipWdg* pip = frame()->area()->pipWidget();
-            const QPoint grab = pip->frameGeometry().topLeft() + QPoint(20, 20);
-            sendMouse(pip, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
-            sendMouse(pip, QEvent::MouseMove, grab - QPoint(3000, 3000), Qt::NoButton, Qt::LeftButton);
-            sendMouse(pip, QEvent::MouseButtonRelease, grab - QPoint(3000, 3000), Qt::LeftButton, Qt::NoButton);
-        },
+        [](DemoContext&) { dragPip(QPoint(-3000, -3000)); },
         [](DemoContext&) {
             return frame() && frame()->area()->pipWidget()->pos() == frame()->area()->pipWidget()->dragArea().topLeft();
         },
