@@ -2,9 +2,9 @@
 // looking members up (the video layout does it per tile and per report), and
 // searching the directory as the user types in the member picker.
 
-#include "BusinessSimulator.h"
-#include "CommandJournal.h"
-#include "KP_BusinessView.h"
+#include "business/CommandJournal.h"
+#include "business/KP_BusinessView.h"
+#include "business/sim/BusinessSimulator.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,7 +22,12 @@ void BM_RosterLoad(benchmark::State& state)
     state.SetComplexityN(state.range(0));
     CommandJournal::instance()->setEnabled(true);
 }
-BENCHMARK(BM_RosterLoad)->ArgName("members")->RangeMultiplier(10)->Range(10, 10000)->Unit(benchmark::kMicrosecond)->Complexity();
+BENCHMARK(BM_RosterLoad)
+    ->ArgName("members")
+    ->RangeMultiplier(10)
+    ->Range(10, 10000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
 
 void BM_RosterLookupEveryMember(benchmark::State& state)
 {
@@ -40,7 +45,12 @@ void BM_RosterLookupEveryMember(benchmark::State& state)
     state.SetComplexityN(state.range(0));
     CommandJournal::instance()->setEnabled(true);
 }
-BENCHMARK(BM_RosterLookupEveryMember)->ArgName("members")->RangeMultiplier(10)->Range(10, 10000)->Unit(benchmark::kMicrosecond)->Complexity();
+BENCHMARK(BM_RosterLookupEveryMember)
+    ->ArgName("members")
+    ->RangeMultiplier(10)
+    ->Range(10, 10000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
 
 void BM_DirectorySearch(benchmark::State& state)
 {
@@ -54,6 +64,11 @@ void BM_DirectorySearch(benchmark::State& state)
     state.SetComplexityN(state.range(0));
     CommandJournal::instance()->setEnabled(true);
 }
-BENCHMARK(BM_DirectorySearch)->ArgName("persons")->RangeMultiplier(10)->Range(10, 10000)->Unit(benchmark::kMicrosecond)->Complexity();
+BENCHMARK(BM_DirectorySearch)
+    ->ArgName("persons")
+    ->RangeMultiplier(10)
+    ->Range(10, 10000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
 
 } // namespace

@@ -1,11 +1,11 @@
 // Start-up and the first thing a user sees: constructing the facade (43
 // business connections, the error notice) and showing one invitation.
 
-#include "BottomTipWidget.h"
-#include "BusinessSimulator.h"
-#include "CommandJournal.h"
-#include "KP_BusinessView.h"
-#include "KP_MediaConfUI.h"
+#include "business/CommandJournal.h"
+#include "business/KP_BusinessView.h"
+#include "business/sim/BusinessSimulator.h"
+#include "call/BottomTipWidget.h"
+#include "facade/KP_MediaConfUI.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,10 +1,10 @@
 // Video area: ordering rule, binding plan, refresh and layout switch.
 
-#include "ConfSmartBaseVideoPlayWgt.h"
-#include "ConfSmartVideoPlayMainWdg.h"
-#include "KP_BusinessView.h"
-#include "VideoBindingPlan.h"
-#include "VideoOrderPolicy.h"
+#include "business/KP_BusinessView.h"
+#include "policy/VideoBindingPlan.h"
+#include "policy/VideoOrderPolicy.h"
+#include "video/ConfSmartBaseVideoPlayWgt.h"
+#include "video/ConfSmartVideoPlayMainWdg.h"
 
 #include <QCoreApplication>
 #include <QTimer>

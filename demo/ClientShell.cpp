@@ -1,7 +1,7 @@
-#include "ClientShell.h"
+#include "demo/ClientShell.h"
 
-#include "KpMsgTip.h"
-#include "UI_ControlView.h"
+#include "business/UI_ControlView.h"
+#include "customui/KpMsgTip.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "DemoWorld.h"
+#include "demo/DemoWorld.h"
 
-#include "BottomTipWidget.h"
-#include "BusinessSimulator.h"
-#include "ClientShell.h"
-#include "KP_BusinessView.h"
-#include "KP_MediaConfUI.h"
+#include "business/KP_BusinessView.h"
+#include "business/sim/BusinessSimulator.h"
+#include "call/BottomTipWidget.h"
+#include "demo/ClientShell.h"
+#include "facade/KP_MediaConfUI.h"
 
 #include <QApplication>
 

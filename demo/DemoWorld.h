@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DemoContext.h"
+#include "demo/DemoContext.h"
 
 #include <QObject>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "ScenarioPanel.h"
+#include "demo/ScenarioPanel.h"
 
-#include "DemoScenario.h"
-#include "DemoWorld.h"
-#include "ScenarioRunner.h"
+#include "demo/DemoScenario.h"
+#include "demo/DemoWorld.h"
+#include "demo/ScenarioRunner.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -54,7 +54,7 @@ ScenarioPanel::ScenarioPanel(DemoWorld& world, ScenarioRunner& runner, QWidget* 
     description->setMinimumHeight(description->fontMetrics().height() * 2);
     scenarioLayout->addWidget(description);
     connect(m_scenarios, &QListWidget::currentItemChanged, description,
-            [description](QListWidgetItem* item) { description->setText(item ? item->toolTip() : QString()); });
+        [description](QListWidgetItem* item) { description->setText(item ? item->toolTip() : QString()); });
     m_scenarios->setCurrentRow(0);
     auto* buttons = new QHBoxLayout;
     auto* play = new QPushButton(QStringLiteral("Play"), scenarioBox);
@@ -79,10 +79,9 @@ ScenarioPanel::ScenarioPanel(DemoWorld& world, ScenarioRunner& runner, QWidget* 
         appendLog(QStringLiteral("client reset"));
     });
     connect(gallery, &QPushButton::clicked, this, &ScenarioPanel::galleryRequested);
-    connect(&m_runner, &ScenarioRunner::stepDone, this,
-            [this](const QString&, int index, const QString& label) {
-                appendLog(QStringLiteral("  step %1: %2").arg(index + 1).arg(label));
-            });
+    connect(&m_runner, &ScenarioRunner::stepDone, this, [this](const QString&, int index, const QString& label) {
+        appendLog(QStringLiteral("  step %1: %2").arg(index + 1).arg(label));
+    });
     connect(&m_runner, &ScenarioRunner::finished, this, [this](const QString& name, bool ok, const QString& why) {
         appendLog(ok ? QStringLiteral("scenario %1 passed").arg(name)
                      : QStringLiteral("scenario %1 FAILED: %2").arg(name, why));

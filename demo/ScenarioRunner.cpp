@@ -1,6 +1,6 @@
-#include "ScenarioRunner.h"
+#include "demo/ScenarioRunner.h"
 
-#include "DemoContext.h"
+#include "demo/DemoContext.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -153,6 +153,5 @@ void ScenarioRunner::fail(const QString& why)
     const DemoStep& step = m_scenario.steps.at(m_index);
     m_shooter.shoot(m_scenario.name, step.label + QStringLiteral("-FAILED"), m_exclude);
     m_running = false;
-    emit finished(m_scenario.name, false,
-                  QStringLiteral("step %1 \"%2\": %3").arg(m_index + 1).arg(step.label, why));
+    emit finished(m_scenario.name, false, QStringLiteral("step %1 \"%2\": %3").arg(m_index + 1).arg(step.label, why));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DemoScenario.h"
+#include "demo/DemoScenario.h"
 
 #include <QDir>
 #include <QElapsedTimer>

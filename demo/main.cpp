@@ -1,10 +1,10 @@
 // mediaconf-demo: constructs the media-conference module as the client does,
 // plays the server with the simulator, and shows or photographs every window.
 
-#include "DemoScenario.h"
-#include "DemoWorld.h"
-#include "ScenarioPanel.h"
-#include "ScenarioRunner.h"
+#include "demo/DemoScenario.h"
+#include "demo/DemoWorld.h"
+#include "demo/ScenarioPanel.h"
+#include "demo/ScenarioRunner.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -61,16 +61,15 @@ bool runScenario(DemoWorld& world, ScenarioRunner& runner, const DemoScenario& s
     world.reset();
     bool passed = false;
     QEventLoop loop;
-    QObject::connect(&runner, &ScenarioRunner::finished, &loop,
-                     [&](const QString& name, bool ok, const QString& why) {
-                         passed = ok;
-                         out() << (ok ? "PASS " : "FAIL ") << name;
-                         if (!ok)
-                             out() << ": " << why;
-                         out() << "\n";
-                         out().flush();
-                         loop.quit();
-                     });
+    QObject::connect(&runner, &ScenarioRunner::finished, &loop, [&](const QString& name, bool ok, const QString& why) {
+        passed = ok;
+        out() << (ok ? "PASS " : "FAIL ") << name;
+        if (!ok)
+            out() << ": " << why;
+        out() << "\n";
+        out().flush();
+        loop.quit();
+    });
     runner.run(scenario);
     loop.exec();
     return passed;
@@ -124,22 +123,21 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(QStringLiteral("Demo client of the media-conference module"));
     parser.addHelpOption();
     const QCommandLineOption listOpt(QStringLiteral("list"), QStringLiteral("List the scenarios and exit."));
-    const QCommandLineOption scenarioOpt(QStringLiteral("scenario"), QStringLiteral("Play scenario NAME and exit."),
-                                         QStringLiteral("NAME"));
+    const QCommandLineOption scenarioOpt(
+        QStringLiteral("scenario"), QStringLiteral("Play scenario NAME and exit."), QStringLiteral("NAME"));
     const QCommandLineOption allOpt(QStringLiteral("all"), QStringLiteral("Play the gallery and every scenario."));
     const QCommandLineOption galleryOpt(QStringLiteral("gallery"), QStringLiteral("Show every component."));
     const QCommandLineOption shotsOpt(QStringLiteral("screenshots"),
-                                      QStringLiteral("Write a PNG of every visible window after each step."),
-                                      QStringLiteral("DIR"));
+        QStringLiteral("Write a PNG of every visible window after each step."), QStringLiteral("DIR"));
     const QCommandLineOption scaleOpt(QStringLiteral("time-scale"),
-                                      QStringLiteral("Multiply the simulated server's delays (default 1, "
-                                                     "0.1 when scripted)."),
-                                      QStringLiteral("FACTOR"));
+        QStringLiteral("Multiply the simulated server's delays (default 1, "
+                       "0.1 when scripted)."),
+        QStringLiteral("FACTOR"));
     const QCommandLineOption langOpt(QStringLiteral("lang"),
-                                     QStringLiteral("Show the module in language LOCALE (e.g. zh_CN), from "
-                                                    "translations/kp_mediaconf_LOCALE.qm beside the demo."),
-                                     QStringLiteral("LOCALE"));
-    parser.addOptions({listOpt, scenarioOpt, allOpt, galleryOpt, shotsOpt, scaleOpt, langOpt});
+        QStringLiteral("Show the module in language LOCALE (e.g. zh_CN), from "
+                       "translations/kp_mediaconf_LOCALE.qm beside the demo."),
+        QStringLiteral("LOCALE"));
+    parser.addOptions({ listOpt, scenarioOpt, allOpt, galleryOpt, shotsOpt, scaleOpt, langOpt });
     parser.process(app);
 
     if (parser.isSet(langOpt) && !installTranslation(app, parser.value(langOpt)))
@@ -199,6 +197,7 @@ int main(int argc, char** argv)
     QObject::connect(&panel, &ScenarioPanel::galleryRequested, &panel, [&] { runGallery(world, shooter); });
     panel.show();
     if (shooter.enabled()) // a picture of the panel itself, once it has settled
-        QTimer::singleShot(1000, &panel, [&] { shooter.shoot(QStringLiteral("panel"), QStringLiteral("scenario-panel")); });
+        QTimer::singleShot(
+            1000, &panel, [&] { shooter.shoot(QStringLiteral("panel"), QStringLiteral("scenario-panel")); });
     return app.exec();
 }

@@ -2,9 +2,9 @@
 // the media statistics JSON and the whiteboard room JSON. Built with clang and
 // -DKP_BUILD_FUZZERS=ON; run e.g. `build-fuzz/bin/kp_fuzz_parsers -max_total_time=60`.
 
-#include "KpLayoutConfig.h"
-#include "MsgUtil.h"
-#include "StatisticsPolicy.h"
+#include "business/MsgUtil.h"
+#include "customui/KpLayoutConfig.h"
+#include "policy/StatisticsPolicy.h"
 
 #include <QByteArray>
 #include <QString>

@@ -4,9 +4,9 @@
 // may crash, leak or touch freed memory. The seed is printed so that a
 // failure can be replayed (KP_STORM_SEED, KP_STORM_STEPS).
 
-#include "BottomTipWidget.h"
-#include "BusinessFixture.h"
-#include "KP_MediaConfUI.h"
+#include "call/BottomTipWidget.h"
+#include "facade/KP_MediaConfUI.h"
+#include "support/BusinessFixture.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -23,14 +23,9 @@ class Storm
 public:
     explicit Storm(quint32 seed)
         : m_rng(seed)
-    {
-    }
+    { }
 
-    template<class T>
-    const T& pick(const QList<T>& list)
-    {
-        return list.at(int(m_rng.bounded(quint32(list.size()))));
-    }
+    template<class T> const T& pick(const QList<T>& list) { return list.at(int(m_rng.bounded(quint32(list.size())))); }
     int pickInt() { return pick(m_ints); }
     QString pickText() { return pick(m_texts); }
     bool coin() { return m_rng.bounded(2u) == 1; }
@@ -46,32 +41,32 @@ public:
         } else if (typeId == QMetaType::Bool) {
             out = coin();
         } else if (typeId == QMetaType::Float) {
-            out = pick(QList<float>{0.0f, 0.5f, 1.333f, 1.777f, -1.0f, 1e9f});
+            out = pick(QList<float> { 0.0f, 0.5f, 1.333f, 1.777f, -1.0f, 1e9f });
         } else if (typeId == QMetaType::Double) {
-            out = pick(QList<double>{0.0, 0.5, 1.5, -3.0});
+            out = pick(QList<double> { 0.0, 0.5, 1.5, -3.0 });
         } else if (typeId == QMetaType::LongLong) {
             out = qlonglong(pickInt());
         } else if (typeId == QMetaType::QString) {
             out = pickText();
         } else if (typeId == QMetaType::QStringList) {
-            out = QStringList{pickText(), pickText()};
+            out = QStringList { pickText(), pickText() };
         } else if (typeId == qMetaTypeId<Agent_VoIPCallMsg>()) {
             Agent_VoIPCallMsg m;
-            m.eventCode = pick(QList<int>{0, 1, 2, 3, 4, 5, -1});
-            m.callType = pick(QList<int>{0, 1, 2, 3, 6, 7, 99});
+            m.eventCode = pick(QList<int> { 0, 1, 2, 3, 4, 5, -1 });
+            m.callType = pick(QList<int> { 0, 1, 2, 3, 6, 7, 99 });
             m.callId = pickText();
             m.callerAccount = pickText();
             m.calleeAccount = pickText();
             out = QVariant::fromValue(m);
         } else if (typeId == qMetaTypeId<Agent_VoIPComingInfo>()) {
             Agent_VoIPComingInfo c;
-            c.callType = pick(QList<int>{0, 1, 5});
+            c.callType = pick(QList<int> { 0, 1, 5 });
             c.callId = pickText();
             c.callerAccount = pickText();
             out = QVariant::fromValue(c);
         } else if (typeId == qMetaTypeId<VidyoJsonTransferData>()) {
             VidyoJsonTransferData d;
-            d.callKind = pick(QList<QString>{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("x")});
+            d.callKind = pick(QList<QString> { QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("x") });
             d.fromAccount = pickText();
             out = QVariant::fromValue(d);
         } else if (typeId == qMetaTypeId<ConferenceBriefInfo>()) {
@@ -79,19 +74,19 @@ public:
             b.confId = pickText();
             b.subject = pickText();
             b.hostAccount = pickText();
-            b.extension = pick(QList<QString>{QString(), QStringLiteral("{\"groupId\":\"g-1\"}"),
-                                              QStringLiteral("{broken"), QStringLiteral("groupId")});
+            b.extension = pick(QList<QString> { QString(), QStringLiteral("{\"groupId\":\"g-1\"}"),
+                QStringLiteral("{broken"), QStringLiteral("groupId") });
             b.memberCount = pickInt();
             out = QVariant::fromValue(b);
         } else if (typeId == qMetaTypeId<Agent_ConfNtyMsg>()) {
             Agent_ConfNtyMsg n;
             n.confId = pickText();
-            n.result = pick(QList<QString>{QString(), QStringLiteral("107781"), QStringLiteral("1")});
-            n.kind = pick(QList<int>{0, 20, 3});
+            n.result = pick(QList<QString> { QString(), QStringLiteral("107781"), QStringLiteral("1") });
+            n.kind = pick(QList<int> { 0, 20, 3 });
             out = QVariant::fromValue(n);
         } else if (typeId == qMetaTypeId<QSharedPointer<AddressBookPerson>>()) {
-            out = QVariant::fromValue(coin() ? BusinessFixture::makePerson(pickText(), pickText())
-                                             : QSharedPointer<AddressBookPerson>());
+            out = QVariant::fromValue(
+                coin() ? BusinessFixture::makePerson(pickText(), pickText()) : QSharedPointer<AddressBookPerson>());
         } else if (typeId == qMetaTypeId<ConferenceMemberInfo>()) {
             out = QVariant::fromValue(member());
         } else if (typeId == qMetaTypeId<QList<ConferenceMemberInfo>>()) {
@@ -102,13 +97,13 @@ public:
         } else if (typeId == qMetaTypeId<QList<Agent_GroupMember>>()) {
             Agent_GroupMember g;
             g.account = pickText();
-            out = QVariant::fromValue(QList<Agent_GroupMember>{g});
+            out = QVariant::fromValue(QList<Agent_GroupMember> { g });
         } else if (typeId == qMetaTypeId<ENUM_CONFERENCE_TYPE>()) {
-            out = QVariant::fromValue(ENUM_CONFERENCE_TYPE(pick(QList<int>{0, 1, 3, 5, 6, 42})));
+            out = QVariant::fromValue(ENUM_CONFERENCE_TYPE(pick(QList<int> { 0, 1, 3, 5, 6, 42 })));
         } else if (typeId == qMetaTypeId<ENUM_CONFERENCE_MEDIA_TYPE>()) {
-            out = QVariant::fromValue(ENUM_CONFERENCE_MEDIA_TYPE(pick(QList<int>{0, 1, 2, 9})));
+            out = QVariant::fromValue(ENUM_CONFERENCE_MEDIA_TYPE(pick(QList<int> { 0, 1, 2, 9 })));
         } else if (typeId == qMetaTypeId<PopUpHandleType>()) {
-            out = QVariant::fromValue(PopUpHandleType(pick(QList<int>{0, 2, 4, 7})));
+            out = QVariant::fromValue(PopUpHandleType(pick(QList<int> { 0, 2, 4, 7 })));
         } else {
             // Any other registered type: its default value.
             if (!QMetaType::isRegistered(typeId))
@@ -125,7 +120,7 @@ private:
         ConferenceMemberInfo m;
         m.account = pickText();
         m.name = pickText();
-        m.deviceType = ENUM_CONFMEMBER_DEVICETYPE(pick(QList<int>{-1, 1, 2, 10, 20, 21, 22, 77}));
+        m.deviceType = ENUM_CONFMEMBER_DEVICETYPE(pick(QList<int> { -1, 1, 2, 10, 20, 21, 22, 77 }));
         m.isCameraOpen = coin();
         m.isMicOpen = coin();
         m.isHost = coin();
@@ -134,10 +129,11 @@ private:
     }
 
     QRandomGenerator m_rng;
-    const QList<int> m_ints{0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 20, 85, 200, 311, 175408, 175603, 814011, -1, 2147483647};
-    const QList<QString> m_texts{QString(),          QStringLiteral("me"),   QStringLiteral("bob"),
-                                 QStringLiteral("c-1"), QStringLiteral("call-1"), QStringLiteral("g-1"),
-                                 QStringLiteral("{\"a\":"), QStringLiteral("%1%2|20"), QString(300, QLatin1Char('x'))};
+    const QList<int> m_ints { 0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 20, 85, 200, 311, 175408, 175603, 814011, -1,
+        2147483647 };
+    const QList<QString> m_texts { QString(), QStringLiteral("me"), QStringLiteral("bob"), QStringLiteral("c-1"),
+        QStringLiteral("call-1"), QStringLiteral("g-1"), QStringLiteral("{\"a\":"), QStringLiteral("%1%2|20"),
+        QString(300, QLatin1Char('x')) };
 };
 
 struct Emitter
@@ -149,18 +145,17 @@ struct Emitter
 QList<Emitter> businessSignals()
 {
     KP_BusinessView* root = KP_BusinessView::instance();
-    const QList<QObject*> senders{root->getUnifiedConferenceView(), root->getVoipView(),     root->getVidyoView(),
-                                  root->getMeetingView(),           root->getAddressBookView(), root->getUserInfoView(),
-                                  root->getGroupMgrView(),          root->getWhiteBoardView(), root->getMultimediaMgrView(),
-                                  root->getLoginView(),             root->getMsgCtrl(),        root->getMsgCtrlCb(),
-                                  BottomTipWidget::instance()};
+    const QList<QObject*> senders { root->getUnifiedConferenceView(), root->getVoipView(), root->getVidyoView(),
+        root->getMeetingView(), root->getAddressBookView(), root->getUserInfoView(), root->getGroupMgrView(),
+        root->getWhiteBoardView(), root->getMultimediaMgrView(), root->getLoginView(), root->getMsgCtrl(),
+        root->getMsgCtrlCb(), BottomTipWidget::instance() };
     QList<Emitter> result;
     for (QObject* sender : senders) {
         const QMetaObject* mo = sender->metaObject();
         for (int i = QObject::staticMetaObject.methodCount(); i < mo->methodCount(); ++i) {
             const QMetaMethod m = mo->method(i);
             if (m.methodType() == QMetaMethod::Signal && m.access() == QMetaMethod::Public)
-                result.append({sender, m});
+                result.append({ sender, m });
         }
     }
     return result;
@@ -180,7 +175,7 @@ bool emitRandomly(Storm& storm, const Emitter& e)
         args[i] = QGenericArgument(names.at(i).constData(), values[i].data());
     }
     return e.signal.invoke(e.sender, Qt::DirectConnection, args[0], args[1], args[2], args[3], args[4], args[5],
-                           args[6], args[7], args[8], args[9]);
+        args[6], args[7], args[8], args[9]);
 }
 
 QList<QWidget*> visibleWindows()
@@ -212,9 +207,11 @@ void tst_EventStorm::stormDoesNotBreakTheModule()
     // The journal's history is not needed here; keep it small.
     BusinessFixture::journal()->setCapacity(2000);
 
-    const quint32 seed = qEnvironmentVariableIsSet("KP_STORM_SEED") ? quint32(qEnvironmentVariableIntValue("KP_STORM_SEED"))
-                                                                    : 20261205u;
-    const int steps = qEnvironmentVariableIsSet("KP_STORM_STEPS") ? qEnvironmentVariableIntValue("KP_STORM_STEPS") : 3000;
+    const quint32 seed = qEnvironmentVariableIsSet("KP_STORM_SEED")
+        ? quint32(qEnvironmentVariableIntValue("KP_STORM_SEED"))
+        : 20261205u;
+    const int steps
+        = qEnvironmentVariableIsSet("KP_STORM_STEPS") ? qEnvironmentVariableIntValue("KP_STORM_STEPS") : 3000;
     qInfo("storm seed %u, %d steps", seed, steps);
     Storm storm(seed);
 

@@ -1,18 +1,18 @@
 // One-to-one voice and video calls as the client sees them: incoming calls,
 // placed calls, their controls, and failures with their notices.
 
-#include "BusinessSimulator.h"
-#include "CloseMediaWidgetTip.h"
-#include "CommandJournal.h"
-#include "DemoContext.h"
-#include "DemoScenario.h"
-#include "KP_BusinessView.h"
-#include "MessageNotice.h"
-#include "TestCardRenderer.h"
-#include "VideoCall.h"
-#include "VideoWidget.h"
-#include "VoiceCall.h"
-#include "VoipCallIncoming.h"
+#include "business/CommandJournal.h"
+#include "business/KP_BusinessView.h"
+#include "business/sim/BusinessSimulator.h"
+#include "business/sim/TestCardRenderer.h"
+#include "call/MessageNotice.h"
+#include "call/VideoCall.h"
+#include "call/VideoWidget.h"
+#include "call/VoiceCall.h"
+#include "call/VoipCallIncoming.h"
+#include "demo/DemoContext.h"
+#include "demo/DemoScenario.h"
+#include "meeting/CloseMediaWidgetTip.h"
 
 #include <QCoreApplication>
 #include <QLabel>

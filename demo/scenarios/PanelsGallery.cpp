@@ -1,22 +1,22 @@
 // The device, polling, layout and status panels, and the phone dial-in widgets:
 // each on its own with sample data, and the device dialog played through.
 
-#include "BusinessSimulator.h"
-#include "CloseMediaWidgetTip.h"
-#include "CommandJournal.h"
-#include "ConferenceCallWidget.h"
-#include "ConferenceTipWidget.h"
-#include "DebugForStatisticsWdg.h"
-#include "DemoContext.h"
-#include "DemoScenario.h"
-#include "KP_BusinessView.h"
-#include "MoreMenuChild.h"
-#include "NetworkWidget.h"
-#include "PPC_NewScreenLayout.h"
-#include "PPC_Polling.h"
-#include "PPC_ScreenLayout.h"
-#include "RectangeTip.h"
-#include "TestCardRenderer.h"
+#include "business/CommandJournal.h"
+#include "business/KP_BusinessView.h"
+#include "business/sim/BusinessSimulator.h"
+#include "business/sim/TestCardRenderer.h"
+#include "demo/DemoContext.h"
+#include "demo/DemoScenario.h"
+#include "meeting/CloseMediaWidgetTip.h"
+#include "meeting/ConferenceCallWidget.h"
+#include "meeting/ConferenceTipWidget.h"
+#include "meeting/RectangeTip.h"
+#include "panels/DebugForStatisticsWdg.h"
+#include "panels/MoreMenuChild.h"
+#include "panels/NetworkWidget.h"
+#include "panels/PPC_NewScreenLayout.h"
+#include "panels/PPC_Polling.h"
+#include "panels/PPC_ScreenLayout.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

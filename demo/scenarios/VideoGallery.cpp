@@ -4,17 +4,17 @@
 // plays speaker reports, a share, a reconnection, a camera switch and a
 // system message.
 
-#include "DemoContext.h"
-#include "DemoScenario.h"
+#include "demo/DemoContext.h"
+#include "demo/DemoScenario.h"
 
-#include "BusinessSimulator.h"
-#include "ConfSmartBaseVideoPlayWgt.h"
-#include "ConfSmartVideoPlayMainWdg.h"
-#include "ConfSmartVideoPlayPipWdg.h"
-#include "KP_BusinessView.h"
-#include "PromptWidget_SysMsg.h"
-#include "VideoLayoutPolicy.h"
-#include "VideoSimulation.h"
+#include "business/KP_BusinessView.h"
+#include "business/sim/BusinessSimulator.h"
+#include "business/sim/VideoSimulation.h"
+#include "policy/VideoLayoutPolicy.h"
+#include "video/ConfSmartBaseVideoPlayWgt.h"
+#include "video/ConfSmartVideoPlayMainWdg.h"
+#include "video/ConfSmartVideoPlayPipWdg.h"
+#include "video/PromptWidget_SysMsg.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -256,15 +256,15 @@ void registerVideoGallery(DemoRegistry& registry)
         walk.steps.append(modeStep(mode, tiles[mode]));
 
     walk.steps.append(modeStep(2, 1));
-    walk.steps.append({ QStringLiteral("drag the floating window past the corner"),
-        [](DemoContext&) { dragPip(QPoint(3000, 3000)); },
-        [](DemoContext&) {
-            if (!frame())
-                return false;
-            const ConfSmartVideoPlayPipWdg* pip = frame()->area()->pipWidget();
-            return pip->isVisible() && pip->isBound() && pip->pos() == pipBottomRightLimit(pip);
-        },
-        QStringLiteral("the floating window stops at the bottom-right limit, 60 px above the bottom"), 3000 });
+    walk.steps.append(
+        { QStringLiteral("drag the floating window past the corner"), [](DemoContext&) { dragPip(QPoint(3000, 3000)); },
+            [](DemoContext&) {
+                if (!frame())
+                    return false;
+                const ConfSmartVideoPlayPipWdg* pip = frame()->area()->pipWidget();
+                return pip->isVisible() && pip->isBound() && pip->pos() == pipBottomRightLimit(pip);
+            },
+            QStringLiteral("the floating window stops at the bottom-right limit, 60 px above the bottom"), 3000 });
     walk.steps.append({ QStringLiteral("drag it back to the top-left"),
         [](DemoContext&) { dragPip(QPoint(-3000, -3000)); },
         [](DemoContext&) {

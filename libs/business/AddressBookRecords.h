@@ -2,7 +2,7 @@
 
 // Directory records. Persons and groups cross signals by shared pointer.
 
-#include "ConferenceRecords.h"
+#include "business/ConferenceRecords.h"
 
 #include <QList>
 #include <QMetaType>

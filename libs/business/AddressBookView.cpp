@@ -1,6 +1,6 @@
-#include "AddressBookView.h"
+#include "business/AddressBookView.h"
 
-#include "KP_BusinessView.h"
+#include "business/KP_BusinessView.h"
 
 AddressBookView::AddressBookView(QObject* parent)
     : BusinessViewBase(QStringLiteral("AddressBookView"), parent)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AddressBookRecords.h"
-#include "BusinessViewBase.h"
+#include "business/AddressBookRecords.h"
+#include "business/BusinessViewBase.h"
 
 #include <QHash>
 #include <QList>

@@ -3,7 +3,7 @@
 // Enumerations and small helpers shared by every business view and record.
 // Kept free of QObject so that widget code can include it cheaply.
 
-#include "kp_business_global.h"
+#include "business/kp_business_global.h"
 
 #include <QMetaType>
 #include <QString>
@@ -44,6 +44,24 @@ enum ENUM_CONFMEMBER_DEVICETYPE : int {
     CONFMEMBER_DEVICE_PC = 20, // this desktop client
     CONFMEMBER_DEVICE_WEB = 21, // browser (H5) client
     CONFMEMBER_DEVICE_PC_OTHER = 22, // another desktop client
+};
+
+// Event codes of Agent_VoIPCallMsg::eventCode.
+enum VoipCallEvent : int {
+    VOIP_EVENT_PROCEEDING = 0,
+    VOIP_EVENT_ALERTING = 1,
+    VOIP_EVENT_ENDED = 2,
+    VOIP_EVENT_ANSWERED = 3,
+    VOIP_EVENT_RELEASED = 4,
+};
+
+// Call types: 0 and 2 voice; 1, 6 and 7 video.
+enum VoipCallType : int {
+    VOIP_CALL_VOICE = 0,
+    VOIP_CALL_VIDEO = 1,
+    VOIP_CALL_VOICE_CONF = 2,
+    VOIP_CALL_VIDEO_SHARE = 6,
+    VOIP_CALL_VIDEO_CONF = 7,
 };
 
 // Owner under which the client shows a module's tip or modal mask.

@@ -1,10 +1,10 @@
-#include "BusinessMetaTypes.h"
+#include "business/BusinessMetaTypes.h"
 
-#include "AddressBookRecords.h"
-#include "CallRecords.h"
-#include "CommandJournal.h"
-#include "ConferenceRecords.h"
-#include "VidyoView.h"
+#include "business/AddressBookRecords.h"
+#include "business/CallRecords.h"
+#include "business/CommandJournal.h"
+#include "business/ConferenceRecords.h"
+#include "business/VidyoView.h"
 
 // Registered under the names the signals spell, so that signature-string and
 // queued connections find them. qRegisterMetaType is itself idempotent.

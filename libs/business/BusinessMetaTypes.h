@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kp_business_global.h"
+#include "business/kp_business_global.h"
 
 // Registers every record and enumeration of the business library with the
 // meta-type system (by the names the signals use), so that queued connections

@@ -1,6 +1,6 @@
-#include "AddressBookRecords.h"
-#include "CallRecords.h"
-#include "ConferenceRecords.h"
+#include "business/AddressBookRecords.h"
+#include "business/CallRecords.h"
+#include "business/ConferenceRecords.h"
 
 #include <tuple>
 

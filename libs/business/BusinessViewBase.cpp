@@ -1,4 +1,4 @@
-#include "BusinessViewBase.h"
+#include "business/BusinessViewBase.h"
 
 BusinessViewBase::BusinessViewBase(const QString& viewName, QObject* parent)
     : QObject(parent)

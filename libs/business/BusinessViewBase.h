@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandJournal.h"
+#include "business/CommandJournal.h"
 
 #include <QObject>
 

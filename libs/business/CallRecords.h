@@ -2,31 +2,13 @@
 
 // Records of one-to-one calls, local devices, Vidyo, the older meetings and chat.
 
-#include "BusinessEnums.h"
+#include "business/BusinessEnums.h"
 
 #include <QList>
 #include <QMetaType>
 #include <QString>
 
 #include <cstring>
-
-// Event codes of Agent_VoIPCallMsg::eventCode.
-enum VoipCallEvent : int {
-    VOIP_EVENT_PROCEEDING = 0,
-    VOIP_EVENT_ALERTING = 1,
-    VOIP_EVENT_ENDED = 2,
-    VOIP_EVENT_ANSWERED = 3,
-    VOIP_EVENT_RELEASED = 4,
-};
-
-// Call types: 0 and 2 voice; 1, 6 and 7 video.
-enum VoipCallType : int {
-    VOIP_CALL_VOICE = 0,
-    VOIP_CALL_VIDEO = 1,
-    VOIP_CALL_VOICE_CONF = 2,
-    VOIP_CALL_VIDEO_SHARE = 6,
-    VOIP_CALL_VIDEO_CONF = 7,
-};
 
 // Event of a one-to-one call.
 struct KP_BUSINESS_EXPORT Agent_VoIPCallMsg

@@ -1,4 +1,4 @@
-#include "ChatMsgControl.h"
+#include "business/ChatMsgControl.h"
 
 ChatMsgControl::ChatMsgControl(const QString& viewName, QObject* parent)
     : BusinessViewBase(viewName, parent)

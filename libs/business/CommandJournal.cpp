@@ -1,4 +1,4 @@
-#include "CommandJournal.h"
+#include "business/CommandJournal.h"
 
 CommandJournal* CommandJournal::instance()
 {

@@ -2,7 +2,7 @@
 
 // Records of the unified conference, crossing signals by value.
 
-#include "BusinessEnums.h"
+#include "business/BusinessEnums.h"
 
 #include <QList>
 #include <QMap>

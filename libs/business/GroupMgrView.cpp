@@ -1,4 +1,4 @@
-#include "GroupMgrView.h"
+#include "business/GroupMgrView.h"
 
 GroupMgrView::GroupMgrView(QObject* parent)
     : BusinessViewBase(QStringLiteral("GroupMgrView"), parent)

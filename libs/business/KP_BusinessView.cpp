@@ -1,4 +1,4 @@
-#include "KP_BusinessView.h"
+#include "business/KP_BusinessView.h"
 
 KP_BusinessView* KP_BusinessView::instance()
 {

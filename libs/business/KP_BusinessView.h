@@ -3,21 +3,21 @@
 // Umbrella header of the business library: the root and every view.
 // Widgets that need one view should include that view's header instead.
 
-#include "AddressBookView.h"
-#include "BusinessMetaTypes.h"
-#include "ChatMsgControl.h"
-#include "CommandJournal.h"
-#include "GroupMgrView.h"
-#include "LoginView.h"
-#include "MeetingView.h"
-#include "MsgUtil.h"
-#include "MultimediaMgrView.h"
-#include "UI_ControlView.h"
-#include "UnifiedConferenceView.h"
-#include "UserInfoView.h"
-#include "VidyoView.h"
-#include "VoipView.h"
-#include "WhiteBoardView.h"
+#include "business/AddressBookView.h"
+#include "business/BusinessMetaTypes.h"
+#include "business/ChatMsgControl.h"
+#include "business/CommandJournal.h"
+#include "business/GroupMgrView.h"
+#include "business/LoginView.h"
+#include "business/MeetingView.h"
+#include "business/MsgUtil.h"
+#include "business/MultimediaMgrView.h"
+#include "business/UI_ControlView.h"
+#include "business/UnifiedConferenceView.h"
+#include "business/UserInfoView.h"
+#include "business/VidyoView.h"
+#include "business/VoipView.h"
+#include "business/WhiteBoardView.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "LoginView.h"
+#include "business/LoginView.h"
 
 LoginView::LoginView(QObject* parent)
     : BusinessViewBase(QStringLiteral("LoginView"), parent)

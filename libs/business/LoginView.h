@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BusinessViewBase.h"
+#include "business/BusinessViewBase.h"
 
 // Login results and window control of the client.
 class KP_BUSINESS_EXPORT LoginView : public BusinessViewBase

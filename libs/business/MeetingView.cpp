@@ -1,4 +1,4 @@
-#include "MeetingView.h"
+#include "business/MeetingView.h"
 
 MeetingView::MeetingView(QObject* parent)
     : BusinessViewBase(QStringLiteral("MeetingView"), parent)

@@ -1,4 +1,4 @@
-#include "MsgUtil.h"
+#include "business/MsgUtil.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kp_business_global.h"
+#include "business/kp_business_global.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "MultimediaMgrView.h"
+#include "business/MultimediaMgrView.h"
 
 MultimediaMgrView::MultimediaMgrView(QObject* parent)
     : BusinessViewBase(QStringLiteral("MultimediaMgrView"), parent)

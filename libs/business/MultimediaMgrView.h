@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BusinessEnums.h"
-#include "BusinessViewBase.h"
+#include "business/BusinessEnums.h"
+#include "business/BusinessViewBase.h"
 
 // The global media-busy status: which activity holds the camera and microphone.
 class KP_BUSINESS_EXPORT MultimediaMgrView : public BusinessViewBase

@@ -1,4 +1,4 @@
-#include "UI_ControlView.h"
+#include "business/UI_ControlView.h"
 
 UI_ControlView* UI_ControlView::instance()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BusinessEnums.h"
+#include "business/BusinessEnums.h"
 
 #include <QObject>
 

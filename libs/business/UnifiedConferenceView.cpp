@@ -1,6 +1,6 @@
-#include "UnifiedConferenceView.h"
+#include "business/UnifiedConferenceView.h"
 
-#include "KP_BusinessView.h"
+#include "business/KP_BusinessView.h"
 
 #include <QTimer>
 

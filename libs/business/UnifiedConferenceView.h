@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AddressBookRecords.h"
-#include "BusinessViewBase.h"
-#include "ConferenceRecords.h"
+#include "business/AddressBookRecords.h"
+#include "business/BusinessViewBase.h"
+#include "business/ConferenceRecords.h"
 
 #include <QHash>
 #include <QList>

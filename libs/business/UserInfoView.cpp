@@ -1,4 +1,4 @@
-#include "UserInfoView.h"
+#include "business/UserInfoView.h"
 
 UserInfoView::UserInfoView(QObject* parent)
     : BusinessViewBase(QStringLiteral("UserInfoView"), parent)

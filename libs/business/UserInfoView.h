@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BusinessEnums.h"
-#include "BusinessViewBase.h"
+#include "business/BusinessEnums.h"
+#include "business/BusinessViewBase.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "VidyoView.h"
+#include "business/VidyoView.h"
 
 VidyoView::VidyoView(QObject* parent)
     : BusinessViewBase(QStringLiteral("VidyoView"), parent)

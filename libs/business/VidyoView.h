@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AddressBookRecords.h"
-#include "BusinessViewBase.h"
-#include "CallRecords.h"
+#include "business/AddressBookRecords.h"
+#include "business/BusinessViewBase.h"
+#include "business/CallRecords.h"
 
 #include <QMap>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "VoipView.h"
+#include "business/VoipView.h"
 
 VoipView::VoipView(QObject* parent)
     : BusinessViewBase(QStringLiteral("VoipView"), parent)

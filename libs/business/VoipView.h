@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BusinessViewBase.h"
-#include "CallRecords.h"
+#include "business/BusinessViewBase.h"
+#include "business/CallRecords.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "WhiteBoardView.h"
+#include "business/WhiteBoardView.h"
 
 WhiteBoardView::WhiteBoardView(QObject* parent)
     : BusinessViewBase(QStringLiteral("WhiteBoardView"), parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BusinessViewBase.h"
+#include "business/BusinessViewBase.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
-#include "ExtendDurationWidget.h"
+#include "customui/ExtendDurationWidget.h"
 #include "ui_ExtendDurationWidget.h"
 
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
-#include "ScreenScale.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "util/KPLog.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "kp_customui_global.h"
+#include "customui/kp_customui_global.h"
 
-#include "MoveWidget.h"
+#include "customui/MoveWidget.h"
 
 #include <memory>
 

@@ -1,11 +1,11 @@
-#include "GroupConfMsgBox.h"
+#include "customui/GroupConfMsgBox.h"
 #include "ui_GroupConfMsgBox.h"
 
-#include "KPFilePathMgr.h"
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KP_UI_UTIL.h"
-#include "ScreenScale.h"
+#include "business/KP_BusinessView.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "util/KPFilePathMgr.h"
+#include "util/KPLog.h"
 
 #include <QCloseEvent>
 #include <QJsonDocument>

@@ -1,8 +1,8 @@
-#include "KPTitleBar.h"
+#include "customui/KPTitleBar.h"
 #include "ui_KPTitleBar.h"
 
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
+#include "customui/KP_UI_UTIL.h"
+#include "util/KPLog.h"
 
 #include <QMouseEvent>
 

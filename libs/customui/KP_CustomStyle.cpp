@@ -1,7 +1,7 @@
-#include "KP_CustomStyle.h"
+#include "customui/KP_CustomStyle.h"
 
-#include "KPLog.h"
-#include "KPSettings.h"
+#include "util/KPLog.h"
+#include "util/KPSettings.h"
 
 #include <QColor>
 #include <QFileInfo>

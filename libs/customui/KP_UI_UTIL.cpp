@@ -1,8 +1,8 @@
-#include "KP_UI_UTIL.h"
+#include "customui/KP_UI_UTIL.h"
 
-#include "KPLog.h"
-#include "KpAvatarPolicy.h"
-#include "KpQrCode.h"
+#include "customui/KpAvatarPolicy.h"
+#include "customui/KpQrCode.h"
+#include "util/KPLog.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "KpAvatarPolicy.h"
+#include "customui/KpAvatarPolicy.h"
 
 #include <QVector>
 

@@ -1,4 +1,4 @@
-#include "KpElideLabel.h"
+#include "customui/KpElideLabel.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -26,5 +26,5 @@ void KpElideLabel::paintEvent(QPaintEvent*)
     const QString shown = shownText();
     setToolTip(shown == text() ? QString() : text());
     style()->drawItemText(&painter, contentsRect(), QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
-                          isEnabled(), shown, foregroundRole());
+        isEnabled(), shown, foregroundRole());
 }

@@ -1,6 +1,6 @@
-#include "KpGridLayout.h"
+#include "customui/KpGridLayout.h"
 
-#include "KPLog.h"
+#include "util/KPLog.h"
 
 #include <QSet>
 #include <QWidget>

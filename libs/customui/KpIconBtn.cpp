@@ -1,4 +1,4 @@
-#include "KpIconBtn.h"
+#include "customui/KpIconBtn.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "KpLayoutConfig.h"
+#include "customui/KpLayoutConfig.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "kp_customui_global.h"
+#include "customui/kp_customui_global.h"
 
-#include "KpLayout.h"
+#include "customui/KpLayout.h"
 
 #include <QByteArray>
 #include <QList>

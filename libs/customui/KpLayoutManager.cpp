@@ -1,7 +1,7 @@
-#include "KpLayoutManager.h"
+#include "customui/KpLayoutManager.h"
 
-#include "KPLog.h"
-#include "KpLayoutConfig.h"
+#include "customui/KpLayoutConfig.h"
+#include "util/KPLog.h"
 
 #include <QDir>
 #include <QFile>

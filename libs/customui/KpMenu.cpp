@@ -1,8 +1,8 @@
-#include "KpMenu.h"
+#include "customui/KpMenu.h"
 
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
-#include "KpStyle.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/KpStyle.h"
+#include "util/KPLog.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "KpMsgBox.h"
+#include "customui/KpMsgBox.h"
 #include "ui_KpMsgBox.h"
 
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
-#include "KpIconBtn.h"
-#include "ScreenScale.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/KpIconBtn.h"
+#include "customui/ScreenScale.h"
+#include "util/KPLog.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "kp_customui_global.h"
+#include "customui/kp_customui_global.h"
 
-#include "BusinessEnums.h"
-#include "MoveWidget.h"
+#include "business/BusinessEnums.h"
+#include "customui/MoveWidget.h"
 
 #include <QMap>
 #include <QVariant>

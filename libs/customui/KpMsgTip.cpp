@@ -1,8 +1,8 @@
-#include "KpMsgTip.h"
+#include "customui/KpMsgTip.h"
 #include "ui_KpMsgTip.h"
 
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
+#include "customui/KP_UI_UTIL.h"
+#include "util/KPLog.h"
 
 #include <QTimer>
 

@@ -1,8 +1,8 @@
-#include "KpPublicBtn.h"
+#include "customui/KpPublicBtn.h"
 
-#include "KPLog.h"
-#include "KP_CustomStyle.h"
-#include "KpStyle.h"
+#include "customui/KP_CustomStyle.h"
+#include "customui/KpStyle.h"
+#include "util/KPLog.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kp_customui_global.h"
+#include "customui/kp_customui_global.h"
 
 #include <QColor>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "KpQrCode.h"
+#include "customui/KpQrCode.h"
 
-#include "KPLog.h"
+#include "util/KPLog.h"
 
 #include <QPainter>
 

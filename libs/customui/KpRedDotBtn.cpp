@@ -1,7 +1,7 @@
-#include "KpRedDotBtn.h"
+#include "customui/KpRedDotBtn.h"
 
-#include "KPLog.h"
-#include "KpStyle.h"
+#include "customui/KpStyle.h"
+#include "util/KPLog.h"
 
 #include <QPainter>
 

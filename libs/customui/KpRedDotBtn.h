@@ -1,8 +1,8 @@
 #pragma once
 
-#include "kp_customui_global.h"
+#include "customui/kp_customui_global.h"
 
-#include "KpIconBtn.h"
+#include "customui/KpIconBtn.h"
 
 #include <QColor>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "KpStyle.h"
+#include "customui/KpStyle.h"
 
-#include "KPLog.h"
+#include "util/KPLog.h"
 
 #include <QStyle>
 #include <QWidget>

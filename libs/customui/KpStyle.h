@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kp_customui_global.h"
+#include "customui/kp_customui_global.h"
 
 #include <QVariant>
 
@@ -13,6 +13,5 @@ namespace KpStyle {
 
 // Sets a dynamic property and re-polishes the widget when the value changed.
 KP_CUSTOMUI_EXPORT void setStyleProperty(QWidget* widget, const char* name, const QVariant& value);
-
 
 } // namespace KpStyle

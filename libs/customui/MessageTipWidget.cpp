@@ -1,9 +1,9 @@
-#include "MessageTipWidget.h"
+#include "customui/MessageTipWidget.h"
 #include "ui_MessageTipWidget.h"
 
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
-#include "ScreenScale.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "util/KPLog.h"
 
 #include <QCloseEvent>
 #include <QDateTime>

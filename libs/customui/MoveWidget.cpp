@@ -1,4 +1,4 @@
-#include "MoveWidget.h"
+#include "customui/MoveWidget.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

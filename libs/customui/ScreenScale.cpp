@@ -1,7 +1,7 @@
-#include "ScreenScale.h"
+#include "customui/ScreenScale.h"
 
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
+#include "customui/KP_UI_UTIL.h"
+#include "util/KPLog.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>

@@ -1,13 +1,13 @@
-#include "SectionStaffWindow.h"
+#include "customui/SectionStaffWindow.h"
 #include "ui_SectionStaffWindow.h"
 
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KP_UI_UTIL.h"
-#include "ScreenScale.h"
-#include "StaffPickerModel.h"
+#include "business/KP_BusinessView.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "customui/StaffPickerModel.h"
+#include "util/KPLog.h"
 
-#include "KpIconBtn.h"
+#include "customui/KpIconBtn.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "kp_customui_global.h"
+#include "customui/kp_customui_global.h"
 
-#include "AddressBookRecords.h"
-#include "BusinessEnums.h"
-#include "MoveWidget.h"
+#include "business/AddressBookRecords.h"
+#include "business/BusinessEnums.h"
+#include "customui/MoveWidget.h"
 
 #include <QSharedPointer>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "StaffPickerModel.h"
+#include "customui/StaffPickerModel.h"
 
 #include <QMap>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "kp_customui_global.h"
+#include "customui/kp_customui_global.h"
 
-#include "AddressBookRecords.h"
+#include "business/AddressBookRecords.h"
 
 #include <QAbstractItemModel>
 #include <QAbstractListModel>

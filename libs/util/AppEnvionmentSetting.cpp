@@ -1,6 +1,6 @@
-#include "AppEnvionmentSetting.h"
+#include "util/AppEnvionmentSetting.h"
 
-#include "KPSettings.h"
+#include "util/KPSettings.h"
 
 namespace {
 bool flag(const char* key, const char* env, bool fallback)
@@ -26,9 +26,9 @@ AppEnvionmentConfig AppEnvionmentSetting::getAppEnvionmentConfig() const
     AppEnvionmentConfig config;
     config.videoViewByHandle = flag("Environment/VideoViewByHandle", "KP_VIDEO_VIEW_BY_HANDLE", true);
     config.showStatistics = flag("Environment/ShowStatistics", "KP_SHOW_STATISTICS", false);
-    config.whiteBoardMode = KPSettings::value(QStringLiteral("Environment/WhiteBoardMode"),
-                                              QStringLiteral("KP_WHITEBOARD_MODE"), 0)
-                                .toInt();
+    config.whiteBoardMode
+        = KPSettings::value(QStringLiteral("Environment/WhiteBoardMode"), QStringLiteral("KP_WHITEBOARD_MODE"), 0)
+              .toInt();
     config.collapseWhiteBoardButton
         = flag("Environment/CollapseWhiteBoardButton", "KP_COLLAPSE_WHITEBOARD_BUTTON", false);
     return config;

@@ -1,4 +1,4 @@
-#include "KPFilePathMgr.h"
+#include "util/KPFilePathMgr.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kp_util_global.h"
+#include "util/kp_util_global.h"
 
 #include <QString>
 

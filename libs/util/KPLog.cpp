@@ -1,4 +1,4 @@
-#include "KPLog.h"
+#include "util/KPLog.h"
 
 Q_LOGGING_CATEGORY(lcKpMediaConf, "kp.mediaconf")
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kp_util_global.h"
+#include "util/kp_util_global.h"
 
 #include <QLoggingCategory>
 #include <QString>
@@ -9,7 +9,7 @@
 // QT_LOGGING_RULES ("kp.mediaconf.debug=false") filter it.
 KP_UTIL_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcKpMediaConf)
 
-class KP_UTIL_EXPORT KPLog
+    class KP_UTIL_EXPORT KPLog
 {
 public:
     void LogInfo(const QString& text) const;

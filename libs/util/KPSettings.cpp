@@ -1,4 +1,4 @@
-#include "KPSettings.h"
+#include "util/KPSettings.h"
 
 #include <QDir>
 #include <QSettings>
@@ -42,7 +42,8 @@ QString KPSettings::getHttpType()
 
 QString KPSettings::getPBSDomain()
 {
-    return value(QStringLiteral("Web/PBSDomain"), QStringLiteral("KP_PBS_DOMAIN"), QStringLiteral("meeting.example.com"))
+    return value(
+        QStringLiteral("Web/PBSDomain"), QStringLiteral("KP_PBS_DOMAIN"), QStringLiteral("meeting.example.com"))
         .toString();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kp_util_global.h"
+#include "util/kp_util_global.h"
 
 #include <QString>
 #include <QVariant>
@@ -11,9 +11,9 @@
 class KP_UTIL_EXPORT KPSettings
 {
 public:
-    static QString getHttpType();  // KP_HTTP_TYPE, "Web/HttpType"
+    static QString getHttpType(); // KP_HTTP_TYPE, "Web/HttpType"
     static QString getPBSDomain(); // KP_PBS_DOMAIN, "Web/PBSDomain"
-    static QString getPBSPort();   // KP_PBS_PORT, "Web/PBSPort"
+    static QString getPBSPort(); // KP_PBS_PORT, "Web/PBSPort"
 
     static QString settingsDir();
     static QString settingsFile();

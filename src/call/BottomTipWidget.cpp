@@ -1,13 +1,13 @@
-#include "BottomTipWidget.h"
+#include "call/BottomTipWidget.h"
 
 #include "ui_BottomTipWidget.h"
 
-#include "KPFilePathMgr.h"
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KP_UI_UTIL.h"
-#include "KpPublicBtn.h"
-#include "ScreenScale.h"
+#include "business/KP_BusinessView.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/KpPublicBtn.h"
+#include "customui/ScreenScale.h"
+#include "util/KPFilePathMgr.h"
+#include "util/KPLog.h"
 
 #include <QKeyEvent>
 #include <QSound>

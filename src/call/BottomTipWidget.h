@@ -1,9 +1,9 @@
 #pragma once
 
-#include "kp_mediaconfui_global.h"
+#include "common/kp_mediaconfui_global.h"
 
-#include "ConferenceRecords.h"
-#include "MoveWidget.h"
+#include "business/ConferenceRecords.h"
+#include "customui/MoveWidget.h"
 
 #include <QMap>
 #include <QString>

@@ -1,12 +1,12 @@
-#include "CallAvatar.h"
+#include "call/CallAvatar.h"
 
-#include "AddressBookRecords.h"
-#include "KP_UI_UTIL.h"
+#include "business/AddressBookRecords.h"
+#include "customui/KP_UI_UTIL.h"
 
 namespace CallAvatar {
 
-QPixmap picture(const QSharedPointer<AddressBookPerson>& person, const QString& account, int width, int height,
-    int radius)
+QPixmap picture(
+    const QSharedPointer<AddressBookPerson>& person, const QString& account, int width, int height, int radius)
 {
     QPixmap loaded;
     if (person && loaded.load(person->headImagePath()))

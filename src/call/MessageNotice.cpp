@@ -1,10 +1,10 @@
-#include "MessageNotice.h"
+#include "call/MessageNotice.h"
 
 #include "ui_MessageNotice.h"
 
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
-#include "ScreenScale.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "util/KPLog.h"
 
 #include <QCloseEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kp_mediaconfui_global.h"
+#include "common/kp_mediaconfui_global.h"
 
 #include <QTimer>
 #include <QWidget>

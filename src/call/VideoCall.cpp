@@ -1,21 +1,21 @@
-#include "VideoCall.h"
+#include "call/VideoCall.h"
 
 #include "ui_VideoCall.h"
 #include "ui_VoipToolBar.h"
 
-#include "CallAvatar.h"
-#include "CallPolicy.h"
-#include "CloseMediaWidgetTip.h"
-#include "KPFilePathMgr.h"
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KP_UI_UTIL.h"
-#include "KP_Util.h"
-#include "KpPlatform.h"
-#include "MoreMenuChild.h"
-#include "ScreenScale.h"
-#include "VideoPanePolicy.h"
-#include "VideoWidget.h"
+#include "business/KP_BusinessView.h"
+#include "call/CallAvatar.h"
+#include "call/VideoWidget.h"
+#include "common/KpPlatform.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "meeting/CloseMediaWidgetTip.h"
+#include "panels/MoreMenuChild.h"
+#include "policy/CallPolicy.h"
+#include "policy/VideoPanePolicy.h"
+#include "util/KPFilePathMgr.h"
+#include "util/KPLog.h"
+#include "util/KP_Util.h"
 
 #include <QCameraInfo>
 #include <QCloseEvent>
@@ -440,7 +440,8 @@ void VideoCall::slot_onSwitchMediaType(int flag, int type)
 
 void VideoCall::showVoicePeer()
 {
-    const QString peer = CallPolicy::peerAccount(m_callInfo, currentUserAccount());
+    const QString peer
+        = CallPolicy::peerAccount(m_callInfo.callerAccount, m_callInfo.calleeAccount, currentUserAccount());
     const QSharedPointer<AddressBookPerson> person
         = business()->getAddressBookView()->getAddressBookOnePerson_Account(peer, false);
     const int side = ui->label_voiceHead->maximumWidth();
@@ -484,7 +485,8 @@ void VideoCall::slot_onWhiteBoardBtn()
         board->wb_enterRoomAndSendMessage();
         return;
     }
-    voipView()->startWhiteBoard(CallPolicy::peerAccount(m_callInfo, currentUserAccount()));
+    voipView()->startWhiteBoard(
+        CallPolicy::peerAccount(m_callInfo.callerAccount, m_callInfo.calleeAccount, currentUserAccount()));
 }
 
 void VideoCall::slot_onClickSetting()

@@ -1,11 +1,11 @@
-#include "VideoWidget.h"
+#include "call/VideoWidget.h"
 
 #include "ui_VideoWidget.h"
 
-#include "CallAvatar.h"
-#include "KP_BusinessView.h"
-#include "ScreenScale.h"
-#include "VideoPanePolicy.h"
+#include "business/KP_BusinessView.h"
+#include "call/CallAvatar.h"
+#include "customui/ScreenScale.h"
+#include "policy/VideoPanePolicy.h"
 
 #include <QResizeEvent>
 #include <QTimer>

@@ -1,16 +1,17 @@
-#include "VoiceCall.h"
+#include "call/VoiceCall.h"
 
 #include "ui_VoiceCall.h"
 
-#include "AppEnvionmentSetting.h"
-#include "CallAvatar.h"
-#include "CallPolicy.h"
-#include "KPFilePathMgr.h"
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KP_UI_UTIL.h"
-#include "MoreMenuChild.h"
-#include "ScreenScale.h"
+#include "business/KP_BusinessView.h"
+#include "call/CallAvatar.h"
+#include "common/AreaStyle.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "panels/MoreMenuChild.h"
+#include "policy/CallPolicy.h"
+#include "util/AppEnvionmentSetting.h"
+#include "util/KPFilePathMgr.h"
+#include "util/KPLog.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -46,7 +47,7 @@ VoiceCall::VoiceCall(QWidget* parent)
     , ui(new Ui::VoiceCall)
 {
     ui->setupUi(this);
-    setStyleSheet(styleSheet() + CallPolicy::callStyleSheet());
+    AreaStyle::apply(this, QStringLiteral("call.qss"));
     setWindowFlags(Qt::FramelessWindowHint);
 
     m_talkTimer = new QTimer(this);
@@ -130,7 +131,8 @@ void VoiceCall::setCallInfo(Agent_VoIPCallMsg msg)
 void VoiceCall::showPeer()
 {
     AddressBookView* book = business()->getAddressBookView();
-    const QString peer = CallPolicy::peerAccount(m_callInfo, currentUserAccount());
+    const QString peer
+        = CallPolicy::peerAccount(m_callInfo.callerAccount, m_callInfo.calleeAccount, currentUserAccount());
     QSharedPointer<AddressBookPerson> person = book->getAddressBookOnePerson_Account(peer, false);
     if (person) {
         m_peerName = person->displayName();
@@ -272,7 +274,8 @@ void VoiceCall::slot_onMultimediaMessageAccept(int type)
 
 void VoiceCall::startWhiteBoardWithPeer()
 {
-    voipView()->startWhiteBoard(CallPolicy::peerAccount(m_callInfo, currentUserAccount()));
+    voipView()->startWhiteBoard(
+        CallPolicy::peerAccount(m_callInfo.callerAccount, m_callInfo.calleeAccount, currentUserAccount()));
 }
 
 void VoiceCall::slot_ReleaseCall()

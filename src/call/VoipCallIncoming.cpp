@@ -1,14 +1,15 @@
-#include "VoipCallIncoming.h"
+#include "call/VoipCallIncoming.h"
 
 #include "ui_VoipCallIncoming.h"
 
-#include "CallAvatar.h"
-#include "CallPolicy.h"
-#include "KPFilePathMgr.h"
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KP_UI_UTIL.h"
-#include "ScreenScale.h"
+#include "business/KP_BusinessView.h"
+#include "call/CallAvatar.h"
+#include "common/AreaStyle.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "policy/CallPolicy.h"
+#include "util/KPFilePathMgr.h"
+#include "util/KPLog.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -27,7 +28,7 @@ VoipCallIncoming::VoipCallIncoming(QWidget* parent)
     , ui(new Ui::VoipCallIncoming)
 {
     ui->setupUi(this);
-    setStyleSheet(CallPolicy::callStyleSheet());
+    setStyleSheet(AreaStyle::read(QStringLiteral("call.qss")));
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
 
     // Children rather than plain members so that tests can find them by name.

@@ -1,9 +1,7 @@
 list(APPEND KP_MEDIACONF_SOURCES
   call/BottomTipWidget.h call/BottomTipWidget.cpp
   call/MessageNotice.h call/MessageNotice.cpp
-  call/CallPolicy.h call/CallPolicy.cpp
   call/CallAvatar.h call/CallAvatar.cpp
-  call/VideoPanePolicy.h call/VideoPanePolicy.cpp
   call/VoipCallIncoming.h call/VoipCallIncoming.cpp
   call/VoiceCall.h call/VoiceCall.cpp
   call/VideoWidget.h call/VideoWidget.cpp

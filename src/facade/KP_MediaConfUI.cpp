@@ -1,27 +1,27 @@
-#include "KP_MediaConfUI.h"
+#include "facade/KP_MediaConfUI.h"
 
-#include "BottomTipWidget.h"
-#include "FacadePolicy.h"
-#include "VideoCall.h"
-#include "VoiceCall.h"
-#include "VoipCallIncoming.h"
-#include "AppEnvionmentSetting.h"
-#include "GroupConfMsgBox.h"
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KP_UI_UTIL.h"
-#include "KP_Util.h"
-#include "MessageNotice.h"
-#include "MessageTipWidget.h"
-#include "SectionStaffWindow.h"
-#include "UI_ControlView.h"
+#include "business/KP_BusinessView.h"
+#include "business/UI_ControlView.h"
+#include "call/BottomTipWidget.h"
+#include "call/MessageNotice.h"
+#include "call/VideoCall.h"
+#include "call/VoiceCall.h"
+#include "call/VoipCallIncoming.h"
+#include "customui/GroupConfMsgBox.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/MessageTipWidget.h"
+#include "customui/SectionStaffWindow.h"
+#include "policy/FacadePolicy.h"
+#include "util/AppEnvionmentSetting.h"
+#include "util/KPLog.h"
+#include "util/KP_Util.h"
 
 #include <QEventLoop>
 #include <QHash>
-#include <QSet>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMetaType>
+#include <QSet>
 
 namespace {
 
@@ -55,9 +55,7 @@ void KP_MediaConfUI::startLaunchConf(QString, QString, QString)
     g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::startLaunchConf the launch flow is not part of this build"));
 }
 
-void KP_MediaConfUI::setLaunchExtendParam(QString, QString, QString)
-{
-}
+void KP_MediaConfUI::setLaunchExtendParam(QString, QString, QString) { }
 
 void KP_MediaConfUI::InitConnect()
 {
@@ -73,79 +71,78 @@ void KP_MediaConfUI::InitConnect()
     // replaced between modules; the table order is the order of delivery.
     KP_BusinessView* root = business();
     connect(root->getVoipView(), SIGNAL(sig_CallEvents(int, Agent_VoIPCallMsg)), this,
-            SLOT(slot_CallEvents(int, Agent_VoIPCallMsg)));
+        SLOT(slot_CallEvents(int, Agent_VoIPCallMsg)));
     connect(root->getVoipView(), SIGNAL(sig_ShowVoipCallWnd(int, QString, bool)), this,
-            SLOT(slot_ShowVoipCallWnd(int, QString, bool)));
+        SLOT(slot_ShowVoipCallWnd(int, QString, bool)));
     connect(root->getVoipView(), SIGNAL(sig_CallIncoming(Agent_VoIPComingInfo)), this,
-            SLOT(slot_ShowCallIncomingWnd(Agent_VoIPComingInfo)));
+        SLOT(slot_ShowCallIncomingWnd(Agent_VoIPComingInfo)));
     connect(root->getVidyoView(), SIGNAL(signal_getPlayerWidget(VidyoView::VidyoViewStartVidyoType)), this,
-            SLOT(slot_onGetPlayerWidget(VidyoView::VidyoViewStartVidyoType)));
+        SLOT(slot_onGetPlayerWidget(VidyoView::VidyoViewStartVidyoType)));
     connect(root->getVidyoView(), SIGNAL(signal_VidyoCall(VidyoJsonTransferData&)), this,
-            SLOT(slot_onCallVidyo(VidyoJsonTransferData&)));
+        SLOT(slot_onCallVidyo(VidyoJsonTransferData&)));
     connect(root->getMeetingView(), SIGNAL(sig_showMeetingWidget(int)), this, SLOT(slot_showMeetingWidget(int)));
     connect(root->getMeetingView(), SIGNAL(sig_onInviteMeetingCall(int, QString, QString)), this,
-            SLOT(slot_onInviteMeetingCall(int, QString, QString)));
+        SLOT(slot_onInviteMeetingCall(int, QString, QString)));
     connect(root->getMeetingView(), SIGNAL(sig_closeVoiceMeeting()), this, SLOT(slot_closeVoiceMeeting()));
     connect(root->getMeetingView(), SIGNAL(sig_closeVideoMeeting()), this, SLOT(slot_closeVideoMeeting()));
     connect(root->getVoipView(), SIGNAL(sig_closeVideoCallWnd()), this, SLOT(slot_closeVideoCallWnd()));
     connect(BottomTipWidget::instance(), SIGNAL(signal_Accept(const BottomTipWidget::BottomTipType&)), this,
-            SLOT(slot_onBottomTipWidgeAccept(const BottomTipWidget::BottomTipType&)));
+        SLOT(slot_onBottomTipWidgeAccept(const BottomTipWidget::BottomTipType&)));
     connect(BottomTipWidget::instance(), SIGNAL(signal_Reject(const BottomTipWidget::BottomTipType&)), this,
-            SLOT(slot_onBottomTipWidgeReject(const BottomTipWidget::BottomTipType&)));
+        SLOT(slot_onBottomTipWidgeReject(const BottomTipWidget::BottomTipType&)));
     connect(root->getVidyoView(), SIGNAL(signal_OtherDeviceAnswer()), this, SLOT(slot_CloseBottomTipWidget()));
     connect(root->getVidyoView(), SIGNAL(signal_OtherDeviceHangUp()), this, SLOT(slot_CloseBottomTipWidget()));
     connect(root->getVidyoView(), SIGNAL(signal_OtherRefuse(VidyoJsonTransferData)), this,
-            SLOT(slot_onOtherRefuse(VidyoJsonTransferData)));
+        SLOT(slot_onOtherRefuse(VidyoJsonTransferData)));
     connect(root->getVidyoView(), SIGNAL(signal_confOtherRefuse(VidyoJsonTransferData)), this,
-            SLOT(slot_confOtherRefuse(VidyoJsonTransferData)));
+        SLOT(slot_confOtherRefuse(VidyoJsonTransferData)));
     connect(root->getVidyoView(), SIGNAL(signal_OtherHangUp(VidyoJsonTransferData)), this,
-            SLOT(slot_onOtherHangUp(VidyoJsonTransferData)));
+        SLOT(slot_onOtherHangUp(VidyoJsonTransferData)));
     connect(root->getVidyoView(), SIGNAL(signal_remoteSourceRemoved(QString, int)), this,
-            SLOT(slot_remoteSourceRemoved(QString, int)));
+        SLOT(slot_remoteSourceRemoved(QString, int)));
     connect(root->getVidyoView(), SIGNAL(signal_HaveRemovedOut(VidyoJsonTransferData)), this,
-            SLOT(slot_onHaveRemovedOut(VidyoJsonTransferData)));
+        SLOT(slot_onHaveRemovedOut(VidyoJsonTransferData)));
     connect(root->getVidyoView(), SIGNAL(signal_OtherBusy(QSharedPointer<AddressBookPerson>)), this,
-            SLOT(slot_onOtherBusy(QSharedPointer<AddressBookPerson>)));
+        SLOT(slot_onOtherBusy(QSharedPointer<AddressBookPerson>)));
     connect(root->getVidyoView(), SIGNAL(signal_InviteOverTime(int)), this, SLOT(slot_onInviteOverTime(int)));
     connect(root->getVidyoView(), SIGNAL(signal_Vidyoing()), this, SLOT(slot_onVidyoing()));
     connect(root->getVidyoView(), SIGNAL(signal_CompereStopVidyo()), this, SLOT(slot_onCompereStopVidyo()));
     connect(root->getVidyoView(), SIGNAL(signal_LoginSever(bool)), this, SLOT(slot_onLoginSever(bool)));
-    connect(root->getVidyoView(), SIGNAL(signal_CloseDialMeettingWidget()), this,
-            SLOT(slot_CloseDialMeettingWidget()));
+    connect(root->getVidyoView(), SIGNAL(signal_CloseDialMeettingWidget()), this, SLOT(slot_CloseDialMeettingWidget()));
     connect(root->getVidyoView(), SIGNAL(signal_StartVidyofaild()), this, SLOT(slot_onVidyovideofailed()));
     connect(root->getVidyoView(), SIGNAL(signal_GetVidyoInfofaild()), this, SLOT(slot_GetVidyoInfofaild()));
     connect(root->getMeetingView(), SIGNAL(sig_onDialInviteJoinMeetingFaild(int)), this,
-            SLOT(slot_onDialInviteJoinMeetingFaild(int)));
+        SLOT(slot_onDialInviteJoinMeetingFaild(int)));
     connect(root->getVidyoView(), SIGNAL(signal_RemovedOutPerson(QSharedPointer<AddressBookPerson>)), this,
-            SLOT(slot_onRemovedOutPerson(QSharedPointer<AddressBookPerson>)));
+        SLOT(slot_onRemovedOutPerson(QSharedPointer<AddressBookPerson>)));
     connect(root->getVidyoView(), SIGNAL(signal_CloseBottomWidget(VidyoJsonTransferData)), this,
-            SLOT(slot_onCloseBottomWidget(VidyoJsonTransferData)));
+        SLOT(slot_onCloseBottomWidget(VidyoJsonTransferData)));
     connect(root->getUnifiedConferenceView(),
-            SIGNAL(sig_showConferenceMainWidget(ENUM_CONFERENCE_TYPE, ENUM_CONFERENCE_MEDIA_TYPE, bool)), this,
-            SLOT(slot_showConferenceMainWidget(ENUM_CONFERENCE_TYPE, ENUM_CONFERENCE_MEDIA_TYPE, bool)));
+        SIGNAL(sig_showConferenceMainWidget(ENUM_CONFERENCE_TYPE, ENUM_CONFERENCE_MEDIA_TYPE, bool)), this,
+        SLOT(slot_showConferenceMainWidget(ENUM_CONFERENCE_TYPE, ENUM_CONFERENCE_MEDIA_TYPE, bool)));
     connect(root->getUnifiedConferenceView(), SIGNAL(sig_closeConferenceMainWidget()), this,
-            SLOT(slot_closeConferenceMainWidget()));
+        SLOT(slot_closeConferenceMainWidget()));
     connect(root->getLoginView(), SIGNAL(sig_onControlWindow(int)), this, SLOT(slot_closeConferenceMainWidget()));
-    connect(root->getUnifiedConferenceView(), SIGNAL(sig_onInviteNormalConference(ConferenceBriefInfo, QString)),
-            this, SLOT(slot_onInviteNormalConference(ConferenceBriefInfo, QString)));
+    connect(root->getUnifiedConferenceView(), SIGNAL(sig_onInviteNormalConference(ConferenceBriefInfo, QString)), this,
+        SLOT(slot_onInviteNormalConference(ConferenceBriefInfo, QString)));
     connect(root->getUnifiedConferenceView(), SIGNAL(sig_onInviteNormalConferenceClose(Agent_ConfNtyMsg)), this,
-            SLOT(slot_onInviteNormalConferenceClose(Agent_ConfNtyMsg)));
+        SLOT(slot_onInviteNormalConferenceClose(Agent_ConfNtyMsg)));
     connect(root->getUnifiedConferenceView(), SIGNAL(sig_onInviteRejectConference()), this,
-            SLOT(slot_onInviteRejectConference()));
+        SLOT(slot_onInviteRejectConference()));
     connect(root->getUnifiedConferenceView(), SIGNAL(sig_onStopInviteNormalConference()), this,
-            SLOT(slot_onStopInviteNormalConference()));
+        SLOT(slot_onStopInviteNormalConference()));
     connect(root->getUnifiedConferenceView(), SIGNAL(sig_reserveConfInviteNofity(ConferenceBriefInfo)), this,
-            SLOT(slot_reserveConfInviteNofity(ConferenceBriefInfo)));
+        SLOT(slot_reserveConfInviteNofity(ConferenceBriefInfo)));
     connect(root->getVoipView(), SIGNAL(sig_AcceptCallIncoming(Agent_VoIPComingInfo)), this,
-            SLOT(slot_AcceptCallIncoming(Agent_VoIPComingInfo)));
+        SLOT(slot_AcceptCallIncoming(Agent_VoIPComingInfo)));
     connect(root->getUnifiedConferenceView(), SIGNAL(sig_onOperatorConferenceError(QString, int)), this,
-            SLOT(slot_onOperatorConferenceError(QString, int)));
+        SLOT(slot_onOperatorConferenceError(QString, int)));
     connect(root->getUnifiedConferenceView(), &UnifiedConferenceView::sig_showSelectConfMemberWidget, this,
-            &KP_MediaConfUI::slot_showSelectConfMemberWidget);
+        &KP_MediaConfUI::slot_showSelectConfMemberWidget);
     connect(root->getUnifiedConferenceView(), &UnifiedConferenceView::sig_onlySelectConfMembers, this,
-            &KP_MediaConfUI::slot_onlySelectConfMembers);
-    connect(root->getGroupMgrView(), SIGNAL(sig_onQueryConferenceMember(int, QString, QList<Agent_GroupMember>)),
-            this, SLOT(slot_onQueryConferenceMember(int, QString, QList<Agent_GroupMember>)));
+        &KP_MediaConfUI::slot_onlySelectConfMembers);
+    connect(root->getGroupMgrView(), SIGNAL(sig_onQueryConferenceMember(int, QString, QList<Agent_GroupMember>)), this,
+        SLOT(slot_onQueryConferenceMember(int, QString, QList<Agent_GroupMember>)));
 }
 
 // ---------------------------------------------------------------------------
@@ -229,7 +226,8 @@ void KP_MediaConfUI::slot_onInviteMeetingCall(int meetingType, QString caller, Q
         text = caller + tr("Invite you to a video conference");
         type = BottomTipWidget::BottomTip_VideoMeeting;
     } else {
-        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_onInviteMeetingCall unknown meeting type %1").arg(meetingType));
+        g_Log.LogInfo(
+            QStringLiteral("KP_MediaConfUI::slot_onInviteMeetingCall unknown meeting type %1").arg(meetingType));
     }
     tip->setMessageTitle(title);
     tip->setVariant(confId, BottomTipWidget::kConfIdKey);
@@ -246,7 +244,7 @@ void KP_MediaConfUI::slot_onInviteNormalConference(ConferenceBriefInfo confInfo,
         const QString text = name + tr("You are invited to the integrated meeting");
         if (m_pGroupConfMsgBox) {
             g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConference group invitation dropped: ")
-                          + confInfo.confId);
+                + confInfo.confId);
             return;
         }
         m_pGroupConfMsgBox = new GroupConfMsgBox(nullptr);
@@ -258,8 +256,8 @@ void KP_MediaConfUI::slot_onInviteNormalConference(ConferenceBriefInfo confInfo,
 
     BottomTipWidget* tip = BottomTipWidget::instance();
     if (tip->isVisible()) {
-        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConference invitation dropped: ")
-                      + confInfo.confId);
+        g_Log.LogInfo(
+            QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConference invitation dropped: ") + confInfo.confId);
         return;
     }
     const QString phrase = business()->getUnifiedConferenceView()->getInviteConfType() == 3
@@ -296,7 +294,7 @@ void KP_MediaConfUI::slot_onBottomTipWidgeAccept(const BottomTipWidget::BottomTi
         if (m_pConferenceMainUi)
             conf->leaveConference(conferenceIdOfMainWindow());
         conf->joinConference(BottomTipWidget::instance()->variant(BottomTipWidget::kConfIdKey), QString(), 128,
-                             ENUM_CONFERENCE_TYPE(1), 1, 0, QString());
+            ENUM_CONFERENCE_TYPE(1), 1, 0, QString());
         break;
     }
     default:
@@ -413,7 +411,8 @@ void KP_MediaConfUI::slot_reserveConfInviteNofity(ConferenceBriefInfo confInfo)
 void KP_MediaConfUI::initVidyoShow(int type)
 {
     if (!m_pVidyoWidget) {
-        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::initVidyoShow no meeting window in this build, type %1").arg(type));
+        g_Log.LogInfo(
+            QStringLiteral("KP_MediaConfUI::initVidyoShow no meeting window in this build, type %1").arg(type));
         return;
     }
 }
@@ -423,9 +422,7 @@ void KP_MediaConfUI::slot_onGetPlayerWidget(VidyoView::VidyoViewStartVidyoType t
     initVidyoShow(int(type));
 }
 
-void KP_MediaConfUI::slot_onCloseVidyoWidget()
-{
-}
+void KP_MediaConfUI::slot_onCloseVidyoWidget() { }
 
 void KP_MediaConfUI::closeVidyoLater()
 {
@@ -443,15 +440,15 @@ const QFlags<KpMsgBox::KpButton> kVidyoButtons(4);
 void KP_MediaConfUI::slot_onOtherRefuse(VidyoJsonTransferData data)
 {
     closeTipAndMask();
-    showMessagebox(QString(), displayName(data.fromAccount) + tr("Your invitation rejected!"), kVidyoBoxType,
-                   kVidyoButtons, true);
+    showMessagebox(
+        QString(), displayName(data.fromAccount) + tr("Your invitation rejected!"), kVidyoBoxType, kVidyoButtons, true);
     closeVidyoLater();
 }
 
 void KP_MediaConfUI::slot_confOtherRefuse(VidyoJsonTransferData data)
 {
-    showMessagebox(QString(), displayName(data.fromAccount) + tr("Your invitation rejected!"), kVidyoBoxType,
-                   kVidyoButtons, true);
+    showMessagebox(
+        QString(), displayName(data.fromAccount) + tr("Your invitation rejected!"), kVidyoBoxType, kVidyoButtons, true);
 }
 
 void KP_MediaConfUI::slot_onOtherHangUp(VidyoJsonTransferData data)
@@ -468,8 +465,7 @@ void KP_MediaConfUI::slot_remoteSourceRemoved(QString account, int)
 {
     if (account == business()->getUserInfoView()->getCurUserAccount())
         return;
-    showMessagebox(QString(), displayName(account) + tr("User disconnected link!"), kVidyoBoxType, kVidyoButtons,
-                   true);
+    showMessagebox(QString(), displayName(account) + tr("User disconnected link!"), kVidyoBoxType, kVidyoButtons, true);
     closeVidyoLater();
     closeTipAndMask();
 }
@@ -492,7 +488,7 @@ void KP_MediaConfUI::slot_onInviteOverTime(int type)
 {
     if (type == 1) {
         showMessagebox(QString(), tr("The other party’s mobile phone is not around, please try again later"),
-                       kVidyoBoxType, kVidyoButtons, true);
+            kVidyoBoxType, kVidyoButtons, true);
         return;
     }
     closeVidyoLater();
@@ -502,7 +498,7 @@ void KP_MediaConfUI::slot_onInviteOverTime(int type)
 void KP_MediaConfUI::slot_onVidyoing()
 {
     showMessagebox(QString(), tr("Please close the current video and then go on to the next video!"), kVidyoBoxType,
-                   kVidyoButtons, true);
+        kVidyoButtons, true);
 }
 
 void KP_MediaConfUI::slot_onCompereStopVidyo()
@@ -521,15 +517,15 @@ void KP_MediaConfUI::slot_onVidyovideofailed()
 void KP_MediaConfUI::slot_GetVidyoInfofaild()
 {
     if (m_pVidyoWidget)
-        showMessagebox(QString(), tr("You may have a network connection problem!"), kVidyoBoxType, kVidyoButtons,
-                       false);
+        showMessagebox(
+            QString(), tr("You may have a network connection problem!"), kVidyoBoxType, kVidyoButtons, false);
 }
 
 void KP_MediaConfUI::slot_onDialInviteJoinMeetingFaild(int reason)
 {
     if (m_pVidyoWidget)
         showMessagebox(QString(), tr("Failed to join in-line video conference: %1").arg(reason), kVidyoBoxType,
-                       kVidyoButtons, false);
+            kVidyoButtons, false);
 }
 
 void KP_MediaConfUI::slot_CloseDialMeettingWidget()
@@ -555,7 +551,8 @@ void KP_MediaConfUI::slot_onCloseMainWidgetAll()
 void KP_MediaConfUI::slot_onRemovedOutPerson(QSharedPointer<AddressBookPerson> person)
 {
     m_pRemovePerson = person;
-    const QString text = tr("Sure to delete") + (person ? person->displayName() + QStringLiteral("!") : tr("the user!"));
+    const QString text
+        = tr("Sure to delete") + (person ? person->displayName() + QStringLiteral("!") : tr("the user!"));
     showMessagebox(QString(), text, 10, QFlags<KpMsgBox::KpButton>(3), false);
 }
 
@@ -565,8 +562,8 @@ void KP_MediaConfUI::slot_onMessageAccept(int type)
         business()->getVidyoView()->removeOutMeeting(m_pRemovePerson);
 }
 
-void KP_MediaConfUI::showMessagebox(const QString& title, const QString& text, int type,
-                                    QFlags<KpMsgBox::KpButton> buttons, bool autoClose)
+void KP_MediaConfUI::showMessagebox(
+    const QString& title, const QString& text, int type, QFlags<KpMsgBox::KpButton> buttons, bool autoClose)
 {
     if (!m_pMsgBox) {
         m_pMsgBox = new KpMsgBox(nullptr);
@@ -585,8 +582,7 @@ void KP_MediaConfUI::showMessagebox(const QString& title, const QString& text, i
 // ---------------------------------------------------------------------------
 // Conference windows and conference errors
 
-void KP_MediaConfUI::slot_showConferenceMainWidget(ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE,
-                                                   bool)
+void KP_MediaConfUI::slot_showConferenceMainWidget(ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE, bool)
 {
     business()->getUnifiedConferenceView()->queryConfenceAppSetting();
     g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_showConferenceMainWidget no conference window in this build, "
@@ -601,8 +597,8 @@ void KP_MediaConfUI::slot_closeConferenceMainWidget()
         // A video call that went on beside the conference renders in its own window again,
         // each picture in the pane the call window bound it to (remote first).
         g_Log.LogInfo(QStringLiteral("Before_Set_Video_View"));
-        business()->getVoipView()->setVideoViewEX(m_pVideoCallWnd->remoteRenderHandle(),
-                                                  m_pVideoCallWnd->localRenderHandle(), nullptr, nullptr);
+        business()->getVoipView()->setVideoViewEX(
+            m_pVideoCallWnd->remoteRenderHandle(), m_pVideoCallWnd->localRenderHandle(), nullptr, nullptr);
     }
 }
 
@@ -615,7 +611,8 @@ void KP_MediaConfUI::slot_onOperatorConferenceError(QString text, int reason)
 {
     const QString shown = FacadePolicy::conferenceErrorText(text, reason);
     if (shown.isEmpty()) {
-        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_onOperatorConferenceError no text for reason %1").arg(reason));
+        g_Log.LogInfo(
+            QStringLiteral("KP_MediaConfUI::slot_onOperatorConferenceError no text for reason %1").arg(reason));
         return;
     }
     emit UI_ControlView::instance()->sig_showMsgTip(shown, PopUpHandleType(kMaskTag));
@@ -636,8 +633,8 @@ void KP_MediaConfUI::slot_onlySelectConfMembers(QList<QString> listMember, int n
     m_pSelectStaffWnd->raise();
 }
 
-void KP_MediaConfUI::slot_showSelectConfMemberWidget(bool createConf, ENUM_CONFERENCE_TYPE confType,
-                                                     ENUM_CONFERENCE_MEDIA_TYPE mediaType)
+void KP_MediaConfUI::slot_showSelectConfMemberWidget(
+    bool createConf, ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE mediaType)
 {
     if (int(confType) != kGroupConference)
         return;
@@ -664,11 +661,11 @@ void KP_MediaConfUI::slot_onQueryConferenceMember(int, QString groupid, QList<Ag
     for (const Agent_GroupMember& member : qAsConst(list))
         members.append(member.account);
     createConference(groupid, members, ENUM_CONFERENCE_TYPE(groupid.isEmpty() ? 1 : kGroupConference),
-                     ENUM_CONFERENCE_MEDIA_TYPE(2), true);
+        ENUM_CONFERENCE_MEDIA_TYPE(2), true);
 }
 
-void KP_MediaConfUI::createConference(QString groupId, QStringList members, ENUM_CONFERENCE_TYPE type,
-                                      ENUM_CONFERENCE_MEDIA_TYPE media, bool create)
+void KP_MediaConfUI::createConference(
+    QString groupId, QStringList members, ENUM_CONFERENCE_TYPE type, ENUM_CONFERENCE_MEDIA_TYPE media, bool create)
 {
     AddressBookView* book = business()->getAddressBookView();
     QList<QSharedPointer<AddressBookBase>> persons;
@@ -679,15 +676,14 @@ void KP_MediaConfUI::createConference(QString groupId, QStringList members, ENUM
     }
     auto* picker = new SectionStaffWindow(10, nullptr);
     connect(picker, &SectionStaffWindow::sig_returnAccouts, this,
-            [this, groupId, type, media, create](QStringList accounts, int) {
-                onPickedConferenceMembers(groupId, type, media, create, accounts);
-            });
+        [this, groupId, type, media, create](
+            QStringList accounts, int) { onPickedConferenceMembers(groupId, type, media, create, accounts); });
     picker->setOnlyDefaultStaff(members, persons);
     emit UI_ControlView::instance()->sig_showMaskWgt(picker, PopUpHandleType(kMaskTag));
 }
 
 void KP_MediaConfUI::onPickedConferenceMembers(const QString& groupId, ENUM_CONFERENCE_TYPE type,
-                                               ENUM_CONFERENCE_MEDIA_TYPE media, bool create, QStringList accounts)
+    ENUM_CONFERENCE_MEDIA_TYPE media, bool create, QStringList accounts)
 {
     KP_BusinessView* root = business();
     if (!create) {
@@ -726,12 +722,12 @@ void KP_MediaConfUI::onPickedConferenceMembers(const QString& groupId, ENUM_CONF
     const QString subject = root->getUserInfoView()->getCurUserName() + tr("Meetings initiated");
     accounts.removeAll(root->getUserInfoView()->getCurUserAccount());
     if (!groupId.isEmpty() && accounts.isEmpty()) {
-        emit UI_ControlView::instance()->sig_showMsgTip(tr("Two people are required to open the Jiugongge meeting"),
-                                                        PopUpHandleType(kMaskTag));
+        emit UI_ControlView::instance()->sig_showMsgTip(
+            tr("Two people are required to open the Jiugongge meeting"), PopUpHandleType(kMaskTag));
         return;
     }
-    root->getUnifiedConferenceView()->createConferenceAndInvite(subject, QString(), accounts, groupId, type, media,
-                                                                196);
+    root->getUnifiedConferenceView()->createConferenceAndInvite(
+        subject, QString(), accounts, groupId, type, media, 196);
 }
 
 // ---------------------------------------------------------------------------
@@ -743,13 +739,9 @@ void KP_MediaConfUI::slot_showMeetingWidget(int meetingType)
                       .arg(meetingType));
 }
 
-void KP_MediaConfUI::slot_closeVoiceMeeting()
-{
-}
+void KP_MediaConfUI::slot_closeVoiceMeeting() { }
 
-void KP_MediaConfUI::slot_closeVideoMeeting()
-{
-}
+void KP_MediaConfUI::slot_closeVideoMeeting() { }
 
 // ---------------------------------------------------------------------------
 // One-to-one calls
@@ -801,8 +793,8 @@ bool KP_MediaConfUI::incomingMatches(const Agent_VoIPCallMsg& msg) const
 }
 
 template<class CallWindow>
-void KP_MediaConfUI::handleCallEvent(int reason, const Agent_VoIPCallMsg& msg, CallWindow* window,
-                                     void (KP_MediaConfUI::*closeWindow)())
+void KP_MediaConfUI::handleCallEvent(
+    int reason, const Agent_VoIPCallMsg& msg, CallWindow* window, void (KP_MediaConfUI::*closeWindow)())
 {
     const bool matching = window && matchesCall(msg, window->getCallInfo());
     switch (msg.eventCode) {
@@ -860,8 +852,8 @@ void KP_MediaConfUI::slot_ShowVoipCallWnd(int nCallType, QString called, bool fr
         g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_ShowVoipCallWnd unknown call type %1").arg(nCallType));
 }
 
-Agent_VoIPCallMsg KP_MediaConfUI::placeOrAnswer(const QString& account, bool answering, const QString& callId,
-                                                int callType, bool logPlacing)
+Agent_VoIPCallMsg KP_MediaConfUI::placeOrAnswer(
+    const QString& account, bool answering, const QString& callId, int callType, bool logPlacing)
 {
     KP_BusinessView* root = business();
     const QSharedPointer<AddressBookPerson> self = root->getAddressBookView()->getCurUserAddressBook();
@@ -939,10 +931,10 @@ void KP_MediaConfUI::slot_ShowCallIncomingWnd(Agent_VoIPComingInfo comingInfo)
     }
     m_pCallIncomingWnd = new VoipCallIncoming(nullptr);
     emit root->getMsgCtrl()->sig_onCloseVoicePlay();
-    connect(m_pCallIncomingWnd, &VoipCallIncoming::sig_AcceptCallIncoming, this,
-            &KP_MediaConfUI::slot_AcceptCallIncoming);
+    connect(
+        m_pCallIncomingWnd, &VoipCallIncoming::sig_AcceptCallIncoming, this, &KP_MediaConfUI::slot_AcceptCallIncoming);
     connect(m_pCallIncomingWnd, &VoipCallIncoming::sig_ReleaseCallIncoming, this,
-            &KP_MediaConfUI::slot_ReleaseCallIncoming);
+        &KP_MediaConfUI::slot_ReleaseCallIncoming);
     m_pCallIncomingWnd->setComingInfo(comingInfo);
     m_pCallIncomingWnd->show();
 }

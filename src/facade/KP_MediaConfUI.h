@@ -1,13 +1,13 @@
 #pragma once
 
-#include "kp_mediaconfui_global.h"
+#include "common/kp_mediaconfui_global.h"
 
-#include "BottomTipWidget.h"
-#include "AddressBookRecords.h"
-#include "CallRecords.h"
-#include "ConferenceRecords.h"
-#include "KpMsgBox.h"
-#include "VidyoView.h"
+#include "business/AddressBookRecords.h"
+#include "business/CallRecords.h"
+#include "business/ConferenceRecords.h"
+#include "business/VidyoView.h"
+#include "call/BottomTipWidget.h"
+#include "customui/KpMsgBox.h"
 
 #include <QObject>
 #include <QPointer>
@@ -89,8 +89,8 @@ private slots:
     void slot_onCloseBottomWidget(VidyoJsonTransferData data);
     void slot_onCloseMainWidgetAll();
     void slot_onlySelectConfMembers(QList<QString> listMember, int nType);
-    void slot_showSelectConfMemberWidget(bool createConf, ENUM_CONFERENCE_TYPE confType,
-                                         ENUM_CONFERENCE_MEDIA_TYPE mediaType);
+    void slot_showSelectConfMemberWidget(
+        bool createConf, ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE mediaType);
     void slot_onQueryConferenceMember(int reason, QString groupid, QList<Agent_GroupMember> list);
 
 private:
@@ -101,11 +101,11 @@ private:
     void ShowVideoCallWnd(QString account, bool answering, QString callId, int callType);
     void ShowErrMsgNotice(int reason);
     void CloseCallIncomingWnd();
-    void createConference(QString groupId, QStringList members, ENUM_CONFERENCE_TYPE type,
-                          ENUM_CONFERENCE_MEDIA_TYPE media, bool create);
+    void createConference(
+        QString groupId, QStringList members, ENUM_CONFERENCE_TYPE type, ENUM_CONFERENCE_MEDIA_TYPE media, bool create);
     void initVidyoShow(int type);
-    void showMessagebox(const QString& title, const QString& text, int type, QFlags<KpMsgBox::KpButton> buttons,
-                        bool autoClose);
+    void showMessagebox(
+        const QString& title, const QString& text, int type, QFlags<KpMsgBox::KpButton> buttons, bool autoClose);
 
     // Helpers shared by several slots.
     void closeTipAndMask();
@@ -115,13 +115,13 @@ private:
     bool incomingMatches(const Agent_VoIPCallMsg& msg) const;
     // The event table shared by voice and video call windows.
     template<class CallWindow>
-    void handleCallEvent(int reason, const Agent_VoIPCallMsg& msg, CallWindow* window,
-                         void (KP_MediaConfUI::*closeWindow)());
+    void handleCallEvent(
+        int reason, const Agent_VoIPCallMsg& msg, CallWindow* window, void (KP_MediaConfUI::*closeWindow)());
     // Places the call or answers it, and returns the record the call window starts from.
-    Agent_VoIPCallMsg placeOrAnswer(const QString& account, bool answering, const QString& callId, int callType,
-                                    bool logPlacing);
-    void onPickedConferenceMembers(const QString& groupId, ENUM_CONFERENCE_TYPE type,
-                                   ENUM_CONFERENCE_MEDIA_TYPE media, bool create, QStringList accounts);
+    Agent_VoIPCallMsg placeOrAnswer(
+        const QString& account, bool answering, const QString& callId, int callType, bool logPlacing);
+    void onPickedConferenceMembers(const QString& groupId, ENUM_CONFERENCE_TYPE type, ENUM_CONFERENCE_MEDIA_TYPE media,
+        bool create, QStringList accounts);
 
     QPointer<SectionStaffWindow> m_pSelectStaffWnd;
     VoiceCall* m_pVoiceCallWnd = nullptr;

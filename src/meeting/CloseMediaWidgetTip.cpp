@@ -1,13 +1,13 @@
-#include "CloseMediaWidgetTip.h"
+#include "meeting/CloseMediaWidgetTip.h"
 
 #include "ui_CloseMediaWidgetTip.h"
 
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KP_UI_UTIL.h"
-#include "KpPublicBtn.h"
-#include "MeetingTipPolicy.h"
-#include "ScreenScale.h"
+#include "business/KP_BusinessView.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/KpPublicBtn.h"
+#include "customui/ScreenScale.h"
+#include "policy/MeetingTipPolicy.h"
+#include "util/KPLog.h"
 
 using MeetingTipPolicy::CloseAction;
 

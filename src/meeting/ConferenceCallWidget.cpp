@@ -1,12 +1,12 @@
-#include "ConferenceCallWidget.h"
+#include "meeting/ConferenceCallWidget.h"
 
 #include "ui_ConferenceCallWidget.h"
 
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
-#include "KpPublicBtn.h"
-#include "MeetingTipPolicy.h"
-#include "ScreenScale.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/KpPublicBtn.h"
+#include "customui/ScreenScale.h"
+#include "policy/MeetingTipPolicy.h"
+#include "util/KPLog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

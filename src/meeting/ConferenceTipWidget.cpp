@@ -1,10 +1,10 @@
-#include "ConferenceTipWidget.h"
+#include "meeting/ConferenceTipWidget.h"
 
 #include "ui_ConferenceTipWidget.h"
 
-#include "KP_UI_UTIL.h"
-#include "MeetingTipPolicy.h"
-#include "ScreenScale.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "policy/MeetingTipPolicy.h"
 
 #include <QTimer>
 

@@ -1,11 +1,11 @@
-#include "RectangeTip.h"
+#include "meeting/RectangeTip.h"
 
 #include "ui_RectangeTip.h"
 
-#include "AreaStyle.h"
-#include "KP_UI_UTIL.h"
-#include "MeetingTipPolicy.h"
-#include "ScreenScale.h"
+#include "common/AreaStyle.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "policy/MeetingTipPolicy.h"
 
 #include <QTimer>
 

@@ -1,5 +1,4 @@
 list(APPEND KP_MEDIACONF_SOURCES
-  meeting/MeetingTipPolicy.h meeting/MeetingTipPolicy.cpp
   meeting/CloseMediaWidgetTip.h meeting/CloseMediaWidgetTip.cpp
   meeting/ConferenceCallWidget.h meeting/ConferenceCallWidget.cpp
   meeting/ConferenceTipWidget.h meeting/ConferenceTipWidget.cpp

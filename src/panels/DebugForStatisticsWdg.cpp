@@ -1,13 +1,13 @@
-#include "DebugForStatisticsWdg.h"
+#include "panels/DebugForStatisticsWdg.h"
 
 #include "ui_DebugForStatisticsWdg.h"
 
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KP_CustomStyle.h"
-#include "KP_UI_UTIL.h"
-#include "ScreenScale.h"
-#include "StatisticsPolicy.h"
+#include "business/KP_BusinessView.h"
+#include "customui/KP_CustomStyle.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "policy/StatisticsPolicy.h"
+#include "util/KPLog.h"
 
 #include <QIcon>
 #include <QIntValidator>
@@ -103,7 +103,8 @@ void DebugForStatisticsWdg::slot_onStatisticsInfo(QString jsonString)
     StatisticsPolicy::MediaStatistics stats;
     QString error;
     if (!StatisticsPolicy::parseStatistics(jsonString, &stats, &error)) {
-        g_Log.LogInfo(QStringLiteral("DebugForStatisticsWdg::slot_onStatisticsInfo malformed statistics: %1").arg(error));
+        g_Log.LogInfo(
+            QStringLiteral("DebugForStatisticsWdg::slot_onStatisticsInfo malformed statistics: %1").arg(error));
         ui->label_summary->setText(tr("malformed report: %1").arg(error));
         return;
     }

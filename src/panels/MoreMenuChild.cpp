@@ -1,14 +1,14 @@
-#include "MoreMenuChild.h"
+#include "panels/MoreMenuChild.h"
 
 #include "ui_MoreMenuChild.h"
 
-#include "AreaStyle.h"
-#include "BusinessMetaTypes.h"
-#include "DevicePolicy.h"
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KP_UI_UTIL.h"
-#include "ScreenScale.h"
+#include "business/BusinessMetaTypes.h"
+#include "business/KP_BusinessView.h"
+#include "common/AreaStyle.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "policy/DevicePolicy.h"
+#include "util/KPLog.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QHideEvent>

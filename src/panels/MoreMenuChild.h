@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CallRecords.h"
-#include "MoveWidget.h"
+#include "business/CallRecords.h"
+#include "customui/MoveWidget.h"
 
 #include <QList>
 #include <QString>

@@ -1,11 +1,11 @@
-#include "NetworkWidget.h"
+#include "panels/NetworkWidget.h"
 
 #include "ui_NetworkWidget.h"
 
-#include "KP_UI_UTIL.h"
-#include "KpStyle.h"
-#include "NetworkPolicy.h"
-#include "ScreenScale.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/KpStyle.h"
+#include "customui/ScreenScale.h"
+#include "policy/NetworkPolicy.h"
 
 #include <QTimer>
 

@@ -1,9 +1,9 @@
-#include "PPC_NewScreenLayout.h"
+#include "panels/PPC_NewScreenLayout.h"
 
 #include "ui_PPC_NewScreenLayout.h"
 
-#include "KP_UI_UTIL.h"
-#include "ScreenScale.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
 
 PPC_NewScreenLayout::PPC_NewScreenLayout(QWidget* parent)
     : MoveWidget(parent, false)

@@ -1,12 +1,12 @@
-#include "PPC_Polling.h"
+#include "panels/PPC_Polling.h"
 
 #include "ui_PPC_Polling.h"
 
-#include "AreaStyle.h"
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
-#include "PollingPolicy.h"
-#include "ScreenScale.h"
+#include "common/AreaStyle.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "policy/PollingPolicy.h"
+#include "util/KPLog.h"
 
 #include <QCloseEvent>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MoveWidget.h"
+#include "customui/MoveWidget.h"
 
 #include <QString>
 #include <memory>

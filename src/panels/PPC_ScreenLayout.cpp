@@ -1,12 +1,12 @@
-#include "PPC_ScreenLayout.h"
+#include "panels/PPC_ScreenLayout.h"
 
 #include "ui_PPC_ScreenLayout.h"
 
-#include "AreaStyle.h"
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
-#include "ScreenLayoutPolicy.h"
-#include "ScreenScale.h"
+#include "common/AreaStyle.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+#include "policy/ScreenLayoutPolicy.h"
+#include "util/KPLog.h"
 
 PPC_ScreenLayout::PPC_ScreenLayout(QWidget* parent)
     : QWidget(parent)

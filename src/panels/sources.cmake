@@ -1,10 +1,4 @@
 list(APPEND KP_MEDIACONF_SOURCES
-  panels/AreaStyle.h panels/AreaStyle.cpp
-  panels/DevicePolicy.h panels/DevicePolicy.cpp
-  panels/PollingPolicy.h panels/PollingPolicy.cpp
-  panels/ScreenLayoutPolicy.h panels/ScreenLayoutPolicy.cpp
-  panels/NetworkPolicy.h panels/NetworkPolicy.cpp
-  panels/StatisticsPolicy.h panels/StatisticsPolicy.cpp
   panels/MoreMenuChild.h panels/MoreMenuChild.cpp
   panels/PPC_Polling.h panels/PPC_Polling.cpp
   panels/PPC_ScreenLayout.h panels/PPC_ScreenLayout.cpp

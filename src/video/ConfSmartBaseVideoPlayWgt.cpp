@@ -1,15 +1,15 @@
-#include "ConfSmartBaseVideoPlayWgt.h"
+#include "video/ConfSmartBaseVideoPlayWgt.h"
 
-#include "ConfSmartBaseVideoPlayWgt_p.h"
-#include "ConfSmartVideoPlaySmallInfoWdg.h"
 #include "ui_ConfSmartBaseVideoPlayWgt.h"
+#include "video/ConfSmartBaseVideoPlayWgt_p.h"
+#include "video/ConfSmartVideoPlaySmallInfoWdg.h"
 
-#include "AddressBookView.h"
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KP_UI_UTIL.h"
-#include "UnifiedConferenceView.h"
-#include "UserInfoView.h"
+#include "business/AddressBookView.h"
+#include "business/KP_BusinessView.h"
+#include "business/UnifiedConferenceView.h"
+#include "business/UserInfoView.h"
+#include "customui/KP_UI_UTIL.h"
+#include "util/KPLog.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConferenceRecords.h"
+#include "business/ConferenceRecords.h"
 
 #include <QList>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "ConfSmartVideoPlay9Wgt.h"
+#include "video/ConfSmartVideoPlay9Wgt.h"
 
 ConfSmartVideoPlay9Wgt::ConfSmartVideoPlay9Wgt(QWidget* parent)
     : ConfSmartBaseVideoPlayWgt(parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfSmartBaseVideoPlayWgt.h"
+#include "video/ConfSmartBaseVideoPlayWgt.h"
 
 // A tile of the voice-conference nine-grid (pool of 9): transparent, with an
 // avatar that fills the tile.

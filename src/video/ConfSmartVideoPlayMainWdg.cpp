@@ -1,19 +1,19 @@
-#include "ConfSmartVideoPlayMainWdg.h"
+#include "video/ConfSmartVideoPlayMainWdg.h"
 
-#include "ConfSmartVideoPlay9Wgt.h"
-#include "ConfSmartVideoPlayPipWdg.h"
-#include "ConfSmartVideoPlaySmallWdg.h"
-#include "PromptWidget_SysMsg.h"
-#include "VideoBindingPlan.h"
-#include "VideoLayoutPolicy.h"
-#include "VideoOrderPolicy.h"
+#include "policy/VideoBindingPlan.h"
+#include "policy/VideoLayoutPolicy.h"
+#include "policy/VideoOrderPolicy.h"
 #include "ui_ConfSmartVideoPlayMainWdg.h"
+#include "video/ConfSmartVideoPlay9Wgt.h"
+#include "video/ConfSmartVideoPlayPipWdg.h"
+#include "video/ConfSmartVideoPlaySmallWdg.h"
+#include "video/PromptWidget_SysMsg.h"
 
-#include "KPFilePathMgr.h"
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "KpGridLayout.h"
-#include "UnifiedConferenceView.h"
+#include "business/KP_BusinessView.h"
+#include "business/UnifiedConferenceView.h"
+#include "customui/KpGridLayout.h"
+#include "util/KPFilePathMgr.h"
+#include "util/KPLog.h"
 
 #include <QDir>
 #include <QEvent>

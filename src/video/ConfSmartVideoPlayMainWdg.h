@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BusinessEnums.h"
-#include "KpLayoutManager.h"
-#include "VideoBindingPlan.h"
-#include "VideoItem.h"
+#include "business/BusinessEnums.h"
+#include "customui/KpLayoutManager.h"
+#include "policy/VideoBindingPlan.h"
+#include "policy/VideoItem.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "ConfSmartVideoPlayPipWdg.h"
+#include "video/ConfSmartVideoPlayPipWdg.h"
 
-#include "VideoLayoutPolicy.h"
+#include "policy/VideoLayoutPolicy.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfSmartBaseVideoPlayWgt.h"
+#include "video/ConfSmartBaseVideoPlayWgt.h"
 
 #include <QPoint>
 

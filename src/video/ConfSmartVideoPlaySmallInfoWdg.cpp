@@ -1,9 +1,9 @@
-#include "ConfSmartVideoPlaySmallInfoWdg.h"
+#include "video/ConfSmartVideoPlaySmallInfoWdg.h"
 
 #include "ui_ConfSmartVideoPlaySmallInfoWdg.h"
 
-#include "KPLog.h"
-#include "KP_UI_UTIL.h"
+#include "customui/KP_UI_UTIL.h"
+#include "util/KPLog.h"
 
 const QString& ConfSmartVideoPlaySmallInfoWdg::micOpenStyle()
 {

@@ -1,4 +1,4 @@
-#include "ConfSmartVideoPlaySmallWdg.h"
+#include "video/ConfSmartVideoPlaySmallWdg.h"
 
 ConfSmartVideoPlaySmallWdg::ConfSmartVideoPlaySmallWdg(QWidget* parent)
     : ConfSmartBaseVideoPlayWgt(parent)

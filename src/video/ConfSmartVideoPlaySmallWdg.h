@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfSmartBaseVideoPlayWgt.h"
+#include "video/ConfSmartBaseVideoPlayWgt.h"
 
 // A tile of the conference grid (pool of 25): dark grey surface and avatar panel.
 class ConfSmartVideoPlaySmallWdg : public ConfSmartBaseVideoPlayWgt

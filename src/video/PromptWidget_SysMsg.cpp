@@ -1,9 +1,9 @@
-#include "PromptWidget_SysMsg.h"
+#include "video/PromptWidget_SysMsg.h"
 
 #include "ui_PromptWidget_SysMsg.h"
 
-#include "KP_UI_UTIL.h"
-#include "ScreenScale.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
 
 #include <QTimer>
 

@@ -1,8 +1,4 @@
 list(APPEND KP_MEDIACONF_SOURCES
-  video/VideoItem.h
-  video/VideoOrderPolicy.h video/VideoOrderPolicy.cpp
-  video/VideoBindingPlan.h video/VideoBindingPlan.cpp
-  video/VideoLayoutPolicy.h video/VideoLayoutPolicy.cpp
   video/ConfSmartVideoPlaySmallInfoWdg.h video/ConfSmartVideoPlaySmallInfoWdg.cpp
   video/ConfSmartBaseVideoPlayWgt.h video/ConfSmartBaseVideoPlayWgt_p.h video/ConfSmartBaseVideoPlayWgt.cpp
   video/ConfSmartVideoPlaySmallWdg.h video/ConfSmartVideoPlaySmallWdg.cpp

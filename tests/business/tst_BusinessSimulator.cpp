@@ -1,8 +1,8 @@
-#include "BusinessFixture.h"
-#include "BusinessSimulator.h"
-#include "KP_BusinessView.h"
-#include "SampleData.h"
-#include "TestCardRenderer.h"
+#include "business/KP_BusinessView.h"
+#include "business/sim/BusinessSimulator.h"
+#include "business/sim/SampleData.h"
+#include "business/sim/TestCardRenderer.h"
+#include "support/BusinessFixture.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,5 +1,5 @@
-#include "BusinessFixture.h"
-#include "KP_BusinessView.h"
+#include "business/KP_BusinessView.h"
+#include "support/BusinessFixture.h"
 
 #include <QMetaMethod>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BusinessFixture.h"
+#include "support/BusinessFixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,10 +1,10 @@
-#include "BusinessFixture.h"
-#include "BusinessSimulator.h"
-#include "SampleData.h"
-#include "TestCardRenderer.h"
-#include "VideoCall.h"
-#include "VideoWidget.h"
-#include "VoiceCall.h"
+#include "business/sim/BusinessSimulator.h"
+#include "business/sim/SampleData.h"
+#include "business/sim/TestCardRenderer.h"
+#include "call/VideoCall.h"
+#include "call/VideoWidget.h"
+#include "call/VoiceCall.h"
+#include "support/BusinessFixture.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

@@ -1,9 +1,9 @@
-#include "CallTestSupport.h"
-#include "CloseMediaWidgetTip.h"
-#include "KPTitleBar.h"
-#include "MoreMenuChild.h"
-#include "VideoCall.h"
-#include "VideoWidget.h"
+#include "call/CallTestSupport.h"
+#include "call/VideoCall.h"
+#include "call/VideoWidget.h"
+#include "customui/KPTitleBar.h"
+#include "meeting/CloseMediaWidgetTip.h"
+#include "panels/MoreMenuChild.h"
 
 #include <QCameraInfo>
 #include <QLabel>
@@ -308,7 +308,8 @@ private slots:
         journal()->clear();
         click(tip, "pushButton_ok");
         QVERIFY(!guard);
-        QCOMPARE(BusinessFixture::journalCommands().mid(0, 2), BusinessFixture::texts({ "closeVideoCallWnd", "ReleaseCall" }));
+        QCOMPARE(BusinessFixture::journalCommands().mid(0, 2),
+            BusinessFixture::texts({ "closeVideoCallWnd", "ReleaseCall" }));
         QTRY_VERIFY(!tip);
     }
 

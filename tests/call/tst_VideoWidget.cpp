@@ -1,5 +1,5 @@
-#include "BusinessFixture.h"
-#include "VideoWidget.h"
+#include "call/VideoWidget.h"
+#include "support/BusinessFixture.h"
 
 #include <QLabel>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "CallTestSupport.h"
-#include "MoreMenuChild.h"
-#include "VoiceCall.h"
+#include "call/CallTestSupport.h"
+#include "call/VoiceCall.h"
+#include "panels/MoreMenuChild.h"
 
 #include <QLabel>
 #include <QPushButton>

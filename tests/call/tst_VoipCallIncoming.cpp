@@ -1,5 +1,5 @@
-#include "CallTestSupport.h"
-#include "VoipCallIncoming.h"
+#include "call/CallTestSupport.h"
+#include "call/VoipCallIncoming.h"
 
 #include <QGuiApplication>
 #include <QLabel>

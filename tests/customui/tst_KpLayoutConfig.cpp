@@ -1,6 +1,6 @@
-#include "KpGridLayout.h"
-#include "KpLayoutConfig.h"
-#include "KpLayoutManager.h"
+#include "customui/KpGridLayout.h"
+#include "customui/KpLayoutConfig.h"
+#include "customui/KpLayoutManager.h"
 
 #include <QFile>
 #include <QTemporaryDir>

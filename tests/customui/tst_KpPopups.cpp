@@ -1,11 +1,11 @@
-#include "BusinessFixture.h"
-#include "ExtendDurationWidget.h"
-#include "GroupConfMsgBox.h"
-#include "KP_UI_UTIL.h"
-#include "KpMsgBox.h"
-#include "KpMsgTip.h"
-#include "KpPublicBtn.h"
-#include "MessageTipWidget.h"
+#include "customui/ExtendDurationWidget.h"
+#include "customui/GroupConfMsgBox.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/KpMsgBox.h"
+#include "customui/KpMsgTip.h"
+#include "customui/KpPublicBtn.h"
+#include "customui/MessageTipWidget.h"
+#include "support/BusinessFixture.h"
 
 #include <QDateTime>
 #include <QLabel>

@@ -1,13 +1,13 @@
-#include "KPSettings.h"
-#include "KP_CustomStyle.h"
-#include "KP_UI_UTIL.h"
-#include "KpAvatarPolicy.h"
-#include "KpMenu.h"
-#include "KpPublicBtn.h"
-#include "KpQrCode.h"
-#include "KpRedDotBtn.h"
-#include "KpStyle.h"
-#include "ScreenScale.h"
+#include "customui/KP_CustomStyle.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/KpAvatarPolicy.h"
+#include "customui/KpMenu.h"
+#include "customui/KpPublicBtn.h"
+#include "customui/KpQrCode.h"
+#include "customui/KpRedDotBtn.h"
+#include "customui/KpStyle.h"
+#include "customui/ScreenScale.h"
+#include "util/KPSettings.h"
 
 #include <QHBoxLayout>
 #include <QSet>

@@ -1,5 +1,5 @@
-#include "KPTitleBar.h"
-#include "MoveWidget.h"
+#include "customui/KPTitleBar.h"
+#include "customui/MoveWidget.h"
 
 #include <QLabel>
 #include <QMouseEvent>

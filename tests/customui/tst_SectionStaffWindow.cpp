@@ -1,6 +1,6 @@
-#include "BusinessFixture.h"
-#include "SectionStaffWindow.h"
-#include "StaffPickerModel.h"
+#include "customui/SectionStaffWindow.h"
+#include "customui/StaffPickerModel.h"
+#include "support/BusinessFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,17 +1,17 @@
-#include "BottomTipWidget.h"
-#include "BusinessFixture.h"
-#include "FacadePolicy.h"
-#include "GroupConfMsgBox.h"
-#include "KP_MediaConfUI.h"
-#include "KpMsgBox.h"
-#include "MessageNotice.h"
-#include "SectionStaffWindow.h"
-#include "UI_ControlView.h"
-#include "VideoCall.h"
-#include "VoiceCall.h"
-#include "VoipCallIncoming.h"
+#include "business/UI_ControlView.h"
+#include "call/BottomTipWidget.h"
+#include "call/MessageNotice.h"
+#include "call/VideoCall.h"
+#include "call/VoiceCall.h"
+#include "call/VoipCallIncoming.h"
+#include "customui/GroupConfMsgBox.h"
+#include "customui/KpMsgBox.h"
+#include "customui/SectionStaffWindow.h"
+#include "facade/KP_MediaConfUI.h"
+#include "policy/FacadePolicy.h"
+#include "support/BusinessFixture.h"
 
-#include "KPTitleBar.h"
+#include "customui/KPTitleBar.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -22,11 +22,9 @@
 
 Q_DECLARE_METATYPE(std::function<void(VidyoView*)>)
 
-
 namespace {
 
-template<class T>
-QList<T*> visibleWindows()
+template<class T> QList<T*> visibleWindows()
 {
     QList<T*> found;
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -36,8 +34,7 @@ QList<T*> visibleWindows()
     return found;
 }
 
-template<class T>
-T* visibleWindow()
+template<class T> T* visibleWindow()
 {
     const QList<T*> all = visibleWindows<T>();
     return all.isEmpty() ? nullptr : all.first();
@@ -259,8 +256,8 @@ void tst_KP_MediaConfUI::conferenceInvitationIsShownAndAcceptJoins()
     info.confId = QStringLiteral("c-1");
     info.subject = QStringLiteral("Plan");
     info.hostAccount = QStringLiteral("bob");
-    emit BusinessFixture::business()->getUnifiedConferenceView()->sig_onInviteNormalConference(info,
-                                                                                                QStringLiteral("bob"));
+    emit BusinessFixture::business()->getUnifiedConferenceView()->sig_onInviteNormalConference(
+        info, QStringLiteral("bob"));
     BottomTipWidget* tip = BottomTipWidget::instance();
     QVERIFY(tip->isVisible());
     QCOMPARE(tip->getMessageType(), BottomTipWidget::BottomTip_Conference);
@@ -272,7 +269,7 @@ void tst_KP_MediaConfUI::conferenceInvitationIsShownAndAcceptJoins()
     QVERIFY(DemoClick(tip, "okBtn"));
     const JournalEntry join = BusinessFixture::journal()->last(QStringLiteral("joinConference"));
     QVERIFY(join.isValid());
-    QCOMPARE(join.args, (QVariantList{QStringLiteral("c-1"), QString(), 128, 1, 1, 0, QString()}));
+    QCOMPARE(join.args, (QVariantList { QStringLiteral("c-1"), QString(), 128, 1, 1, 0, QString() }));
     const JournalEntry type = BusinessFixture::journal()->last(QStringLiteral("setConferenceType"));
     QCOMPARE(type.args.value(0).toInt(), 5);
     QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("leaveConference")), 0);
@@ -305,7 +302,7 @@ void tst_KP_MediaConfUI::rejectSendsRefusalOnlyWithConferenceId()
     emit conference()->sig_onInviteNormalConference(brief(QStringLiteral("c-1")), QStringLiteral("bob"));
     QVERIFY(DemoClick(BottomTipWidget::instance(), "cancelBtn"));
     const JournalEntry reject = BusinessFixture::journal()->last(QStringLiteral("rejectInvitation"));
-    QCOMPARE(reject.args, (QVariantList{QStringLiteral("c-1"), QStringLiteral("bob"), 107603}));
+    QCOMPARE(reject.args, (QVariantList { QStringLiteral("c-1"), QStringLiteral("bob"), 107603 }));
     QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("resetInviteConfId")), 1);
 
     // A conference notification that lost its id sends no refusal.
@@ -404,8 +401,9 @@ void tst_KP_MediaConfUI::vidyoInvitationKindsAndAnswers()
 
     emit vidyo()->signal_VidyoCall(data);
     tip->slot_onCancelBtn();
-    QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("RejectVidyo")).args.value(0).value<VidyoJsonTransferData>(),
-             data);
+    QCOMPARE(
+        BusinessFixture::journal()->last(QStringLiteral("RejectVidyo")).args.value(0).value<VidyoJsonTransferData>(),
+        data);
 
     // An unknown kind changes neither title nor type, but is still offered.
     tip->setMessageType(BottomTipWidget::BottomTip_None);
@@ -483,16 +481,18 @@ void tst_KP_MediaConfUI::vidyoMessagesUseOneReusedBox_data()
                                 << QStringLiteral("Please close the current video and then go on to the next video!");
     QTest::newRow("login failed") << Fire([](VidyoView* v) { emit v->signal_LoginSever(false); })
                                   << QStringLiteral("Server logging in failed!");
-    QTest::newRow("phone away") << Fire([](VidyoView* v) { emit v->signal_InviteOverTime(1); })
-                                << QStringLiteral("The other party’s mobile phone is not around, please try again later");
+    QTest::newRow("phone away") << Fire([](VidyoView* v) {
+        emit v->signal_InviteOverTime(1);
+    }) << QStringLiteral("The other party’s mobile phone is not around, please try again later");
     QTest::newRow("time out") << Fire([](VidyoView* v) { emit v->signal_InviteOverTime(2); })
                               << QStringLiteral("Connection timeout, video call canceled");
     QTest::newRow("busy") << Fire([=](VidyoView* v) { emit v->signal_OtherBusy(person()); })
                           << QStringLiteral("EveBusy now!");
     QTest::newRow("busy unknown") << Fire([](VidyoView* v) { emit v->signal_OtherBusy({}); })
                                   << QStringLiteral("The userBusy now!");
-    QTest::newRow("source removed") << Fire([](VidyoView* v) { emit v->signal_remoteSourceRemoved(QStringLiteral("eve"), 1); })
-                                    << QStringLiteral("EveUser disconnected link!");
+    QTest::newRow("source removed") << Fire([](VidyoView* v) {
+        emit v->signal_remoteSourceRemoved(QStringLiteral("eve"), 1);
+    }) << QStringLiteral("EveUser disconnected link!");
 }
 
 void tst_KP_MediaConfUI::vidyoMessagesUseOneReusedBox()
@@ -530,8 +530,8 @@ void tst_KP_MediaConfUI::ownHangUpShowsNothing()
 void tst_KP_MediaConfUI::removalIsConfirmedThenSent()
 {
     const QSharedPointer<AddressBookPerson> eve
-        = BusinessFixture::business()->getAddressBookView()->getAddressBookOnePerson_Account(QStringLiteral("eve"),
-                                                                                             false);
+        = BusinessFixture::business()->getAddressBookView()->getAddressBookOnePerson_Account(
+            QStringLiteral("eve"), false);
     emit vidyo()->signal_RemovedOutPerson(eve);
     KpMsgBox* box = visibleWindow<KpMsgBox>();
     QVERIFY(box);
@@ -540,7 +540,7 @@ void tst_KP_MediaConfUI::removalIsConfirmedThenSent()
     QCOMPARE(box->standardButtons(), KpMsgBox::KpButtons(3));
     box->slot_onOk();
     QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("removeOutMeeting")).args.value(0).toString(),
-             QStringLiteral("eve"));
+        QStringLiteral("eve"));
 
     emit vidyo()->signal_RemovedOutPerson(QSharedPointer<AddressBookPerson>());
     QCOMPARE(boxText(), QStringLiteral("Sure to deletethe user!"));
@@ -568,8 +568,8 @@ void tst_KP_MediaConfUI::callFailureShowsErrorNotice()
     emit BusinessFixture::business()->getVoipView()->sig_CallEvents(175486, msg);
     MessageNotice* notice = visibleWindow<MessageNotice>();
     QVERIFY(notice);
-    QCOMPARE(notice->findChild<QLabel*>(QStringLiteral("label_notice"))->text(),
-             QStringLiteral("Busy now.Try again later"));
+    QCOMPARE(
+        notice->findChild<QLabel*>(QStringLiteral("label_notice"))->text(), QStringLiteral("Busy now.Try again later"));
     notice->close();
 
     // Success and events that carry no failure stay quiet.
@@ -596,17 +596,17 @@ void tst_KP_MediaConfUI::queryMemberOpensPickerAndCreatesConference()
     bob.account = QStringLiteral("bob");
     Agent_GroupMember ghost;
     ghost.account = QStringLiteral("ghost"); // not in the directory
-    emit BusinessFixture::business()->getGroupMgrView()->sig_onQueryConferenceMember(0, groupId, {bob, ghost});
+    emit BusinessFixture::business()->getGroupMgrView()->sig_onQueryConferenceMember(0, groupId, { bob, ghost });
     QCOMPARE(masks.count(), 1);
     auto* picker = static_cast<SectionStaffWindow*>(masks.at(0).at(0).value<void*>());
     QCOMPARE(picker->windowType(), 10);
 
-    emit picker->sig_returnAccouts({QStringLiteral("me"), QStringLiteral("bob"), QStringLiteral("me")}, 10);
+    emit picker->sig_returnAccouts({ QStringLiteral("me"), QStringLiteral("bob"), QStringLiteral("me") }, 10);
     const JournalEntry create = BusinessFixture::journal()->last(QStringLiteral("createConferenceAndInvite"));
     QVERIFY(create.isValid());
     QCOMPARE(create.args.value(0).toString(), QStringLiteral("Me MyselfMeetings initiated"));
     QCOMPARE(create.args.value(1).toString(), QString());
-    QCOMPARE(create.args.value(2).toStringList(), QStringList{QStringLiteral("bob")});
+    QCOMPARE(create.args.value(2).toStringList(), QStringList { QStringLiteral("bob") });
     QCOMPARE(create.args.value(3).toString(), groupId);
     QCOMPARE(create.args.value(4).toInt(), type);
     QCOMPARE(create.args.value(5).toInt(), 2);
@@ -619,7 +619,7 @@ void tst_KP_MediaConfUI::groupConferenceNeedsAnotherMember()
     QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
     emit BusinessFixture::business()->getGroupMgrView()->sig_onQueryConferenceMember(0, QStringLiteral("g-1"), {});
     auto* picker = static_cast<SectionStaffWindow*>(masks.at(0).at(0).value<void*>());
-    emit picker->sig_returnAccouts({QStringLiteral("me")}, 10);
+    emit picker->sig_returnAccouts({ QStringLiteral("me") }, 10);
     QCOMPARE(tips.count(), 1);
     QCOMPARE(tips.at(0).at(0).toString(), QStringLiteral("Two people are required to open the Jiugongge meeting"));
     QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("createConferenceAndInvite")), 0);
@@ -627,7 +627,7 @@ void tst_KP_MediaConfUI::groupConferenceNeedsAnotherMember()
     // Without a group, a conference of one is fine.
     emit BusinessFixture::business()->getGroupMgrView()->sig_onQueryConferenceMember(0, QString(), {});
     picker = static_cast<SectionStaffWindow*>(masks.last().at(0).value<void*>());
-    emit picker->sig_returnAccouts({QStringLiteral("me")}, 10);
+    emit picker->sig_returnAccouts({ QStringLiteral("me") }, 10);
     QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("createConferenceAndInvite")), 1);
 }
 
@@ -645,7 +645,7 @@ void tst_KP_MediaConfUI::busyMediaCreatesNothing()
         if (box)
             box->slot_onOk();
     });
-    emit picker->sig_returnAccouts({QStringLiteral("bob")}, 10);
+    emit picker->sig_returnAccouts({ QStringLiteral("bob") }, 10);
     QVERIFY(sawBox);
     QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("createConferenceAndInvite")), 0);
 }
@@ -659,17 +659,17 @@ void tst_KP_MediaConfUI::pickerForPhoneInviteSendsOnlyNumbers()
     bob.account = QStringLiteral("bob");
     Agent_GroupMember eve;
     eve.account = QStringLiteral("eve");
-    group->setMembers({bob, eve});
+    group->setMembers({ bob, eve });
     BusinessFixture::business()->getGroupMgrView()->addGroup(group);
     QSignalSpy masks(UI_ControlView::instance(), &UI_ControlView::sig_showMaskWgt);
     emit conference()->sig_showSelectConfMemberWidget(false, CONFERENCE_TYPE_GROUP, CONF_MEDIA_AUDIO);
     QCOMPARE(masks.count(), 1);
     auto* picker = static_cast<SectionStaffWindow*>(masks.at(0).at(0).value<void*>());
-    emit picker->sig_returnAccouts({QStringLiteral("bob"), QStringLiteral("eve")}, 10);
+    emit picker->sig_returnAccouts({ QStringLiteral("bob"), QStringLiteral("eve") }, 10);
     const JournalEntry invite = BusinessFixture::journal()->last(QStringLiteral("invitePhoneMembers"));
     QVERIFY(invite.isValid());
     const auto phones = invite.args.value(0).value<QMap<QString, LandingCallMember>>();
-    QCOMPARE(phones.keys(), QStringList{QStringLiteral("bob")}); // eve has no number
+    QCOMPARE(phones.keys(), QStringList { QStringLiteral("bob") }); // eve has no number
     QCOMPARE(phones.value(QStringLiteral("bob")).number, QStringLiteral("1391"));
 }
 
@@ -696,8 +696,8 @@ void tst_KP_MediaConfUI::groupPickerNeedsLiveGroup()
 
 void tst_KP_MediaConfUI::onlySelectReusesThePicker()
 {
-    emit conference()->sig_onlySelectConfMembers({QStringLiteral("bob")}, 2);
-    emit conference()->sig_onlySelectConfMembers({QStringLiteral("eve")}, 2);
+    emit conference()->sig_onlySelectConfMembers({ QStringLiteral("bob") }, 2);
+    emit conference()->sig_onlySelectConfMembers({ QStringLiteral("eve") }, 2);
     const QList<SectionStaffWindow*> pickers = visibleWindows<SectionStaffWindow>();
     QCOMPARE(pickers.size(), 1);
     QCOMPARE(pickers.first()->windowType(), 2);
@@ -706,7 +706,7 @@ void tst_KP_MediaConfUI::onlySelectReusesThePicker()
 
 void tst_KP_MediaConfUI::unknownCallTypesAreIgnored()
 {
-    for (int type : {3, 4, 5, -1}) {
+    for (int type : { 3, 4, 5, -1 }) {
         emit BusinessFixture::business()->getVoipView()->sig_ShowVoipCallWnd(type, QStringLiteral("bob"), false);
         Agent_VoIPCallMsg msg;
         msg.callType = type;
@@ -784,13 +784,13 @@ void tst_KP_MediaConfUI::incomingCallShowsOnlyWhenNothingElseRings()
 
 void tst_KP_MediaConfUI::placedVoiceCallFollowsItsEvents()
 {
-    QSignalSpy whiteboardClosed(BusinessFixture::business()->getWhiteBoardView(),
-                                &WhiteBoardView::sig_closeWhiteBoardMainWidget);
+    QSignalSpy whiteboardClosed(
+        BusinessFixture::business()->getWhiteBoardView(), &WhiteBoardView::sig_closeWhiteBoardMainWidget);
     emit voip()->sig_ShowVoipCallWnd(2, QStringLiteral("bob"), false);
     VoiceCall* call = visibleWindow<VoiceCall>();
     QVERIFY(call);
-    QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("MakeCall")).args,
-             (QVariantList{2, QStringLiteral("bob")}));
+    QCOMPARE(
+        BusinessFixture::journal()->last(QStringLiteral("MakeCall")).args, (QVariantList { 2, QStringLiteral("bob") }));
     QCOMPARE(call->getCallInfo().callerAccount, QStringLiteral("me"));
     QCOMPARE(call->getCallInfo().calleeAccount, QStringLiteral("bob"));
 
@@ -857,7 +857,7 @@ void tst_KP_MediaConfUI::answeredVideoCallBindsAndReleases()
     VideoCall* call = visibleWindow<VideoCall>();
     QVERIFY(call);
     QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("AcceptCall")).args.value(0).toString(),
-             QStringLiteral("vid-1"));
+        QStringLiteral("vid-1"));
     const JournalEntry bind = BusinessFixture::journal()->last(QStringLiteral("setVideoViewEX"));
     QCOMPARE(bind.args.value(0).value<quintptr>(), quintptr(call->remoteRenderHandle()));
     QCOMPARE(bind.args.value(1).value<quintptr>(), quintptr(call->localRenderHandle()));
@@ -867,7 +867,7 @@ void tst_KP_MediaConfUI::answeredVideoCallBindsAndReleases()
     QPointer<VideoCall> guard(call);
     emit voip()->sig_CallEvents(200, callEvent(9, QStringLiteral("me"), QStringLiteral("vid-1"), 1));
     QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("setVideoViewEX")).args,
-             (QVariantList{quintptr(0), quintptr(0), quintptr(0), quintptr(0)}));
+        (QVariantList { quintptr(0), quintptr(0), quintptr(0), quintptr(0) }));
     QTRY_VERIFY(guard.isNull()); // deferred delete
     QCOMPARE(voip()->GetVoipCallStatus(), 0);
 }
@@ -879,8 +879,8 @@ void tst_KP_MediaConfUI::videoCallRendersInItsWindowAgainAfterConference()
     QVERIFY(call);
     BusinessFixture::journal()->clear();
     emit conference()->sig_closeConferenceMainWidget();
-    QCOMPARE(BusinessFixture::journal()->commandOperations(),
-             BusinessFixture::texts({"resetStatus", "setVideoViewEX"}));
+    QCOMPARE(
+        BusinessFixture::journal()->commandOperations(), BusinessFixture::texts({ "resetStatus", "setVideoViewEX" }));
     const JournalEntry rebind = BusinessFixture::journal()->last(QStringLiteral("setVideoViewEX"));
     QCOMPARE(rebind.args.value(0).value<quintptr>(), quintptr(call->remoteRenderHandle()));
     QCOMPARE(rebind.args.value(1).value<quintptr>(), quintptr(call->localRenderHandle()));

@@ -1,6 +1,6 @@
-#include "BusinessFixture.h"
-#include "CloseMediaWidgetTip.h"
-#include "KPTitleBar.h"
+#include "customui/KPTitleBar.h"
+#include "meeting/CloseMediaWidgetTip.h"
+#include "support/BusinessFixture.h"
 
 #include <QLabel>
 #include <QPointer>

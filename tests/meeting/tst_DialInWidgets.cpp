@@ -1,6 +1,6 @@
-#include "ConferenceCallWidget.h"
-#include "ConferenceTipWidget.h"
-#include "RectangeTip.h"
+#include "meeting/ConferenceCallWidget.h"
+#include "meeting/ConferenceTipWidget.h"
+#include "meeting/RectangeTip.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "PPC_NewScreenLayout.h"
-#include "PPC_Polling.h"
-#include "PPC_ScreenLayout.h"
+#include "panels/PPC_NewScreenLayout.h"
+#include "panels/PPC_Polling.h"
+#include "panels/PPC_ScreenLayout.h"
 
 #include <QComboBox>
 #include <QPointer>

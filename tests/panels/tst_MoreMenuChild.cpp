@@ -1,5 +1,5 @@
-#include "BusinessFixture.h"
-#include "MoreMenuChild.h"
+#include "panels/MoreMenuChild.h"
+#include "support/BusinessFixture.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "BusinessFixture.h"
-#include "DebugForStatisticsWdg.h"
-#include "NetworkWidget.h"
-#include "StatisticsPolicy.h"
+#include "panels/DebugForStatisticsWdg.h"
+#include "panels/NetworkWidget.h"
+#include "policy/StatisticsPolicy.h"
+#include "support/BusinessFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

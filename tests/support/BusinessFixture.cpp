@@ -1,4 +1,4 @@
-#include "BusinessFixture.h"
+#include "support/BusinessFixture.h"
 
 #include <QCoreApplication>
 #include <QTimer>

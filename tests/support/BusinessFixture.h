@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KP_BusinessView.h"
+#include "business/KP_BusinessView.h"
 
 #include <QStringList>
 

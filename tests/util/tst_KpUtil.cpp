@@ -1,8 +1,8 @@
-#include "AppEnvionmentSetting.h"
-#include "KPFilePathMgr.h"
-#include "KPLog.h"
-#include "KPSettings.h"
-#include "KP_Util.h"
+#include "util/AppEnvionmentSetting.h"
+#include "util/KPFilePathMgr.h"
+#include "util/KPLog.h"
+#include "util/KPSettings.h"
+#include "util/KP_Util.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,7 +16,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         qputenv("KP_SETTINGS_DIR", m_dir.path().toLocal8Bit());
-        for (const char* name : {"KP_HTTP_TYPE", "KP_PBS_DOMAIN", "KP_PBS_PORT", "KP_VIDEO_VIEW_BY_HANDLE"})
+        for (const char* name : { "KP_HTTP_TYPE", "KP_PBS_DOMAIN", "KP_PBS_PORT", "KP_VIDEO_VIEW_BY_HANDLE" })
             qunsetenv(name);
         QFile::remove(KPSettings::settingsFile());
     }
@@ -49,9 +49,9 @@ private slots:
     void reasonTextsLeaveRoomForCallerDefaults()
     {
         // The call-failure notice relies on which reasons have a text and which do not.
-        for (int reason : {175404, 175408, 175480, 175603, 814006, 107603})
+        for (int reason : { 175404, 175408, 175480, 175603, 814006, 107603 })
             QVERIFY2(!KP_Util::GetErrMsgByReason(reason).isEmpty(), QByteArray::number(reason));
-        for (int reason : {175500, 175604, 0, -1, 999999})
+        for (int reason : { 175500, 175604, 0, -1, 999999 })
             QVERIFY2(KP_Util::GetErrMsgByReason(reason).isEmpty(), QByteArray::number(reason));
     }
 

@@ -1,13 +1,13 @@
-#include "BusinessFixture.h"
-#include "ConfSmartBaseVideoPlayWgt.h"
-#include "ConfSmartVideoPlay9Wgt.h"
-#include "ConfSmartVideoPlayMainWdg.h"
-#include "ConfSmartVideoPlayPipWdg.h"
-#include "ConfSmartVideoPlaySmallWdg.h"
-#include "PromptWidget_SysMsg.h"
-#include "VideoLayoutPolicy.h"
+#include "policy/VideoLayoutPolicy.h"
+#include "support/BusinessFixture.h"
+#include "video/ConfSmartBaseVideoPlayWgt.h"
+#include "video/ConfSmartVideoPlay9Wgt.h"
+#include "video/ConfSmartVideoPlayMainWdg.h"
+#include "video/ConfSmartVideoPlayPipWdg.h"
+#include "video/ConfSmartVideoPlaySmallWdg.h"
+#include "video/PromptWidget_SysMsg.h"
 
-#include "KpGridLayout.h"
+#include "customui/KpGridLayout.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,11 +1,11 @@
-#include "BusinessFixture.h"
-#include "ConfSmartBaseVideoPlayWgt.h"
-#include "ConfSmartVideoPlay9Wgt.h"
-#include "ConfSmartVideoPlayPipWdg.h"
-#include "ConfSmartVideoPlaySmallInfoWdg.h"
-#include "ConfSmartVideoPlaySmallWdg.h"
+#include "support/BusinessFixture.h"
+#include "video/ConfSmartBaseVideoPlayWgt.h"
+#include "video/ConfSmartVideoPlay9Wgt.h"
+#include "video/ConfSmartVideoPlayPipWdg.h"
+#include "video/ConfSmartVideoPlaySmallInfoWdg.h"
+#include "video/ConfSmartVideoPlaySmallWdg.h"
 
-#include "KP_UI_UTIL.h"
+#include "customui/KP_UI_UTIL.h"
 
 #include <QLabel>
 #include <QMouseEvent>

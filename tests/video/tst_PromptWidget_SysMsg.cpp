@@ -1,5 +1,5 @@
-#include "BusinessFixture.h"
-#include "PromptWidget_SysMsg.h"
+#include "support/BusinessFixture.h"
+#include "video/PromptWidget_SysMsg.h"
 
 #include <QTimer>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "BusinessFixture.h"
-#include "ConfSmartVideoPlaySmallInfoWdg.h"
-#include "ConfSmartVideoPlaySmallWdg.h"
-#include "VideoSimulation.h"
+#include "business/sim/VideoSimulation.h"
+#include "support/BusinessFixture.h"
+#include "video/ConfSmartVideoPlaySmallInfoWdg.h"
+#include "video/ConfSmartVideoPlaySmallWdg.h"
 
 #include <QtTest>
 

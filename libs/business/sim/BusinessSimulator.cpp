@@ -1,9 +1,9 @@
-#include "BusinessSimulator.h"
+#include "business/sim/BusinessSimulator.h"
 
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "SampleData.h"
-#include "TestCardRenderer.h"
+#include "business/KP_BusinessView.h"
+#include "business/sim/SampleData.h"
+#include "business/sim/TestCardRenderer.h"
+#include "util/KPLog.h"
 
 #include <QDateTime>
 #include <QJsonDocument>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AddressBookRecords.h"
-#include "CallRecords.h"
-#include "CommandJournal.h"
+#include "business/AddressBookRecords.h"
+#include "business/CallRecords.h"
+#include "business/CommandJournal.h"
 
 #include <QHash>
 #include <QObject>

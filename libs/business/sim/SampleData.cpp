@@ -1,4 +1,4 @@
-#include "SampleData.h"
+#include "business/sim/SampleData.h"
 
 #include <QSet>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AddressBookRecords.h"
-#include "CallRecords.h"
-#include "ConferenceRecords.h"
+#include "business/AddressBookRecords.h"
+#include "business/CallRecords.h"
+#include "business/ConferenceRecords.h"
 
 #include <QList>
 

@@ -1,10 +1,10 @@
 // One-to-one call, local device and older meeting answers of the simulator.
 
-#include "BusinessSimulator.h"
+#include "business/sim/BusinessSimulator.h"
 
-#include "KPLog.h"
-#include "KP_BusinessView.h"
-#include "TestCardRenderer.h"
+#include "business/KP_BusinessView.h"
+#include "business/sim/TestCardRenderer.h"
+#include "util/KPLog.h"
 
 namespace {
 constexpr int deviceDelayMs = 50;

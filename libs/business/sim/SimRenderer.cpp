@@ -1,10 +1,10 @@
 // The simulator as the native renderer: handles handed over for video get a
 // test card; stopping the stream or handing over nullptr takes it away.
 
-#include "BusinessSimulator.h"
+#include "business/sim/BusinessSimulator.h"
 
-#include "KP_BusinessView.h"
-#include "TestCardRenderer.h"
+#include "business/KP_BusinessView.h"
+#include "business/sim/TestCardRenderer.h"
 
 namespace {
 QString deviceLabel(int deviceType)

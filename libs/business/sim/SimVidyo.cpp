@@ -1,8 +1,8 @@
 // Vidyo answers of the simulator.
 
-#include "BusinessSimulator.h"
+#include "business/sim/BusinessSimulator.h"
 
-#include "KP_BusinessView.h"
+#include "business/KP_BusinessView.h"
 
 namespace {
 constexpr int connectDelayMs = 1500;

@@ -1,6 +1,6 @@
-#include "TestCardRenderer.h"
+#include "business/sim/TestCardRenderer.h"
 
-#include "KPLog.h"
+#include "util/KPLog.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "VideoSimulation.h"
+#include "business/sim/VideoSimulation.h"
 
-#include "KP_BusinessView.h"
-#include "UnifiedConferenceView.h"
+#include "business/KP_BusinessView.h"
+#include "business/UnifiedConferenceView.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "VideoLayoutPolicy.h"
+#include "policy/VideoLayoutPolicy.h"
 
 #include <algorithm>
 

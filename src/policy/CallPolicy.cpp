@@ -1,6 +1,5 @@
-#include "CallPolicy.h"
+#include "policy/CallPolicy.h"
 
-#include <QFile>
 #include <QTime>
 
 namespace CallPolicy {
@@ -10,9 +9,9 @@ QString talkTimeText(int seconds)
     return QTime(0, 0, 0).addSecs(qMax(0, seconds)).toString(QStringLiteral("hh:mm:ss"));
 }
 
-QString peerAccount(const Agent_VoIPCallMsg& msg, const QString& currentUser)
+QString peerAccount(const QString& callerAccount, const QString& calleeAccount, const QString& currentUser)
 {
-    return msg.callerAccount == currentUser ? msg.calleeAccount : msg.callerAccount;
+    return callerAccount == currentUser ? calleeAccount : callerAccount;
 }
 
 uint speakerVolumeToSet(uint volume)
@@ -40,15 +39,6 @@ QPoint toolBarPosition(const QRect& windowGeometry, const QSize& toolBarSize)
 {
     return QPoint(windowGeometry.x() + (windowGeometry.width() - toolBarSize.width()) / 2,
         windowGeometry.y() + windowGeometry.height() - toolBarSize.height());
-}
-
-QString callStyleSheet()
-{
-    static const QString sheet = [] {
-        QFile file(QStringLiteral(":/qss/Resource/qss/call.qss"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }();
-    return sheet;
 }
 
 } // namespace CallPolicy

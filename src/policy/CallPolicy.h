@@ -1,7 +1,5 @@
 #pragma once
 
-#include "CallRecords.h"
-
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -24,7 +22,7 @@ constexpr int kReasonNotAnswered = 175408;
 QString talkTimeText(int seconds);
 
 // The other party of a call: the callee when the current user placed it, else the caller.
-QString peerAccount(const Agent_VoIPCallMsg& msg, const QString& currentUser);
+QString peerAccount(const QString& callerAccount, const QString& calleeAccount, const QString& currentUser);
 
 // Volume to set when the speaker button is pressed and the engine reports `volume`:
 // a silent speaker is turned fully on, any other is silenced.
@@ -42,8 +40,5 @@ QPoint centredPosition(const QRect& available, const QSize& size);
 
 // The floating toolbar of the video call sits inside the window's bottom edge, centred.
 QPoint toolBarPosition(const QRect& windowGeometry, const QSize& toolBarSize);
-
-// The call windows' shared style sheet, read once from the compiled-in resources.
-QString callStyleSheet();
 
 } // namespace CallPolicy

@@ -1,4 +1,4 @@
-#include "VideoBindingPlan.h"
+#include "policy/VideoBindingPlan.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "NetworkPolicy.h"
+#include "policy/NetworkPolicy.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,7 +1,7 @@
-#include "AreaStyle.h"
+#include "common/AreaStyle.h"
 
-#include "KPLog.h"
-#include "KP_CustomStyle.h"
+#include "util/KPLog.h"
+#include "customui/KP_CustomStyle.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "BottomTipWidget.h"
-#include "BusinessFixture.h"
-#include "MessageNotice.h"
+#include "call/BottomTipWidget.h"
+#include "support/BusinessFixture.h"
+#include "call/MessageNotice.h"
 
 #include <QLabel>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "CallPolicy.h"
-#include "VideoPanePolicy.h"
+#include "policy/CallPolicy.h"
+#include "policy/VideoPanePolicy.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "StatisticsPolicy.h"
+#include "policy/StatisticsPolicy.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

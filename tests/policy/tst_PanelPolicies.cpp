@@ -1,7 +1,7 @@
-#include "DevicePolicy.h"
-#include "NetworkPolicy.h"
-#include "PollingPolicy.h"
-#include "StatisticsPolicy.h"
+#include "policy/DevicePolicy.h"
+#include "policy/NetworkPolicy.h"
+#include "policy/PollingPolicy.h"
+#include "policy/StatisticsPolicy.h"
 
 #include <QtTest>
 
@@ -12,12 +12,17 @@ class tst_PanelPolicies : public QObject
 private slots:
     void cameraOpensAt640x480TakingTheLastMatch()
     {
-        using DevicePolicy::preferredCapabilityIndex;
-        QCOMPARE(preferredCapabilityIndex({ { 640, 480 }, { 1280, 720 }, { 640, 480 } }), 2);
+        struct Capability
+        {
+            float width;
+            float height;
+        };
+        const auto index = [](const QList<Capability>& list) { return DevicePolicy::preferredCapabilityIndex(list); };
+        QCOMPARE(index({ { 640, 480 }, { 1280, 720 }, { 640, 480 } }), 2);
         // Same pixel count in another shape counts too: the rule is the area.
-        QCOMPARE(preferredCapabilityIndex({ { 1280, 720 }, { 480, 640 } }), 1);
-        QCOMPARE(preferredCapabilityIndex({ { 1280, 720 }, { 1920, 1080 } }), 0);
-        QCOMPARE(preferredCapabilityIndex({}), 0);
+        QCOMPARE(index({ { 1280, 720 }, { 480, 640 } }), 1);
+        QCOMPARE(index({ { 1280, 720 }, { 1920, 1080 } }), 0);
+        QCOMPARE(index({}), 0);
     }
 
     void networkLevelFollowsDelayAndLoss_data()

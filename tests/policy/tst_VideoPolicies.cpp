@@ -1,7 +1,7 @@
 // Rules of the video area that need no widget: the order, the binding plan, the mode layouts.
-#include "VideoBindingPlan.h"
-#include "VideoLayoutPolicy.h"
-#include "VideoOrderPolicy.h"
+#include "policy/VideoBindingPlan.h"
+#include "policy/VideoLayoutPolicy.h"
+#include "policy/VideoOrderPolicy.h"
 
 #include <QRegularExpression>
 #include <QSet>

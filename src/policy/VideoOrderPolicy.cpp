@@ -1,4 +1,4 @@
-#include "VideoOrderPolicy.h"
+#include "policy/VideoOrderPolicy.h"
 
 #include <vector>
 

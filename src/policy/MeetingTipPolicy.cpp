@@ -1,4 +1,4 @@
-#include "MeetingTipPolicy.h"
+#include "policy/MeetingTipPolicy.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VideoItem.h"
+#include "policy/VideoItem.h"
 
 #include <QList>
 #include <QVector>

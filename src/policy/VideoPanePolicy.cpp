@@ -1,4 +1,4 @@
-#include "VideoPanePolicy.h"
+#include "policy/VideoPanePolicy.h"
 
 #include <QtGlobal>
 

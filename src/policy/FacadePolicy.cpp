@@ -1,4 +1,6 @@
-#include "FacadePolicy.h"
+#include "policy/FacadePolicy.h"
+
+#include "business/BusinessEnums.h"
 
 #include <QCoreApplication>
 
@@ -13,12 +15,12 @@ QString translated(const char* text)
 
 bool isVoiceCallType(int callType)
 {
-    return callType == 0 || callType == 2;
+    return callType == VOIP_CALL_VOICE || callType == VOIP_CALL_VOICE_CONF;
 }
 
 bool isVideoCallType(int callType)
 {
-    return callType == 1 || callType == 6 || callType == 7;
+    return callType == VOIP_CALL_VIDEO || callType == VOIP_CALL_VIDEO_SHARE || callType == VOIP_CALL_VIDEO_CONF;
 }
 
 QString callFailureText(int reason, const QString& utilityText)
@@ -73,7 +75,8 @@ QString conferenceErrorText(const QString& serverText, int reason)
     case 814052:
         return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Conferece total count beyond limit"));
     case 814056:
-        return translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "You cannot join the meeting belonging to another organization."));
+        return translated(
+            QT_TRANSLATE_NOOP("KP_MediaConfUI", "You cannot join the meeting belonging to another organization."));
     default:
         return serverText;
     }

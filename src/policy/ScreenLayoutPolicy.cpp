@@ -1,4 +1,4 @@
-#include "ScreenLayoutPolicy.h"
+#include "policy/ScreenLayoutPolicy.h"
 
 namespace ScreenLayoutPolicy {
 

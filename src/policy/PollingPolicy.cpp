@@ -1,4 +1,4 @@
-#include "PollingPolicy.h"
+#include "policy/PollingPolicy.h"
 
 namespace PollingPolicy {
 
