@@ -2,9 +2,9 @@
 
 #include "ui_MessageNotice.h"
 
+#include "common/AreaLog.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/ScreenScale.h"
-#include "util/KPLog.h"
 
 #include <QCloseEvent>
 
@@ -42,7 +42,7 @@ void MessageNotice::SetMessageNotice(QString text)
     m_timer.start(kShowMs);
     show();
     raise();
-    g_Log.LogDebug(QStringLiteral("SetMessageNotice"));
+    AreaLog::call().LogDebug(QStringLiteral("SetMessageNotice"));
 }
 
 void MessageNotice::slot_TimeOut()

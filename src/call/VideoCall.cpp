@@ -6,6 +6,7 @@
 #include "business/KP_BusinessView.h"
 #include "call/CallAvatar.h"
 #include "call/VideoWidget.h"
+#include "common/AreaLog.h"
 #include "common/KpPlatform.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/ScreenScale.h"
@@ -14,7 +15,6 @@
 #include "policy/CallPolicy.h"
 #include "policy/VideoPanePolicy.h"
 #include "util/KPFilePathMgr.h"
-#include "util/KPLog.h"
 #include "util/KP_Util.h"
 
 #include <QCameraInfo>
@@ -192,7 +192,7 @@ void VideoCall::onAnswered()
 {
     m_ringTone->stop();
     if (m_durationTimer->isActive()) {
-        g_Log.LogInfo(QStringLiteral("VideoCall::setCallInfo call %1 answered again").arg(m_callInfo.callId));
+        AreaLog::call().LogInfo(QStringLiteral("VideoCall::setCallInfo call %1 answered again").arg(m_callInfo.callId));
         return;
     }
     m_toolBarUi->btn_wbss->setVisible(business()->getUserInfoView()->getUserAuthority(USER_AUTHORITY_WHITEBOARD));
@@ -359,7 +359,7 @@ void VideoCall::slot_clickBtnMute()
     // The button shows what the engine confirmed, not the click.
     m_toolBarUi->btn_audio->setChecked(m_muted);
     if (m_callInfo.mediaConnected != 1) {
-        g_Log.LogInfo(
+        AreaLog::call().LogInfo(
             QStringLiteral("VideoCall::slot_clickBtnMute media of call %1 not connected yet").arg(m_callInfo.callId));
         return;
     }
@@ -374,7 +374,7 @@ void VideoCall::slot_onGetMuteStatus(bool mute)
 void VideoCall::slot_onSetMuteStatus(int nReason, bool mute)
 {
     if (nReason != 0) {
-        g_Log.LogInfo(QStringLiteral("VideoCall::slot_onSetMuteStatus failed, reason %1").arg(nReason));
+        AreaLog::call().LogInfo(QStringLiteral("VideoCall::slot_onSetMuteStatus failed, reason %1").arg(nReason));
         return;
     }
     m_muted = mute;
@@ -389,7 +389,7 @@ void VideoCall::slot_clickBtnLoudSpeaker()
 void VideoCall::slot_onGetSpeakerStatus(int nReason, uint volume)
 {
     if (nReason != 0) {
-        g_Log.LogInfo(QStringLiteral("VideoCall::slot_onGetSpeakerStatus failed, reason %1").arg(nReason));
+        AreaLog::call().LogInfo(QStringLiteral("VideoCall::slot_onGetSpeakerStatus failed, reason %1").arg(nReason));
         return;
     }
     voipView()->SetSpeakerStatus(CallPolicy::speakerVolumeToSet(volume));
@@ -398,9 +398,9 @@ void VideoCall::slot_onGetSpeakerStatus(int nReason, uint volume)
 void VideoCall::slot_onSetSpeakerStatus(int nReason, uint volume)
 {
     if (nReason != 0)
-        g_Log.LogInfo(QStringLiteral("VideoCall::slot_onSetSpeakerStatus failed, reason %1").arg(nReason));
+        AreaLog::call().LogInfo(QStringLiteral("VideoCall::slot_onSetSpeakerStatus failed, reason %1").arg(nReason));
     else
-        g_Log.LogDebug(QStringLiteral("VideoCall::slot_onSetSpeakerStatus volume %1").arg(volume));
+        AreaLog::call().LogDebug(QStringLiteral("VideoCall::slot_onSetSpeakerStatus volume %1").arg(volume));
 }
 
 void VideoCall::slot_clickBtnCamera()
@@ -421,7 +421,7 @@ void VideoCall::slot_separateWidget()
 
 void VideoCall::slot_onSwitchMediaType(int flag, int type)
 {
-    g_Log.LogInfo(QStringLiteral("VideoCall::slot_onSwitchMediaType flag %1 type %2").arg(flag).arg(type));
+    AreaLog::call().LogInfo(QStringLiteral("VideoCall::slot_onSwitchMediaType flag %1 type %2").arg(flag).arg(type));
     const bool on = flag != 0;
     for (VideoWidget* pane : { ui->friendVideoWidget, ui->myVideoWidget }) {
         pane->setVideoOn(on);
@@ -466,7 +466,8 @@ void VideoCall::slot_onLocalVideoScale(float scale)
 {
     VideoWidget* local = ui->myVideoWidget;
     if (!(scale > 0))
-        g_Log.LogInfo(QStringLiteral("VideoCall::slot_onLocalVideoScale unusable scale %1").arg(double(scale)));
+        AreaLog::call().LogInfo(
+            QStringLiteral("VideoCall::slot_onLocalVideoScale unusable scale %1").arg(double(scale)));
     local->setGeometry(VideoPanePolicy::localPaneGeometry(ui->widget_5->width(), local->geometry(), scale));
     local->setVideoRatio(scale);
     placeHideButton();

@@ -4,6 +4,7 @@
 
 #include "business/KP_BusinessView.h"
 #include "call/CallAvatar.h"
+#include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/ScreenScale.h"
@@ -11,7 +12,6 @@
 #include "policy/CallPolicy.h"
 #include "util/AppEnvionmentSetting.h"
 #include "util/KPFilePathMgr.h"
-#include "util/KPLog.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -214,7 +214,7 @@ void VoiceCall::slot_onGetMuteStatus(bool mute)
 void VoiceCall::slot_OnSetMuteStatus(int nReason, bool mute)
 {
     if (nReason != 0) {
-        g_Log.LogInfo(QStringLiteral("VoiceCall::slot_OnSetMuteStatus failed, reason %1").arg(nReason));
+        AreaLog::call().LogInfo(QStringLiteral("VoiceCall::slot_OnSetMuteStatus failed, reason %1").arg(nReason));
         return;
     }
     ui->pushButton_mic->setStyleSheet(QString::fromLatin1(mute ? kMicMuted : kMicOpen));
@@ -228,7 +228,7 @@ void VoiceCall::slot_OnClickedPlayer()
 void VoiceCall::slot_OnGetSpeakerStatus(int nReason, uint volume)
 {
     if (nReason != 0) {
-        g_Log.LogInfo(QStringLiteral("VoiceCall::slot_OnGetSpeakerStatus failed, reason %1").arg(nReason));
+        AreaLog::call().LogInfo(QStringLiteral("VoiceCall::slot_OnGetSpeakerStatus failed, reason %1").arg(nReason));
         return;
     }
     voipView()->SetSpeakerStatus(CallPolicy::speakerVolumeToSet(volume));
@@ -237,7 +237,7 @@ void VoiceCall::slot_OnGetSpeakerStatus(int nReason, uint volume)
 void VoiceCall::slot_OnSetSpeakerStatus(int nReason, uint volume)
 {
     if (nReason != 0) {
-        g_Log.LogInfo(QStringLiteral("VoiceCall::slot_OnSetSpeakerStatus failed, reason %1").arg(nReason));
+        AreaLog::call().LogInfo(QStringLiteral("VoiceCall::slot_OnSetSpeakerStatus failed, reason %1").arg(nReason));
         return;
     }
     ui->pushButton_player->setStyleSheet(QString::fromLatin1(volume > 0 ? kSpeakerOn : kSpeakerOff));

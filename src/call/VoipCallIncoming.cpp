@@ -4,12 +4,12 @@
 
 #include "business/KP_BusinessView.h"
 #include "call/CallAvatar.h"
+#include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/ScreenScale.h"
 #include "policy/CallPolicy.h"
 #include "util/KPFilePathMgr.h"
-#include "util/KPLog.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -75,7 +75,8 @@ void VoipCallIncoming::setComingInfo(Agent_VoIPComingInfo info)
     else if (info.callType == VOIP_CALL_VIDEO)
         ui->label_notice->setText(tr("You receive a video call..."));
     else
-        g_Log.LogInfo(QStringLiteral("VoipCallIncoming::setComingInfo unknown call type %1").arg(info.callType));
+        AreaLog::call().LogInfo(
+            QStringLiteral("VoipCallIncoming::setComingInfo unknown call type %1").arg(info.callType));
 
     const QSharedPointer<AddressBookPerson> caller
         = KP_BusinessView::instance()->getAddressBookView()->getAddressBookOnePerson_Account(m_callerAccount, false);
@@ -112,7 +113,7 @@ void VoipCallIncoming::showEvent(QShowEvent*)
 bool VoipCallIncoming::takeOutcome(const char* what)
 {
     if (m_finished) {
-        g_Log.LogInfo(
+        AreaLog::call().LogInfo(
             QStringLiteral("VoipCallIncoming::%1 call %2 already ended").arg(QString::fromLatin1(what), m_callId));
         return false;
     }
@@ -148,7 +149,7 @@ void VoipCallIncoming::release(int reason)
     if (!takeOutcome("release"))
         return;
     const Agent_VoIPComingInfo info = getComingInfo();
-    g_Log.LogInfo(QStringLiteral("VoipCallIncoming::release call %1 reason %2").arg(m_callId).arg(reason));
+    AreaLog::call().LogInfo(QStringLiteral("VoipCallIncoming::release call %1 reason %2").arg(m_callId).arg(reason));
     voipView()->ReleaseCall(info, reason);
     emit sig_ReleaseCallIncoming(info);
 }

@@ -1,6 +1,6 @@
 #include "common/AreaStyle.h"
 
-#include "util/KPLog.h"
+#include "common/AreaLog.h"
 #include "customui/KP_CustomStyle.h"
 
 #include <QFile>
@@ -29,7 +29,7 @@ QString read(const QString& fileName)
         }
     }
     if (text.isEmpty())
-        g_Log.LogInfo(QStringLiteral("AreaStyle::read no style sheet %1").arg(fileName));
+        AreaLog::common().LogInfo(QStringLiteral("AreaStyle::read no style sheet %1").arg(fileName));
     else
         cache.insert(skinPath, text);
     return text;

@@ -2,4 +2,5 @@
 list(APPEND KP_MEDIACONF_SOURCES
   common/kp_mediaconfui_global.h
   common/KpPlatform.h
+  common/AreaLog.h common/AreaLog.cpp
   common/AreaStyle.h common/AreaStyle.cpp)

@@ -7,13 +7,13 @@
 #include "call/VideoCall.h"
 #include "call/VoiceCall.h"
 #include "call/VoipCallIncoming.h"
+#include "common/AreaLog.h"
 #include "customui/GroupConfMsgBox.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/MessageTipWidget.h"
 #include "customui/SectionStaffWindow.h"
 #include "policy/FacadePolicy.h"
 #include "util/AppEnvionmentSetting.h"
-#include "util/KPLog.h"
 #include "util/KP_Util.h"
 
 #include <QEventLoop>
@@ -52,14 +52,15 @@ KP_MediaConfUI::~KP_MediaConfUI()
 
 void KP_MediaConfUI::startLaunchConf(QString, QString, QString)
 {
-    g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::startLaunchConf the launch flow is not part of this build"));
+    AreaLog::facade().LogInfo(
+        QStringLiteral("KP_MediaConfUI::startLaunchConf the launch flow is not part of this build"));
 }
 
 void KP_MediaConfUI::setLaunchExtendParam(QString, QString, QString) { }
 
 void KP_MediaConfUI::InitConnect()
 {
-    g_Log.LogDebug(QStringLiteral("KP_MediaConfUI"));
+    AreaLog::facade().LogDebug(QStringLiteral("KP_MediaConfUI"));
     registerBusinessMetaTypes();
     qRegisterMetaType<Agent_VoIPCallMsg>("Agent_VoIPCallMsg");
     qRegisterMetaType<Agent_VoIPComingInfo>("Agent_VoIPComingInfo");
@@ -204,7 +205,8 @@ void KP_MediaConfUI::slot_onCallVidyo(VidyoJsonTransferData& data)
         tip->setMessageText(name + tr("You receive a video meeting invitation!"));
         break;
     default:
-        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_onCallVidyo unknown call kind ") + data.callKind);
+        AreaLog::facade().LogInfo(
+            QStringLiteral("KP_MediaConfUI::slot_onCallVidyo unknown call kind ") + data.callKind);
         break;
     }
     tip->setBtnText(tr("Accept"), tr("No"));
@@ -226,7 +228,7 @@ void KP_MediaConfUI::slot_onInviteMeetingCall(int meetingType, QString caller, Q
         text = caller + tr("Invite you to a video conference");
         type = BottomTipWidget::BottomTip_VideoMeeting;
     } else {
-        g_Log.LogInfo(
+        AreaLog::facade().LogInfo(
             QStringLiteral("KP_MediaConfUI::slot_onInviteMeetingCall unknown meeting type %1").arg(meetingType));
     }
     tip->setMessageTitle(title);
@@ -243,7 +245,8 @@ void KP_MediaConfUI::slot_onInviteNormalConference(ConferenceBriefInfo confInfo,
     if (confInfo.extension.contains(QLatin1String("groupId"))) {
         const QString text = name + tr("You are invited to the integrated meeting");
         if (m_pGroupConfMsgBox) {
-            g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConference group invitation dropped: ")
+            AreaLog::facade().LogInfo(
+                QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConference group invitation dropped: ")
                 + confInfo.confId);
             return;
         }
@@ -256,7 +259,7 @@ void KP_MediaConfUI::slot_onInviteNormalConference(ConferenceBriefInfo confInfo,
 
     BottomTipWidget* tip = BottomTipWidget::instance();
     if (tip->isVisible()) {
-        g_Log.LogInfo(
+        AreaLog::facade().LogInfo(
             QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConference invitation dropped: ") + confInfo.confId);
         return;
     }
@@ -339,7 +342,8 @@ void KP_MediaConfUI::slot_onInviteNormalConferenceClose(Agent_ConfNtyMsg msg)
 {
     if (msg.confId.isEmpty()) {
         // Would match a notification that holds no invitation at all.
-        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConferenceClose without conference id"));
+        AreaLog::facade().LogInfo(
+            QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConferenceClose without conference id"));
         return;
     }
     bool handled = false;
@@ -411,7 +415,7 @@ void KP_MediaConfUI::slot_reserveConfInviteNofity(ConferenceBriefInfo confInfo)
 void KP_MediaConfUI::initVidyoShow(int type)
 {
     if (!m_pVidyoWidget) {
-        g_Log.LogInfo(
+        AreaLog::facade().LogInfo(
             QStringLiteral("KP_MediaConfUI::initVidyoShow no meeting window in this build, type %1").arg(type));
         return;
     }
@@ -428,7 +432,7 @@ void KP_MediaConfUI::closeVidyoLater()
 {
     // The meeting window, once part of the build, closes itself 3 s after this.
     if (m_pVidyoWidget)
-        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::closeVidyoLater"));
+        AreaLog::facade().LogInfo(QStringLiteral("KP_MediaConfUI::closeVidyoLater"));
 }
 
 namespace {
@@ -585,9 +589,10 @@ void KP_MediaConfUI::showMessagebox(
 void KP_MediaConfUI::slot_showConferenceMainWidget(ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE, bool)
 {
     business()->getUnifiedConferenceView()->queryConfenceAppSetting();
-    g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_showConferenceMainWidget no conference window in this build, "
-                                 "type %1")
-                      .arg(int(confType)));
+    AreaLog::facade().LogInfo(
+        QStringLiteral("KP_MediaConfUI::slot_showConferenceMainWidget no conference window in this build, "
+                       "type %1")
+            .arg(int(confType)));
 }
 
 void KP_MediaConfUI::slot_closeConferenceMainWidget()
@@ -596,7 +601,7 @@ void KP_MediaConfUI::slot_closeConferenceMainWidget()
     if (m_pVideoCallWnd) {
         // A video call that went on beside the conference renders in its own window again,
         // each picture in the pane the call window bound it to (remote first).
-        g_Log.LogInfo(QStringLiteral("Before_Set_Video_View"));
+        AreaLog::facade().LogInfo(QStringLiteral("Before_Set_Video_View"));
         business()->getVoipView()->setVideoViewEX(
             m_pVideoCallWnd->remoteRenderHandle(), m_pVideoCallWnd->localRenderHandle(), nullptr, nullptr);
     }
@@ -611,7 +616,7 @@ void KP_MediaConfUI::slot_onOperatorConferenceError(QString text, int reason)
 {
     const QString shown = FacadePolicy::conferenceErrorText(text, reason);
     if (shown.isEmpty()) {
-        g_Log.LogInfo(
+        AreaLog::facade().LogInfo(
             QStringLiteral("KP_MediaConfUI::slot_onOperatorConferenceError no text for reason %1").arg(reason));
         return;
     }
@@ -625,7 +630,7 @@ void KP_MediaConfUI::slot_onlySelectConfMembers(QList<QString> listMember, int n
 {
     if (!m_pSelectStaffWnd)
         m_pSelectStaffWnd = new SectionStaffWindow(nType, nullptr);
-    g_Log.LogDebug(QStringLiteral("=================================="));
+    AreaLog::facade().LogDebug(QStringLiteral("=================================="));
     m_pSelectStaffWnd->setDefaultStaff(listMember);
     m_pSelectStaffWnd->setIsInMask(false, PopUpHandleType(0));
     m_pSelectStaffWnd->show();
@@ -643,7 +648,7 @@ void KP_MediaConfUI::slot_showSelectConfMemberWidget(
         = QJsonDocument::fromJson(root->getUnifiedConferenceView()->getConfInfo().extension.toUtf8());
     const QString groupId = doc.object().value(QLatin1String("groupId")).toString();
     if (groupId.isEmpty()) {
-        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_showSelectConfMemberWidget no group id"));
+        AreaLog::facade().LogInfo(QStringLiteral("KP_MediaConfUI::slot_showSelectConfMemberWidget no group id"));
         return;
     }
     const QSharedPointer<AddressBookGroup> group = root->getGroupMgrView()->getOneAddressBookGroup(groupId, true);
@@ -735,8 +740,9 @@ void KP_MediaConfUI::onPickedConferenceMembers(const QString& groupId, ENUM_CONF
 
 void KP_MediaConfUI::slot_showMeetingWidget(int meetingType)
 {
-    g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_showMeetingWidget no meeting window in this build, type %1")
-                      .arg(meetingType));
+    AreaLog::facade().LogInfo(
+        QStringLiteral("KP_MediaConfUI::slot_showMeetingWidget no meeting window in this build, type %1")
+            .arg(meetingType));
 }
 
 void KP_MediaConfUI::slot_closeVoiceMeeting() { }
@@ -753,7 +759,8 @@ void KP_MediaConfUI::slot_CallEvents(int reason, Agent_VoIPCallMsg msg)
     else if (FacadePolicy::isVideoCallType(msg.callType))
         onHandleVideoCallEvents(reason, msg);
     else
-        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_CallEvents unknown call type %1").arg(msg.callType));
+        AreaLog::facade().LogInfo(
+            QStringLiteral("KP_MediaConfUI::slot_CallEvents unknown call type %1").arg(msg.callType));
 
     if (reason != kSuccess || msg.eventCode != kEventReleased)
         return;
@@ -773,7 +780,7 @@ void KP_MediaConfUI::ShowErrMsgNotice(int reason)
     if (!m_pMessageNotice)
         return;
     const QString text = FacadePolicy::callFailureText(reason, KP_Util::GetErrMsgByReason(reason));
-    g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::ShowErrMsgNotice ") + text);
+    AreaLog::facade().LogInfo(QStringLiteral("KP_MediaConfUI::ShowErrMsgNotice ") + text);
     m_pMessageNotice->SetMessageNotice(text);
 }
 
@@ -849,7 +856,8 @@ void KP_MediaConfUI::slot_ShowVoipCallWnd(int nCallType, QString called, bool fr
     else if (FacadePolicy::isVideoCallType(nCallType))
         ShowVideoCallWnd(called, fromCallComing, QString(), nCallType);
     else
-        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_ShowVoipCallWnd unknown call type %1").arg(nCallType));
+        AreaLog::facade().LogInfo(
+            QStringLiteral("KP_MediaConfUI::slot_ShowVoipCallWnd unknown call type %1").arg(nCallType));
 }
 
 Agent_VoIPCallMsg KP_MediaConfUI::placeOrAnswer(
@@ -868,10 +876,10 @@ Agent_VoIPCallMsg KP_MediaConfUI::placeOrAnswer(
         record.calleeAccount = selfAccount;
     } else {
         if (logPlacing)
-            g_Log.LogInfo(QStringLiteral("Before_Make_Call"));
+            AreaLog::facade().LogInfo(QStringLiteral("Before_Make_Call"));
         root->getVoipView()->MakeCall(callType, account);
         if (logPlacing)
-            g_Log.LogInfo(QStringLiteral("After_Make_Call"));
+            AreaLog::facade().LogInfo(QStringLiteral("After_Make_Call"));
         record.callerAccount = selfAccount;
         record.calleeAccount = account;
     }
@@ -891,12 +899,12 @@ void KP_MediaConfUI::ShowVideoCallWnd(QString account, bool answering, QString c
     m_pVideoCallWnd = new VideoCall(nullptr);
     // Shown first: the panes need native surfaces before the call starts rendering.
     m_pVideoCallWnd->show();
-    g_Log.LogInfo(QStringLiteral("Before_Set_Video_View"));
+    AreaLog::facade().LogInfo(QStringLiteral("Before_Set_Video_View"));
     if (AppEnvionmentSetting::instance()->getAppEnvionmentConfig().videoViewByHandle)
         m_pVideoCallWnd->bindVideoByHandle();
     else
         m_pVideoCallWnd->bindVideoByAccount(account);
-    g_Log.LogInfo(QStringLiteral("After_Set_Video_View"));
+    AreaLog::facade().LogInfo(QStringLiteral("After_Set_Video_View"));
     m_pVideoCallWnd->setCallInfo(placeOrAnswer(account, answering, callId, callType, true));
 }
 
@@ -926,7 +934,8 @@ void KP_MediaConfUI::slot_ShowCallIncomingWnd(Agent_VoIPComingInfo comingInfo)
 {
     KP_BusinessView* root = business();
     if (m_pCallIncomingWnd || !root || !root->getVoipView() || root->getVoipView()->GetVoipCallStatus() != 0) {
-        g_Log.LogInfo(QStringLiteral("KP_MediaConfUI::slot_ShowCallIncomingWnd not shown, call ") + comingInfo.callId);
+        AreaLog::facade().LogInfo(
+            QStringLiteral("KP_MediaConfUI::slot_ShowCallIncomingWnd not shown, call ") + comingInfo.callId);
         return;
     }
     m_pCallIncomingWnd = new VoipCallIncoming(nullptr);

@@ -3,11 +3,11 @@
 #include "ui_CloseMediaWidgetTip.h"
 
 #include "business/KP_BusinessView.h"
+#include "common/AreaLog.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpPublicBtn.h"
 #include "customui/ScreenScale.h"
 #include "policy/MeetingTipPolicy.h"
-#include "util/KPLog.h"
 
 using MeetingTipPolicy::CloseAction;
 
@@ -44,12 +44,12 @@ void CloseMediaWidgetTip::setType(int type)
     m_type = type;
     ui->label_tip->setText(MeetingTipPolicy::closeQuestion(type));
     if (!MeetingTipPolicy::isCloseType(type))
-        g_Log.LogInfo(QStringLiteral("CloseMediaWidgetTip::setType unknown type %1").arg(type));
+        AreaLog::meeting().LogInfo(QStringLiteral("CloseMediaWidgetTip::setType unknown type %1").arg(type));
 }
 
 void CloseMediaWidgetTip::slot_closeMediaWidget()
 {
-    g_Log.LogInfo(QStringLiteral("CloseMediaWidgetTip::slot_closeMediaWidget type=%1").arg(m_type));
+    AreaLog::meeting().LogInfo(QStringLiteral("CloseMediaWidgetTip::slot_closeMediaWidget type=%1").arg(m_type));
     KP_BusinessView* business = KP_BusinessView::instance();
     const QVector<CloseAction> actions = MeetingTipPolicy::closeActions(m_type);
     for (CloseAction action : actions) {

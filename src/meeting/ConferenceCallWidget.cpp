@@ -2,11 +2,11 @@
 
 #include "ui_ConferenceCallWidget.h"
 
+#include "common/AreaLog.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpPublicBtn.h"
 #include "customui/ScreenScale.h"
 #include "policy/MeetingTipPolicy.h"
-#include "util/KPLog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -76,7 +76,7 @@ void ConferenceCallWidget::slot_makeCallBtn_clicked()
         ui->bottomTipLbl->setText(tr("This cannot be empty"));
         return;
     }
-    g_Log.LogInfo(QStringLiteral("ConferenceCallWidget::slot_makeCallBtn_clicked"));
+    AreaLog::meeting().LogInfo(QStringLiteral("ConferenceCallWidget::slot_makeCallBtn_clicked"));
     emit signal_makeCall(number);
     ui->numberEdit->clear();
     close();

@@ -3,11 +3,11 @@
 #include "ui_DebugForStatisticsWdg.h"
 
 #include "business/KP_BusinessView.h"
+#include "common/AreaLog.h"
 #include "customui/KP_CustomStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/ScreenScale.h"
 #include "policy/StatisticsPolicy.h"
-#include "util/KPLog.h"
 
 #include <QIcon>
 #include <QIntValidator>
@@ -103,7 +103,7 @@ void DebugForStatisticsWdg::slot_onStatisticsInfo(QString jsonString)
     StatisticsPolicy::MediaStatistics stats;
     QString error;
     if (!StatisticsPolicy::parseStatistics(jsonString, &stats, &error)) {
-        g_Log.LogInfo(
+        AreaLog::panels().LogInfo(
             QStringLiteral("DebugForStatisticsWdg::slot_onStatisticsInfo malformed statistics: %1").arg(error));
         ui->label_summary->setText(tr("malformed report: %1").arg(error));
         return;

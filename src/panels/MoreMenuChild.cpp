@@ -4,11 +4,11 @@
 
 #include "business/BusinessMetaTypes.h"
 #include "business/KP_BusinessView.h"
+#include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/ScreenScale.h"
 #include "policy/DevicePolicy.h"
-#include "util/KPLog.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QHideEvent>
@@ -134,8 +134,9 @@ void MoreMenuChild::slot_onGetCameraInfo(QList<Agent_CameraInfo> cameraInfo)
     box->setEnabled(true);
     for (const Agent_CameraInfo& camera : cameraInfo) {
         box->addItem(camera.name, QVariant::fromValue(camera));
-        g_Log.LogInfo(QStringLiteral("%1,name: %2, id: %3")
-                          .arg(QStringLiteral("MoreMenuChild::slot_onGetCameraInfo"), camera.name, camera.id));
+        AreaLog::panels().LogInfo(
+            QStringLiteral("%1,name: %2, id: %3")
+                .arg(QStringLiteral("MoreMenuChild::slot_onGetCameraInfo"), camera.name, camera.id));
     }
     // A refreshed list keeps the camera in use rather than jumping to the first.
     box->setCurrentIndex(DevicePolicy::cameraToShow(cameraInfo, m_chosenCameraId));

@@ -2,11 +2,11 @@
 
 #include "ui_PPC_Polling.h"
 
+#include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/ScreenScale.h"
 #include "policy/PollingPolicy.h"
-#include "util/KPLog.h"
 
 #include <QCloseEvent>
 #include <QPixmap>
@@ -57,7 +57,7 @@ void PPC_Polling::setPollingState(bool on)
 
 void PPC_Polling::on_btnOk_clicked()
 {
-    g_Log.LogDebug(QStringLiteral("PPC_Polling::on_btnOk_clicked"));
+    AreaLog::panels().LogDebug(QStringLiteral("PPC_Polling::on_btnOk_clicked"));
     if (ui->OpenPolling->isChecked()) {
         m_interval = ui->settimeBox->currentText();
         m_isPolling = true;

@@ -2,11 +2,11 @@
 
 #include "ui_PPC_ScreenLayout.h"
 
+#include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/ScreenScale.h"
 #include "policy/ScreenLayoutPolicy.h"
-#include "util/KPLog.h"
 
 PPC_ScreenLayout::PPC_ScreenLayout(QWidget* parent)
     : QWidget(parent)
@@ -68,7 +68,7 @@ void PPC_ScreenLayout::on_YesBtn_clicked()
     for (QRadioButton* button : buttonsInTypeOrder())
         checked << button->isChecked();
     m_type = ScreenLayoutPolicy::chosenLayout(checked);
-    g_Log.LogDebug(QStringLiteral("Type = ") + QString::number(m_type));
+    AreaLog::panels().LogDebug(QStringLiteral("Type = ") + QString::number(m_type));
     if (m_type >= 0) {
         emit sig_closePopupWgt();
         emit sig_setScreenLayout(m_type);

@@ -8,8 +8,8 @@
 #include "business/KP_BusinessView.h"
 #include "business/UnifiedConferenceView.h"
 #include "business/UserInfoView.h"
+#include "common/AreaLog.h"
 #include "customui/KP_UI_UTIL.h"
-#include "util/KPLog.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -178,7 +178,7 @@ void ConfSmartBaseVideoPlayWgt::setMemberInfo(ConferenceMemberInfo info, bool is
         return;
     if (info.account.isEmpty()) {
         // Nobody to bind: a record without account would start a stream for nobody.
-        g_Log.LogDebug(QStringLiteral("ConfSmartBaseVideoPlayWgt::setMemberInfo empty account ignored"));
+        AreaLog::video().LogDebug(QStringLiteral("ConfSmartBaseVideoPlayWgt::setMemberInfo empty account ignored"));
         return;
     }
     d->member = info;
@@ -244,11 +244,11 @@ void ConfSmartBaseVideoPlayWgt::switchCameraStream(bool on)
 {
     void* handle = renderHandle();
     // Logged under the name the system has always used for the camera switch.
-    if (lcKpMediaConf().isInfoEnabled())
-        g_Log.LogInfo(QStringLiteral("%1 state:%2 winid:%3")
-                          .arg(QStringLiteral("ConfSmartBaseVideoPlayWgt::setVideoStatus"))
-                          .arg(on ? 1 : 0)
-                          .arg(quintptr(handle)));
+    if (AreaLog::video().category().isInfoEnabled())
+        AreaLog::video().LogInfo(QStringLiteral("%1 state:%2 winid:%3")
+                                     .arg(QStringLiteral("ConfSmartBaseVideoPlayWgt::setVideoStatus"))
+                                     .arg(on ? 1 : 0)
+                                     .arg(quintptr(handle)));
     const bool local = isLocalCamera();
     UnifiedConferenceView* view = conferenceView();
     if (on) {
@@ -353,9 +353,9 @@ void ConfSmartBaseVideoPlayWgt::replaceStyleSheet(const QString& sheet)
 void ConfSmartBaseVideoPlayWgt::setInfoWgt(const QString& account, const QString& name)
 {
     // Every bind and clear passes here: build the line only when it is wanted.
-    if (lcKpMediaConf().isDebugEnabled())
-        g_Log.LogDebug(QStringLiteral("%1,account:%2,name:%3")
-                           .arg(QStringLiteral("ConfSmartBaseVideoPlayWgt::setInfoWgt"), account, name));
+    if (AreaLog::video().category().isDebugEnabled())
+        AreaLog::video().LogDebug(QStringLiteral("%1,account:%2,name:%3")
+                                      .arg(QStringLiteral("ConfSmartBaseVideoPlayWgt::setInfoWgt"), account, name));
     ConfSmartVideoPlaySmallInfoWdg* bar = ensureInfoWidget();
     bar->setInfo(account, name);
     bar->setFixedWidth(bar->nameWidth(name) + kInfoBarExtraWidth);
@@ -368,8 +368,9 @@ void ConfSmartBaseVideoPlayWgt::updateMemberInfoWidgetPos()
     m_infoWgt->resize(width(), kInfoBarHeight);
     m_infoWgt->move(1, height() - kInfoBarHeight - 1);
     m_infoWgt->update();
-    if (lcKpMediaConf().isDebugEnabled())
-        g_Log.LogDebug(QStringLiteral("ConfSmartBaseVideoPlayWgt::updateMemberInfoWidgetPos height:%1").arg(height()));
+    if (AreaLog::video().category().isDebugEnabled())
+        AreaLog::video().LogDebug(
+            QStringLiteral("ConfSmartBaseVideoPlayWgt::updateMemberInfoWidgetPos height:%1").arg(height()));
 }
 
 bool ConfSmartBaseVideoPlayWgt::isShare() const

@@ -11,9 +11,9 @@
 
 #include "business/KP_BusinessView.h"
 #include "business/UnifiedConferenceView.h"
+#include "common/AreaLog.h"
 #include "customui/KpGridLayout.h"
 #include "util/KPFilePathMgr.h"
-#include "util/KPLog.h"
 
 #include <QDir>
 #include <QEvent>
@@ -83,7 +83,7 @@ ConfSmartVideoPlayMainWdg::~ConfSmartVideoPlayMainWdg()
 void ConfSmartVideoPlayMainWdg::initTiles(int kind)
 {
     if (!m_tiles.isEmpty()) {
-        g_Log.LogDebug(
+        AreaLog::video().LogDebug(
             QStringLiteral("ConfSmartVideoPlayMainWdg::initTiles pool already filled (%1 tiles)").arg(m_tiles.size()));
         return;
     }
@@ -107,10 +107,11 @@ void ConfSmartVideoPlayMainWdg::setScreenLayout(int mode)
     m_mode = mode;
     const VideoLayoutPolicy::ModeLayout layout = VideoLayoutPolicy::modeLayout(mode);
     if (!layout.valid) {
-        g_Log.LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::setScreenLayout unknown mode %1").arg(mode));
+        AreaLog::video().LogDebug(
+            QStringLiteral("ConfSmartVideoPlayMainWdg::setScreenLayout unknown mode %1").arg(mode));
         return;
     }
-    g_Log.LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::setScreenLayout mode:%1").arg(mode));
+    AreaLog::video().LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::setScreenLayout mode:%1").arg(mode));
 
     beginRelayout();
     for (ConfSmartBaseVideoPlayWgt* tile : qAsConst(m_tiles)) {
@@ -128,7 +129,7 @@ void ConfSmartVideoPlayMainWdg::setScreenLayout(int mode)
         rows = std::max(rows, p.row + p.rowSpan);
         columns = std::max(columns, p.column + p.columnSpan);
         if (p.tile >= m_tiles.size()) {
-            g_Log.LogDebug(
+            AreaLog::video().LogDebug(
                 QStringLiteral("ConfSmartVideoPlayMainWdg::setScreenLayout mode %1 needs tile %2 of a pool of %3")
                     .arg(mode)
                     .arg(p.tile)
@@ -195,13 +196,15 @@ void ConfSmartVideoPlayMainWdg::applyVideoOrder(const QList<VideoItem>& order)
     for (const VideoBindingPlan::Binding& binding : plan.binds)
         tile(binding.tile)->setMemberInfo(records.value(VideoMemberKey(binding.item)), binding.item.isShare);
     for (const VideoItem& item : plan.dropped)
-        g_Log.LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::applyVideoOrder unknown member %1").arg(item.key()));
-    if ((!plan.clears.isEmpty() || !plan.binds.isEmpty()) && lcKpMediaConf().isDebugEnabled())
-        g_Log.LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::applyVideoOrder mode:%1 items:%2 cleared:%3 bound:%4")
-                           .arg(m_mode)
-                           .arg(order.size())
-                           .arg(plan.clears.size())
-                           .arg(plan.binds.size()));
+        AreaLog::video().LogDebug(
+            QStringLiteral("ConfSmartVideoPlayMainWdg::applyVideoOrder unknown member %1").arg(item.key()));
+    if ((!plan.clears.isEmpty() || !plan.binds.isEmpty()) && AreaLog::video().category().isDebugEnabled())
+        AreaLog::video().LogDebug(
+            QStringLiteral("ConfSmartVideoPlayMainWdg::applyVideoOrder mode:%1 items:%2 cleared:%3 bound:%4")
+                .arg(m_mode)
+                .arg(order.size())
+                .arg(plan.clears.size())
+                .arg(plan.binds.size()));
 }
 
 void ConfSmartVideoPlayMainWdg::showMemberInTile(
@@ -216,7 +219,8 @@ void ConfSmartVideoPlayMainWdg::showMemberInTile(
         return;
     }
     if (index < 0 || index >= kPoolTiles || index > tileCount() || index >= m_tiles.size()) {
-        g_Log.LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::showMemberInTile index %1 ignored").arg(index));
+        AreaLog::video().LogDebug(
+            QStringLiteral("ConfSmartVideoPlayMainWdg::showMemberInTile index %1 ignored").arg(index));
         return;
     }
     m_tiles.at(index)->setMemberInfo(record, isShare);
@@ -227,7 +231,7 @@ void ConfSmartVideoPlayMainWdg::clearTile(int index)
     if (ConfSmartBaseVideoPlayWgt* t = tile(index))
         t->clearMember();
     else
-        g_Log.LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::clearTile index %1 ignored").arg(index));
+        AreaLog::video().LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::clearTile index %1 ignored").arg(index));
 }
 
 void ConfSmartVideoPlayMainWdg::applyAutoLayout(int count)
@@ -235,8 +239,8 @@ void ConfSmartVideoPlayMainWdg::applyAutoLayout(int count)
     const QList<KpLayout> layouts = m_layoutManager.autoLayout();
     const int index = VideoLayoutPolicy::autoLayoutIndex(count, layouts.size());
     if (index < 0) {
-        g_Log.LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::applyAutoLayout no layout configured: %1")
-                           .arg(m_layoutManager.lastProblems().join(QStringLiteral("; "))));
+        AreaLog::video().LogDebug(QStringLiteral("ConfSmartVideoPlayMainWdg::applyAutoLayout no layout configured: %1")
+                                      .arg(m_layoutManager.lastProblems().join(QStringLiteral("; "))));
         return;
     }
     KpLayout entry = layouts.at(index);
@@ -316,7 +320,7 @@ void ConfSmartVideoPlayMainWdg::followWindowMove(int oldX, int oldY, int newX, i
     const QPoint to
         = VideoLayoutPolicy::clampPipPosition(from + QPoint(newX - oldX, newY - oldY), pipArea(), m_pip->size());
     m_pip->move(to);
-    g_Log.LogDebug(
+    AreaLog::video().LogDebug(
         QStringLiteral("ConfSmartVideoPlayMainWdg::followWindowMove window (%1,%2)->(%3,%4) pip (%5,%6)->(%7,%8)")
             .arg(oldX)
             .arg(oldY)

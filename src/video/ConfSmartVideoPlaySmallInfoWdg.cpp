@@ -2,8 +2,8 @@
 
 #include "ui_ConfSmartVideoPlaySmallInfoWdg.h"
 
+#include "common/AreaLog.h"
 #include "customui/KP_UI_UTIL.h"
-#include "util/KPLog.h"
 
 const QString& ConfSmartVideoPlaySmallInfoWdg::micOpenStyle()
 {
@@ -42,9 +42,9 @@ void ConfSmartVideoPlaySmallInfoWdg::setInfo(const QString& account, const QStri
     m_account = account;
     m_name = name;
     ui->label_name->setText(name);
-    if (lcKpMediaConf().isInfoEnabled())
-        g_Log.LogInfo(QStringLiteral("%1 account:%2 showname:%3")
-                          .arg(QStringLiteral("ConfSmartVideoPlaySmallInfoWdg::setInfo"), account, name));
+    if (AreaLog::video().category().isInfoEnabled())
+        AreaLog::video().LogInfo(QStringLiteral("%1 account:%2 showname:%3")
+                                     .arg(QStringLiteral("ConfSmartVideoPlaySmallInfoWdg::setInfo"), account, name));
 }
 
 int ConfSmartVideoPlaySmallInfoWdg::nameWidth(const QString& name) const
