@@ -36,7 +36,8 @@ public:
     explicit SectionStaffWindow(int type, QWidget* parent = nullptr);
     ~SectionStaffWindow() override;
 
-    int windowType() const { return m_type; }
+    // The picker kind it was made for (10 conference members, 2 group members, ...).
+    int pickerType() const { return m_type; }
 
     // The whole directory is offered; these members (already present) are
     // checked, cannot be unchecked, and are not returned.

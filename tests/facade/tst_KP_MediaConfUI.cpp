@@ -599,7 +599,7 @@ void tst_KP_MediaConfUI::queryMemberOpensPickerAndCreatesConference()
     emit BusinessFixture::business()->getGroupMgrView()->sig_onQueryConferenceMember(0, groupId, { bob, ghost });
     QCOMPARE(masks.count(), 1);
     auto* picker = static_cast<SectionStaffWindow*>(masks.at(0).at(0).value<void*>());
-    QCOMPARE(picker->windowType(), 10);
+    QCOMPARE(picker->pickerType(), 10);
 
     emit picker->sig_returnAccouts({ QStringLiteral("me"), QStringLiteral("bob"), QStringLiteral("me") }, 10);
     const JournalEntry create = BusinessFixture::journal()->last(QStringLiteral("createConferenceAndInvite"));
@@ -700,7 +700,7 @@ void tst_KP_MediaConfUI::onlySelectReusesThePicker()
     emit conference()->sig_onlySelectConfMembers({ QStringLiteral("eve") }, 2);
     const QList<SectionStaffWindow*> pickers = visibleWindows<SectionStaffWindow>();
     QCOMPARE(pickers.size(), 1);
-    QCOMPARE(pickers.first()->windowType(), 2);
+    QCOMPARE(pickers.first()->pickerType(), 2);
     QVERIFY(!pickers.first()->isInMask());
 }
 
