@@ -1,8 +1,7 @@
 #include "business/KP_BusinessView.h"
-#include "business/sim/BusinessSimulator.h"
 #include "business/sim/SampleData.h"
 #include "business/sim/TestCardRenderer.h"
-#include "support/BusinessFixture.h"
+#include "support/SimulatorFixture.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,13 +23,7 @@ class tst_BusinessSimulator : public QObject
     static void* handleOf(QWidget& w) { return reinterpret_cast<void*>(w.winId()); }
 
 private slots:
-    void init()
-    {
-        BusinessFixture::reset();
-        sim.reset(new BusinessSimulator);
-        sim->setTimeScale(0);
-        sim->populateSampleDirectory(20);
-    }
+    void init() { sim = startSimulator(); }
     void cleanup() { sim.reset(); }
 
     void acceptedInvitationOpensConferenceWindowWithRoster()

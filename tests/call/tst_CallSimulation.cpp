@@ -1,10 +1,9 @@
-#include "business/sim/BusinessSimulator.h"
 #include "business/sim/SampleData.h"
 #include "business/sim/TestCardRenderer.h"
 #include "call/VideoCall.h"
 #include "call/VideoWidget.h"
 #include "call/VoiceCall.h"
-#include "support/BusinessFixture.h"
+#include "support/SimulatorFixture.h"
 
 #include <QPushButton>
 #include <QSignalSpy>
@@ -40,13 +39,7 @@ class tst_CallSimulation : public QObject
     static QWidget* surface(VideoWidget* pane) { return pane->findChild<QWidget*>(QStringLiteral("video")); }
 
 private slots:
-    void init()
-    {
-        BusinessFixture::reset();
-        sim.reset(new BusinessSimulator);
-        sim->setTimeScale(0);
-        sim->populateSampleDirectory(20);
-    }
+    void init() { sim = startSimulator(); }
     void cleanup() { sim.reset(); }
 
     void placedCallProceedsRingsAndEndsAsConfigured_data()
