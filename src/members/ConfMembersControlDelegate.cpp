@@ -40,15 +40,25 @@ ConfMembersControlDelegate::ConfMembersControlDelegate(QObject* parent)
     m_menu->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
     m_menu->setAttribute(Qt::WA_TranslucentBackground);
     m_menu->setFocusPolicy(Qt::NoFocus);
+    // Entries are 80 px wide: the small font keeps "Close video" whole.
+    m_menu->setFont(KP_UI_UTIL::getFontScale(12, false));
     m_menu->setStyleSheet(QStringLiteral(
         "QMenu{background-color:rgba(255,255,255,255);border-radius:4px;border:1px solid #f0f0f0;}"
         "QMenu::item{padding-left:10px;color:#000000;width:80px;height:23px;background-color:transparent;}"
         "QMenu::item:selected{color:#000000;background-color:rgb(0,128,240);border-radius:2px;}"));
-    connect(m_menu.get(), &QMenu::aboutToHide, this, &ConfMembersControlDelegate::slot_moreMenu_aboutToHide);
-    connect(m_menu.get(), &QMenu::triggered, this, &ConfMembersControlDelegate::slot_MenuAction_trigger);
+    connect(m_menu.data(), &QMenu::aboutToHide, this, &ConfMembersControlDelegate::slot_moreMenu_aboutToHide);
+    connect(m_menu.data(), &QMenu::triggered, this, &ConfMembersControlDelegate::slot_MenuAction_trigger);
 }
 
-ConfMembersControlDelegate::~ConfMembersControlDelegate() = default;
+ConfMembersControlDelegate::~ConfMembersControlDelegate()
+{
+    delete m_menu.data();
+}
+
+QMenu* ConfMembersControlDelegate::moreMenu() const
+{
+    return m_menu;
+}
 
 void ConfMembersControlDelegate::setSpeakingList(const QList<Agent_ConferenceParticipantMemberInfo>& speakers)
 {
@@ -145,7 +155,7 @@ void ConfMembersControlDelegate::onPress(
         // press has been handled, so that nothing the menu's loop deletes (the list,
         // the whole panel) is still on the stack when it returns.
         QTimer::singleShot(0, this, [this, globalPos] {
-            if (!m_menuShown)
+            if (!m_menuShown || !m_menu)
                 return;
             m_menu->move(globalPos);
             m_menu->exec();
@@ -161,6 +171,8 @@ void ConfMembersControlDelegate::onPress(
 bool ConfMembersControlDelegate::rebuildMenu(const ConferenceMemberInfo& memberInfo)
 {
     m_menuMember = memberInfo;
+    if (!m_menu)
+        return false;
     m_menu->clear();
     const bool sameAccount = memberInfo.account == localAccount();
     for (MemberRosterPolicy::MenuEntry entry : MemberRosterPolicy::menuEntries(menuKindOf(memberInfo), sameAccount)) {
@@ -224,7 +236,8 @@ void ConfMembersControlDelegate::memberGone(const QString& key)
     AreaLog::panels().LogDebug(QStringLiteral("ConfMembersControlDelegate::memberGone %1").arg(m_menuMember.key()));
     m_menuMember = ConferenceMemberInfo();
     m_menuShown = false;
-    m_menu->hide();
+    if (m_menu)
+        m_menu->hide();
 }
 
 void ConfMembersControlDelegate::inviteAgain(const QString& account, const QString& displayName)

@@ -5,9 +5,8 @@
 
 #include <QFont>
 #include <QList>
+#include <QPointer>
 #include <QStyledItemDelegate>
-
-#include <memory>
 
 class QAction;
 class QMenu;
@@ -35,7 +34,7 @@ public:
     // Makes the menu member and fills the menu for its kind; false for an
     // empty menu (kinds 5 and 6).
     bool rebuildMenu(const ConferenceMemberInfo& memberInfo);
-    QMenu* moreMenu() const { return m_menu.get(); }
+    QMenu* moreMenu() const;
     ConferenceMemberInfo menuMember() const { return m_menuMember; }
     bool isMenuShown() const { return m_menuShown; }
     // The member of the menu left the list: the menu closes and acts no more.
@@ -65,5 +64,6 @@ private:
     QList<Agent_ConferenceParticipantMemberInfo> m_speakers;
     ConferenceMemberInfo m_menuMember;
     bool m_menuShown = false;
-    std::unique_ptr<QMenu> m_menu;
+    // Parentless, so a client that closes stray windows may delete it first.
+    QPointer<QMenu> m_menu;
 };

@@ -15,6 +15,7 @@ ConfRightWgt::ConfRightWgt(QWidget* parent)
 {
     ui->setupUi(this);
     setFont(KP_UI_UTIL::getFontScale(14, true));
+    ui->label_title->setFont(font());
 
     // The member list is a tool window of its own when opened alone; here it is a page.
     m_attendee = new ConfMembersControlWidget(ui->page_attend);

@@ -34,9 +34,9 @@ UnifiedConferenceView* conference()
 
 constexpr int kDeviceIcon = 14;
 
-std::unique_ptr<QPushButton> makeFlatButton(const QString& style)
+QPushButton* makeFlatButton(const QString& style)
 {
-    auto button = std::make_unique<QPushButton>();
+    auto* button = new QPushButton;
     button->setFlat(true);
     button->setStyleSheet(style);
     button->ensurePolished();
@@ -71,12 +71,20 @@ ConferenceMembersDelegate::ConferenceMembersDelegate(QObject* parent)
                                      .arg(m_imagePath));
     m_texts = QStringList { tr("Kick out"), tr("Microphone"), tr("Camera"), tr("Hands up") };
     m_menu->setMenuType(KpMenu_Light);
-    connect(m_menu.get(), &QMenu::triggered, this, &ConferenceMembersDelegate::slot_MenuAction_trigger);
+    connect(m_menu.data(), &QMenu::triggered, this, &ConferenceMembersDelegate::slot_MenuAction_trigger);
 }
 
 ConferenceMembersDelegate::~ConferenceMembersDelegate()
 {
     delete m_editor.data();
+    delete m_menu.data();
+    for (QPushButton* button : { m_handBtn.data(), m_cameraBtn.data(), m_micBtn.data(), m_removeBtn.data() })
+        delete button;
+}
+
+KpMenu* ConferenceMembersDelegate::trainingMenu() const
+{
+    return m_menu;
 }
 
 QLineEdit* ConferenceMembersDelegate::renameEditor() const
@@ -106,13 +114,13 @@ QPushButton* ConferenceMembersDelegate::flatButton(RowButton button) const
 {
     switch (button) {
     case RowButton::HandsUp:
-        return m_handBtn.get();
+        return m_handBtn;
     case RowButton::Camera:
-        return m_cameraBtn.get();
+        return m_cameraBtn;
     case RowButton::Microphone:
-        return m_micBtn.get();
+        return m_micBtn;
     case RowButton::Remove:
-        return m_removeBtn.get();
+        return m_removeBtn;
     default:
         return nullptr;
     }
@@ -249,14 +257,14 @@ void ConferenceMembersDelegate::pressButton(
         conf->memberOperate(CONF_MEMBER_OP_MIC, m.account, m.deviceType, m.isMicOpen ? 0 : 1);
         break;
     case RowButton::Remove:
-        if (v.confType == CONFERENCE_TYPE_TRAINING) {
+        if (v.confType == CONFERENCE_TYPE_TRAINING && m_menu) {
             m_menuMember = m;
             m_menu->clear();
             m_menu->addAction(tr("Move out of training"));
             m_menu->addAction(tr("Set as the presenter"));
             // Run from the event loop, not inside the press (see ConfMembersControlDelegate).
             QTimer::singleShot(0, this, [this, globalPos] {
-                if (!m_menuMember.account.isEmpty())
+                if (m_menu && !m_menuMember.account.isEmpty())
                     m_menu->exec(globalPos);
             });
         } else {
@@ -344,7 +352,8 @@ void ConferenceMembersDelegate::memberGone(const QString& key)
 {
     if (!m_menuMember.account.isEmpty() && (key.isEmpty() || key == m_menuMember.key())) {
         m_menuMember = ConferenceMemberInfo();
-        m_menu->hide();
+        if (m_menu)
+            m_menu->hide();
     }
     if (m_editor) {
         const auto m = m_editor->property("ConferenceMemberInfo").value<ConferenceMemberInfo>();

@@ -8,8 +8,6 @@
 #include <QStringList>
 #include <QStyledItemDelegate>
 
-#include <memory>
-
 class KpMenu;
 class QAction;
 class QLineEdit;
@@ -39,7 +37,7 @@ public:
 
     // The open rename editor, if any; the training menu.
     QLineEdit* renameEditor() const;
-    KpMenu* trainingMenu() const { return m_menu.get(); }
+    KpMenu* trainingMenu() const;
     // The member of a row left the list (an empty key: every row did).
     void memberGone(const QString& key);
 
@@ -73,12 +71,13 @@ private:
     QFont m_nameFont;
     QFont m_labelFont;
     // The hand, camera, microphone and remove buttons: their style sheets give the pressed look.
-    std::unique_ptr<QPushButton> m_handBtn;
-    std::unique_ptr<QPushButton> m_cameraBtn;
-    std::unique_ptr<QPushButton> m_micBtn;
-    std::unique_ptr<QPushButton> m_removeBtn;
+    // They and the menu have no parent, so a client that closes stray windows may delete them first.
+    QPointer<QPushButton> m_handBtn;
+    QPointer<QPushButton> m_cameraBtn;
+    QPointer<QPushButton> m_micBtn;
+    QPointer<QPushButton> m_removeBtn;
     QStringList m_texts; // "Kick out", "Microphone", "Camera", "Hands up": the areas' tool tips
-    std::unique_ptr<KpMenu> m_menu;
+    QPointer<KpMenu> m_menu;
     ConferenceMemberInfo m_menuMember;
     QPointer<QLineEdit> m_editor;
     QString m_pressedKey; // the row and area held down, painted pressed

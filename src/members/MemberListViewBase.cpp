@@ -46,11 +46,17 @@ void MemberListViewBase::setUpList(QSortFilterProxyModel* proxy, QAbstractItemDe
 {
     m_proxy = proxy;
     m_proxy->setSourceModel(m_model);
-    m_proxy->setSortRole(RecordRole);
+    m_proxy->setSortRole(OrderRole);
     m_proxy->setDynamicSortFilter(true);
     m_proxy->sort(0, Qt::DescendingOrder);
     setModel(m_proxy);
     setItemDelegateForColumn(0, delegate);
+}
+
+void MemberListViewBase::dataChanged(
+    const QModelIndex& topLeft, const QModelIndex& bottomRight, const QVector<int>& roles)
+{
+    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
 }
 
 const ConferenceMemberInfo* MemberListViewBase::recordIn(const QVariant& value)
@@ -60,11 +66,12 @@ const ConferenceMemberInfo* MemberListViewBase::recordIn(const QVariant& value)
     return static_cast<const ConferenceMemberInfo*>(value.constData());
 }
 
-QStandardItem* MemberListViewBase::makeItem(const ConferenceMemberInfo& memberInfo) const
+QStandardItem* MemberListViewBase::makeItem(const ConferenceMemberInfo& memberInfo)
 {
     auto* item = new QStandardItem;
     item->setSizeHint(QSize(0, m_rowHeight));
     item->setData(QVariant::fromValue(memberInfo), RecordRole);
+    item->setData(++m_orderVersion, OrderRole);
     item->setData(1, CreatedRole);
     return item;
 }
@@ -82,9 +89,11 @@ template<typename Change> bool MemberListViewBase::modify(const QString& key, Ch
     change(changed);
     if (changed == *current)
         return true;
-    // One dataChanged: the proxy moves this row alone.
+    const bool reorder = changed.isHost != current->isHost || changed.name != current->name;
     item->setData(QVariant::fromValue(changed), RecordRole);
-    viewport()->update();
+    // The record first, then the sort role: the proxy moves this row alone, by the new record.
+    if (reorder)
+        item->setData(++m_orderVersion, OrderRole);
     return true;
 }
 
@@ -127,7 +136,6 @@ void MemberListViewBase::addAll(const QList<ConferenceMemberInfo>& members)
     if (fresh.isEmpty())
         return;
     m_model->invisibleRootItem()->appendRows(fresh);
-    viewport()->update();
     emit sig_updateMemberCount(m_items.size());
 }
 
@@ -189,7 +197,6 @@ bool MemberListViewBase::remove(const QString& account, ENUM_CONFMEMBER_DEVICETY
     if (!m_items.contains(key))
         return false;
     removeKey(key);
-    viewport()->update();
     emit sig_updateMemberCount(m_items.size());
     return true;
 }
@@ -199,10 +206,8 @@ int MemberListViewBase::removeByAccount(const QString& account)
     const QStringList keys = MemberRosterPolicy::keysContaining(m_items.keyBegin(), m_items.keyEnd(), account);
     for (const QString& key : keys)
         removeKey(key);
-    if (!keys.isEmpty()) {
-        viewport()->update();
+    if (!keys.isEmpty())
         emit sig_updateMemberCount(m_items.size());
-    }
     return keys.size();
 }
 
@@ -212,7 +217,6 @@ void MemberListViewBase::clear()
     m_items.clear();
     memberRemoved(QString());
     refreshOrder();
-    viewport()->update();
     emit sig_updateMemberCount(0);
 }
 

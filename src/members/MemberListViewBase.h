@@ -28,6 +28,9 @@ class MemberListViewBase : public QListView
     Q_OBJECT
 public:
     static constexpr int RecordRole = Qt::UserRole + 1; // the ConferenceMemberInfo
+    // Changes when a field the order reads changes: the proxy's sort role, so that a
+    // microphone, camera or hand report repaints its row without moving anything.
+    static constexpr int OrderRole = Qt::UserRole + 2;
     static constexpr int CreatedRole = Qt::UserRole + 3; // 1 once the row is created
     static constexpr int DeviceTypeDataKey = 256; // user data of a confirmation box
 
@@ -79,6 +82,10 @@ public slots:
 
 protected:
     explicit MemberListViewBase(QWidget* parent);
+    // Repaints the changed rows only. QListView would lay every row out again,
+    // for sizes that may have changed; here every row has the same fixed height.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+        const QVector<int>& roles = QVector<int>()) override;
     // Called once by the subclass's constructor.
     void setUpList(QSortFilterProxyModel* proxy, QAbstractItemDelegate* delegate);
     // The order may depend on who the user is (and who created the conference):
@@ -91,7 +98,7 @@ protected:
 
 private:
     template<typename Change> bool modify(const QString& key, Change change);
-    QStandardItem* makeItem(const ConferenceMemberInfo& memberInfo) const;
+    QStandardItem* makeItem(const ConferenceMemberInfo& memberInfo);
     // The row of the record's key takes it, keeping its hand-raised flag; false without such a row.
     bool takeRecord(const ConferenceMemberInfo& memberInfo);
     void removeKey(const QString& key);
@@ -102,6 +109,7 @@ private:
     QSortFilterProxyModel* m_proxy = nullptr;
     QHash<QString, QStandardItem*> m_items; // member key -> item
     int m_rowHeight;
+    int m_orderVersion = 0;
     int m_msgType = 0; // type of the last box shown
     QMultiHash<QString, QPointer<KpMsgBox>> m_boxes; // open confirmations by member key
     QPointer<KpMsgBox> m_answering; // the box whose answer is being handled
