@@ -30,13 +30,10 @@ constexpr int kIconSize = 15;
 } // namespace
 
 ConfMembersControlDelegate::ConfMembersControlDelegate(QObject* parent)
-    : QStyledItemDelegate(parent)
+    : MemberDelegateBase(parent)
     , m_imagePath(QStringLiteral(":/ConfNew/Resource/ConfNew/ControlBtn/"))
-    , m_nameFont(MemberRowPainter::nameFont())
-    , m_labelFont(MemberRowPainter::labelFont())
     , m_menu(new QMenu)
 {
-    m_scale = KP_UI_UTIL::getScreenScale();
     m_menu->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
     m_menu->setAttribute(Qt::WA_TranslucentBackground);
     m_menu->setFocusPolicy(Qt::NoFocus);
@@ -80,27 +77,17 @@ int ConfMembersControlDelegate::menuKindOf(const ConferenceMemberInfo& memberInf
     return MemberRosterPolicy::menuKind(conference()->isHost(), own, memberInfo.deviceType);
 }
 
-void ConfMembersControlDelegate::paint(
-    QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void ConfMembersControlDelegate::paintRow(
+    QPainter* painter, const QStyleOptionViewItem& option, const ConferenceMemberInfo& m) const
 {
-    const QVariant value = index.data(MemberListViewBase::RecordRole);
-    const ConferenceMemberInfo* m = MemberListViewBase::recordIn(value);
-    if (!m)
-        return;
-    painter->save();
-    painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     const QRect& r = option.rect;
-    if (option.state & QStyle::State_MouseOver)
-        painter->fillRect(r, QColor(QStringLiteral("#F5F7FA")));
-
-    MemberRowPainter::paintAvatarAndName(painter, r, m_scale, *m, m_nameFont);
 
     QString role;
-    if (m->isHost && m->isMainVenue)
+    if (m.isHost && m.isMainVenue)
         role = tr("Host, The main venue");
-    else if (m->isHost)
+    else if (m.isHost)
         role = tr("Host");
-    else if (m->isMainVenue)
+    else if (m.isMainVenue)
         role = tr("The main venue");
     if (!role.isEmpty()) {
         painter->setFont(m_labelFont);
@@ -109,37 +96,34 @@ void ConfMembersControlDelegate::paint(
     }
 
     const QRect micArea = MemberRowGeometry::microphoneIconRect(r, m_scale);
-    if (!m->isInConf) {
+    if (!m.isInConf) {
         painter->drawPixmap(
             micArea.topLeft(), MemberRowPainter::icon(m_imagePath + QStringLiteral("Icon_call.png"), kIconSize));
-    } else if (m->deviceType != CONFMEMBER_DEVICE_NONE) {
+    } else if (m.deviceType != CONFMEMBER_DEVICE_NONE) {
         const QString camera
-            = m->isCameraOpen ? QStringLiteral("Icon_ConfVideoOn.png") : QStringLiteral("Icon_ConfVideoOff.png");
+            = m.isCameraOpen ? QStringLiteral("Icon_ConfVideoOn.png") : QStringLiteral("Icon_ConfVideoOff.png");
         QString microphone = QStringLiteral("Icon_ConfAudioOff.png");
-        if (m->isMicOpen)
+        if (m.isMicOpen)
             microphone
-                = isSpeaking(*m) ? QStringLiteral("Icon_ConfAudioing.png") : QStringLiteral("Icon_ConfAudioOn.png");
+                = isSpeaking(m) ? QStringLiteral("Icon_ConfAudioing.png") : QStringLiteral("Icon_ConfAudioOn.png");
         painter->drawPixmap(MemberRowGeometry::cameraIconRect(r, m_scale).topLeft(),
             MemberRowPainter::icon(m_imagePath + camera, kIconSize));
         painter->drawPixmap(micArea.topLeft(), MemberRowPainter::icon(m_imagePath + microphone, kIconSize));
     }
 
-    if (MemberRosterPolicy::hasMoreButton(menuKindOf(*m))) {
+    if (MemberRosterPolicy::hasMoreButton(menuKindOf(m))) {
         painter->drawPixmap(MemberRowGeometry::moreRect(r, m_scale).topLeft(),
             MemberRowPainter::icon(m_imagePath + QStringLiteral("Icon_More_Normal.png"), kIconSize));
     }
-    painter->restore();
 }
 
 bool ConfMembersControlDelegate::editorEvent(
     QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option, const QModelIndex& index)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
+    ConferenceMemberInfo m;
+    if (leftPressOn(event, index, &m)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const QVariant value = index.data(MemberListViewBase::RecordRole);
-        const ConferenceMemberInfo* m = MemberListViewBase::recordIn(value);
-        if (mouse->button() == Qt::LeftButton && m)
-            onPress(mouse->pos(), mouse->globalPos(), option.rect, *m);
+        onPress(mouse->pos(), mouse->globalPos(), option.rect, m);
     }
     return QStyledItemDelegate::editorEvent(event, model, option, index);
 }

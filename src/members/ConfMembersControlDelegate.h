@@ -1,12 +1,9 @@
 #pragma once
 
-#include "business/ConferenceRecords.h"
-#include "policy/MemberRosterPolicy.h"
+#include "members/MemberDelegateBase.h"
 
-#include <QFont>
 #include <QList>
 #include <QPointer>
-#include <QStyledItemDelegate>
 
 class QAction;
 class QMenu;
@@ -14,14 +11,13 @@ class QMenu;
 // Paints a row of the member list (avatar, name, role label, camera and
 // microphone or the call button, the "more" button) and handles presses on it:
 // the per-member menu by menu kind, and calling an absent member back.
-class ConfMembersControlDelegate : public QStyledItemDelegate
+class ConfMembersControlDelegate : public MemberDelegateBase
 {
     Q_OBJECT
 public:
     explicit ConfMembersControlDelegate(QObject* parent = nullptr);
     ~ConfMembersControlDelegate() override;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
         const QModelIndex& index) override;
 
@@ -38,29 +34,25 @@ public:
     ConferenceMemberInfo menuMember() const { return m_menuMember; }
     bool isMenuShown() const { return m_menuShown; }
     // The member of the menu left the list: the menu closes and acts no more.
-    void memberGone(const QString& key);
+    void memberGone(const QString& key) override;
 
     // Calls an absent member back: the telephone invitation for a telephone
     // participant (display name equal to the account), the member invitation
     // for anyone else.
     static void inviteAgain(const QString& account, const QString& displayName);
 
-signals:
-    void sig_showMsgBox(
-        QString sTitle, QString sMessage, QString sAccount, ENUM_CONFMEMBER_DEVICETYPE deviceType, MessageType type);
-
 public slots:
     void slot_moreMenu_aboutToHide();
     void slot_MenuAction_trigger(QAction* pAction);
+
+protected:
+    void paintRow(QPainter* painter, const QStyleOptionViewItem& option, const ConferenceMemberInfo& m) const override;
 
 private:
     void onPress(const QPoint& pos, const QPoint& globalPos, const QRect& row, const ConferenceMemberInfo& m);
     bool isSpeaking(const ConferenceMemberInfo& m) const;
 
-    double m_scale = 1.0;
     const QString m_imagePath;
-    QFont m_nameFont;
-    QFont m_labelFont;
     QList<Agent_ConferenceParticipantMemberInfo> m_speakers;
     ConferenceMemberInfo m_menuMember;
     bool m_menuShown = false;

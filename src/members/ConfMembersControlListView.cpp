@@ -11,7 +11,6 @@ ConfMembersControlListView::ConfMembersControlListView(QWidget* parent)
 {
     refreshOrder();
     setUpList(m_sortFilter, m_delegate);
-    connect(m_delegate, &ConfMembersControlDelegate::sig_showMsgBox, this, &MemberListViewBase::slot_showMsgBox);
 }
 
 ConfMembersControlListView::~ConfMembersControlListView() = default;
@@ -25,10 +24,4 @@ void ConfMembersControlListView::setSpeakingList(const QList<Agent_ConferencePar
 void ConfMembersControlListView::refreshOrder()
 {
     m_sortFilter->setLocalAccount(KP_BusinessView::instance()->getUserInfoView()->getCurUserAccount());
-}
-
-void ConfMembersControlListView::memberRemoved(const QString& key)
-{
-    MemberListViewBase::memberRemoved(key);
-    m_delegate->memberGone(key);
 }

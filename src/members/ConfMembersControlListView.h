@@ -21,7 +21,6 @@ public:
 
 protected:
     void refreshOrder() override;
-    void memberRemoved(const QString& key) override;
 
 private:
     ConfMembersControlDelegate* m_delegate;

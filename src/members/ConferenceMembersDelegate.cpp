@@ -3,7 +3,6 @@
 #include "business/KP_BusinessView.h"
 #include "business/UI_ControlView.h"
 #include "common/AreaLog.h"
-#include "customui/KP_UI_UTIL.h"
 #include "customui/KpMenu.h"
 #include "members/ConfMembersControlDelegate.h"
 #include "members/MemberListViewBase.h"
@@ -34,11 +33,15 @@ UnifiedConferenceView* conference()
 
 constexpr int kDeviceIcon = 14;
 
-QPushButton* makeFlatButton(const QString& style)
+// A row button whose image changes while it is pressed: Icon_<normal>.png, Icon_<pressed>.png.
+QPushButton* makeFlatButton(const QString& folder, const QString& normal, const QString& pressed)
 {
     auto* button = new QPushButton;
     button->setFlat(true);
-    button->setStyleSheet(style);
+    button->setStyleSheet(
+        QStringLiteral("QPushButton{border:none; background-color:transparent;image:url(%1Icon_%2.png);}"
+                       "QPushButton:pressed{image:url(%1Icon_%3.png);}")
+            .arg(folder, normal, pressed));
     button->ensurePolished();
     return button;
 }
@@ -46,29 +49,14 @@ QPushButton* makeFlatButton(const QString& style)
 } // namespace
 
 ConferenceMembersDelegate::ConferenceMembersDelegate(QObject* parent)
-    : QStyledItemDelegate(parent)
+    : MemberDelegateBase(parent)
     , m_imagePath(QStringLiteral(":/Conference/Resource/Conference/") + QStringLiteral("PicQrc/ConfIconBtn/"))
-    , m_nameFont(MemberRowPainter::nameFont())
-    , m_labelFont(MemberRowPainter::labelFont())
     , m_menu(new KpMenu)
 {
-    m_scale = KP_UI_UTIL::getScreenScale();
-    m_handBtn = makeFlatButton(QStringLiteral("QPushButton{border:none; "
-                                              "background-color:transparent;image:url(%1Icon_ConfHand_hover.png);}"
-                                              "QPushButton:pressed{image:url(%1Icon_ConfHand_disabled.png);}")
-                                   .arg(m_imagePath));
-    m_cameraBtn = makeFlatButton(QStringLiteral("QPushButton{border:none; "
-                                                "background-color:transparent;image:url(%1Icon_ConfVideo_hover.png);}"
-                                                "QPushButton:pressed{image:url(%1Icon_ConfVideo_disable.png);}")
-                                     .arg(m_imagePath));
-    m_micBtn = makeFlatButton(QStringLiteral("QPushButton{border:none; "
-                                             "background-color:transparent;image:url(%1Icon_ConfAudioOn_hover.png);}"
-                                             "QPushButton:pressed{image:url(%1Icon_ConfAudioOn_disable.png);}")
-                                  .arg(m_imagePath));
-    m_removeBtn = makeFlatButton(QStringLiteral("QPushButton{border:none; "
-                                                "background-color:transparent;image:url(%1Icon_ConfMinus_hover.png);}"
-                                                "QPushButton:pressed{image:url(%1Icon_ConfMinus_disable.png);}")
-                                     .arg(m_imagePath));
+    m_handBtn = makeFlatButton(m_imagePath, QStringLiteral("ConfHand_hover"), QStringLiteral("ConfHand_disabled"));
+    m_cameraBtn = makeFlatButton(m_imagePath, QStringLiteral("ConfVideo_hover"), QStringLiteral("ConfVideo_disable"));
+    m_micBtn = makeFlatButton(m_imagePath, QStringLiteral("ConfAudioOn_hover"), QStringLiteral("ConfAudioOn_disable"));
+    m_removeBtn = makeFlatButton(m_imagePath, QStringLiteral("ConfMinus_hover"), QStringLiteral("ConfMinus_disable"));
     m_texts = QStringList { tr("Kick out"), tr("Microphone"), tr("Camera"), tr("Hands up") };
     m_menu->setMenuType(KpMenu_Light);
     connect(m_menu.data(), &QMenu::triggered, this, &ConferenceMembersDelegate::slot_MenuAction_trigger);
@@ -147,35 +135,27 @@ QString ConferenceMembersDelegate::stateImage(RowButton button, const Conference
     return QString();
 }
 
-void ConferenceMembersDelegate::paint(
-    QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void ConferenceMembersDelegate::paintRow(
+    QPainter* painter, const QStyleOptionViewItem& option, const ConferenceMemberInfo& m) const
 {
-    const QVariant value = index.data(MemberListViewBase::RecordRole);
-    const ConferenceMemberInfo* m = MemberListViewBase::recordIn(value);
-    if (!m)
-        return;
-    painter->save();
-    painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     const QRect& r = option.rect;
-    MemberRowPainter::paintAvatarAndName(painter, r, m_scale, *m, m_nameFont);
-
     const Viewer v = viewer();
     QRect label = MemberRowGeometry::labelRect(r, m_scale);
-    const QString device = MemberRosterPolicy::deviceIconFile(m->deviceType);
+    const QString device = MemberRosterPolicy::deviceIconFile(m.deviceType);
     if (!device.isEmpty()) {
         const int size = int(m_scale * kDeviceIcon);
         painter->drawPixmap(
             label.x(), label.y() + (label.height() - size) / 2, MemberRowPainter::icon(m_imagePath + device, size));
         label.setLeft(label.left() + size + int(m_scale * 4));
     }
-    if (!v.creator.isEmpty() && m->account == v.creator) {
+    if (!v.creator.isEmpty() && m.account == v.creator) {
         painter->setFont(m_labelFont);
         painter->setPen(QColor(QStringLiteral("#333333")));
         painter->drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
             v.confType == CONFERENCE_TYPE_TRAINING ? tr("lecturer") : tr("moderator"));
     }
 
-    const MemberRosterPolicy::OlderRowButtons buttons = buttonsFor(v, *m);
+    const MemberRosterPolicy::OlderRowButtons buttons = buttonsFor(v, m);
     const bool held = QApplication::mouseButtons() & Qt::LeftButton;
     for (int k = 0; k < 4; ++k) {
         const RowButton button = buttons.area[k];
@@ -183,7 +163,7 @@ void ConferenceMembersDelegate::paint(
             continue;
         const QRect area = MemberRowGeometry::olderButtonRect(r, m_scale, k);
         QPushButton* flat = flatButton(button);
-        if (held && flat && k == m_pressedArea && m->key() == m_pressedKey) {
+        if (held && flat && k == m_pressedArea && m.key() == m_pressedKey) {
             QStyleOptionButton pressed;
             pressed.initFrom(flat);
             pressed.rect = area;
@@ -192,10 +172,9 @@ void ConferenceMembersDelegate::paint(
             flat->style()->drawControl(QStyle::CE_PushButton, &pressed, painter, flat);
             continue;
         }
-        const QPixmap image = MemberRowPainter::icon(m_imagePath + stateImage(button, *m), area.height());
+        const QPixmap image = MemberRowPainter::icon(m_imagePath + stateImage(button, m), area.height());
         painter->drawPixmap(area.x() + (area.width() - image.width()) / 2, area.y(), image);
     }
-    painter->restore();
 }
 
 bool ConferenceMembersDelegate::editorEvent(
@@ -212,11 +191,9 @@ bool ConferenceMembersDelegate::editorEvent(
     // A press anywhere else in the list ends a rename first.
     if (m_editor && !m_editor->geometry().contains(mouse->pos()))
         emit m_editor->returnPressed();
-    const QVariant value = index.data(MemberListViewBase::RecordRole);
-    const ConferenceMemberInfo* record = MemberListViewBase::recordIn(value);
-    if (mouse->button() != Qt::LeftButton || !record)
+    ConferenceMemberInfo m;
+    if (!leftPressOn(event, index, &m))
         return QStyledItemDelegate::editorEvent(event, model, option, index);
-    const ConferenceMemberInfo m = *record;
     const Viewer v = viewer();
     const MemberRosterPolicy::OlderRowButtons buttons = buttonsFor(v, m);
     for (int k = 0; k < 4; ++k) {

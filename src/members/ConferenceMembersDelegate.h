@@ -1,12 +1,9 @@
 #pragma once
 
-#include "business/ConferenceRecords.h"
-#include "policy/MemberRosterPolicy.h"
+#include "members/MemberDelegateBase.h"
 
-#include <QFont>
 #include <QPointer>
 #include <QStringList>
-#include <QStyledItemDelegate>
 
 class KpMenu;
 class QAction;
@@ -20,14 +17,13 @@ class QPushButton;
 //
 // Which of the four button areas shows what is MemberRosterPolicy::olderRowButtons:
 // k = 3 the raised hand, 2 the camera, 1 the microphone, 0 remove or add.
-class ConferenceMembersDelegate : public QStyledItemDelegate
+class ConferenceMembersDelegate : public MemberDelegateBase
 {
     Q_OBJECT
 public:
     explicit ConferenceMembersDelegate(QObject* parent = nullptr);
     ~ConferenceMembersDelegate() override;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
         const QModelIndex& index) override;
     void updateEditorGeometry(
@@ -41,13 +37,12 @@ public:
     // The member of a row left the list (an empty key: every row did).
     void memberGone(const QString& key);
 
-signals:
-    void sig_showMsgBox(
-        QString sTitle, QString sMessage, QString sAccount, ENUM_CONFMEMBER_DEVICETYPE deviceType, MessageType type);
-
 public slots:
     void slot_MenuAction_trigger(QAction* pAction);
     void slot_EditFinished();
+
+protected:
+    void paintRow(QPainter* painter, const QStyleOptionViewItem& option, const ConferenceMemberInfo& m) const override;
 
 private:
     // What the buttons depend on, read from the business view at each press and paint.
@@ -66,10 +61,7 @@ private:
     QPushButton* flatButton(MemberRosterPolicy::RowButton button) const;
     QString stateImage(MemberRosterPolicy::RowButton button, const ConferenceMemberInfo& m) const;
 
-    double m_scale = 1.0;
     const QString m_imagePath;
-    QFont m_nameFont;
-    QFont m_labelFont;
     // The hand, camera, microphone and remove buttons: their style sheets give the pressed look.
     // They and the menu have no parent, so a client that closes stray windows may delete them first.
     QPointer<QPushButton> m_handBtn;

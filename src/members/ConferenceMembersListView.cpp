@@ -12,7 +12,6 @@ ConferenceMembersListView::ConferenceMembersListView(QWidget* parent)
 {
     refreshOrder();
     setUpList(m_sortFilter, m_delegate);
-    connect(m_delegate, &ConferenceMembersDelegate::sig_showMsgBox, this, &MemberListViewBase::slot_showMsgBox);
 }
 
 ConferenceMembersListView::~ConferenceMembersListView() = default;
@@ -22,12 +21,6 @@ void ConferenceMembersListView::refreshOrder()
     auto* business = KP_BusinessView::instance();
     m_sortFilter->setOrderAccounts(
         business->getUnifiedConferenceView()->getCreator(), business->getUserInfoView()->getCurUserAccount());
-}
-
-void ConferenceMembersListView::memberRemoved(const QString& key)
-{
-    MemberListViewBase::memberRemoved(key);
-    m_delegate->memberGone(key);
 }
 
 void ConferenceMembersListView::confirmationAnswered(bool accepted, int type, const QString& account)

@@ -18,7 +18,6 @@ public:
 
 protected:
     void refreshOrder() override;
-    void memberRemoved(const QString& key) override;
     void confirmationAnswered(bool accepted, int type, const QString& account) override;
 
 private:

@@ -5,9 +5,9 @@
 #include "common/AreaLog.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpMsgBox.h"
+#include "members/MemberDelegateBase.h"
 #include "policy/MemberRowGeometry.h"
 
-#include <QAbstractItemDelegate>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
@@ -42,9 +42,11 @@ MemberListViewBase::~MemberListViewBase()
     }
 }
 
-void MemberListViewBase::setUpList(QSortFilterProxyModel* proxy, QAbstractItemDelegate* delegate)
+void MemberListViewBase::setUpList(QSortFilterProxyModel* proxy, MemberDelegateBase* delegate)
 {
     m_proxy = proxy;
+    m_delegate = delegate;
+    connect(delegate, &MemberDelegateBase::sig_showMsgBox, this, &MemberListViewBase::slot_showMsgBox);
     m_proxy->setSourceModel(m_model);
     m_proxy->setSortRole(OrderRole);
     m_proxy->setDynamicSortFilter(true);
@@ -335,4 +337,6 @@ void MemberListViewBase::memberRemoved(const QString& key)
         if (box)
             dismissBox(box);
     }
+    if (m_delegate)
+        m_delegate->memberGone(key);
 }

@@ -11,6 +11,7 @@
 #include <QVariant>
 
 class KpMsgBox;
+class MemberDelegateBase;
 class QSortFilterProxyModel;
 class QStandardItem;
 class QStandardItemModel;
@@ -86,13 +87,14 @@ protected:
     // for sizes that may have changed; here every row has the same fixed height.
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
         const QVector<int>& roles = QVector<int>()) override;
-    // Called once by the subclass's constructor.
-    void setUpList(QSortFilterProxyModel* proxy, QAbstractItemDelegate* delegate);
+    // Called once by the subclass's constructor: the proxy sorts, the delegate paints
+    // and asks for confirmations.
+    void setUpList(QSortFilterProxyModel* proxy, MemberDelegateBase* delegate);
     // The order may depend on who the user is (and who created the conference):
     // read again before every full reload.
     virtual void refreshOrder() { }
     // A row left the list (an empty key: every row did): whatever is open for it closes.
-    virtual void memberRemoved(const QString& key);
+    void memberRemoved(const QString& key);
     // An answer to a confirmation box, before it is acted on.
     virtual void confirmationAnswered(bool accepted, int type, const QString& account);
 
@@ -107,6 +109,7 @@ private:
 
     QStandardItemModel* m_model;
     QSortFilterProxyModel* m_proxy = nullptr;
+    MemberDelegateBase* m_delegate = nullptr;
     QHash<QString, QStandardItem*> m_items; // member key -> item
     int m_rowHeight;
     int m_orderVersion = 0;

@@ -3,6 +3,7 @@
 #include "business/KP_BusinessView.h"
 #include "members/MemberListViewBase.h"
 #include "support/BusinessFixture.h"
+#include "support/TestWindows.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -11,6 +12,22 @@
 #include <QtTest>
 
 #include <functional>
+
+// The set-up of every member suite: screen scale 1 (the geometry the tests
+// compute), fresh views with "me" logged in, and no window left behind.
+class MemberSuite : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qputenv("KP_SCREEN_SCALE", "1"); }
+    void init()
+    {
+        BusinessFixture::reset();
+        BusinessFixture::setCurrentUser(QStringLiteral("me"), QStringLiteral("Me"));
+    }
+    void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
+};
 
 // Helpers of the member-list suites: the rows as shown, where a row lies, and
 // the menus that run their own event loop.

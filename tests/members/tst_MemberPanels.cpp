@@ -15,7 +15,7 @@
 using namespace MemberTest;
 using F = BusinessFixture;
 
-class tst_MemberPanels : public QObject
+class tst_MemberPanels : public MemberSuite
 {
     Q_OBJECT
 
@@ -41,14 +41,6 @@ class tst_MemberPanels : public QObject
     }
 
 private slots:
-    void initTestCase() { qputenv("KP_SCREEN_SCALE", "1"); }
-    void init()
-    {
-        F::reset();
-        F::setCurrentUser(QStringLiteral("me"), QStringLiteral("Me"));
-    }
-    void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
-
     void sidePanelSwitchesPagesRelaysAndCallsAbsentMembersBack()
     {
         ConfRightWgt panel;

@@ -12,7 +12,7 @@
 using namespace MemberTest;
 using F = BusinessFixture;
 
-class tst_MemberSimulation : public QObject
+class tst_MemberSimulation : public MemberSuite
 {
     Q_OBJECT
 
@@ -23,9 +23,6 @@ class tst_MemberSimulation : public QObject
     }
 
 private slots:
-    void initTestCase() { qputenv("KP_SCREEN_SCALE", "1"); }
-    void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
-
     void serverKeepsTheListInStepWithTheHostsCommands()
     {
         auto sim = startSimulator(40);
