@@ -14,21 +14,12 @@ class tst_MoreMenuChild : public QObject
 
     static VoipView* voip() { return BusinessFixture::business()->getVoipView(); }
     static CommandJournal* journal() { return BusinessFixture::journal(); }
-    static Agent_CameraInfo camera(int index, const char* name, const char* id, QList<Agent_CameraCapability> caps)
-    {
-        Agent_CameraInfo c;
-        c.index = index;
-        c.name = QLatin1String(name);
-        c.id = QLatin1String(id);
-        c.capabilities = caps;
-        c.capabilityCount = caps.size();
-        return c;
-    }
     // The devices' own indexes differ from their places in the list: selectCamera takes the place.
     static QList<Agent_CameraInfo> twoCameras()
     {
-        return { camera(6, "USB Camera", "cam-usb", { { 1920, 1080 }, { 1280, 720 } }),
-            camera(4, "Integrated Camera", "cam-int", { { 1280, 720 }, { 640, 480 }, { 320, 240 } }) };
+        return { { 6, QStringLiteral("USB Camera"), QStringLiteral("cam-usb"), 2, { { 1920, 1080 }, { 1280, 720 } } },
+            { 4, QStringLiteral("Integrated Camera"), QStringLiteral("cam-int"), 3,
+                { { 1280, 720 }, { 640, 480 }, { 320, 240 } } } };
     }
     static QStringList itemsOf(QComboBox* box)
     {

@@ -60,16 +60,6 @@ private slots:
         QCOMPARE(NetworkPolicy::networkLevel(rtt, sendLoss, recvLoss, previous), level);
     }
 
-    void networkFiguresAreClampedAndShortened()
-    {
-        QCOMPARE(NetworkPolicy::delayText(-3), QStringLiteral("0ms"));
-        QCOMPARE(NetworkPolicy::lossText(0.04), QStringLiteral("0%"));
-        QCOMPARE(NetworkPolicy::lossText(140.0), QStringLiteral("100%"));
-        QCOMPARE(NetworkPolicy::rateText(999), QStringLiteral("999Kbps"));
-        QCOMPARE(NetworkPolicy::rateText(1250), QStringLiteral("1.3Mbps"));
-        QCOMPARE(NetworkPolicy::rateText(-5), QStringLiteral("0Kbps"));
-    }
-
     void statisticsAreReadFromTheirJsonFields()
     {
         StatisticsPolicy::MediaStatistics stats;
