@@ -171,27 +171,23 @@ void addGallery(DemoRegistry& registry)
                                  polling->show();
                                  return polling;
                              } });
-    registry.addGalleryItem({ QStringLiteral("screen-layout"), [](DemoContext&) -> QWidget* {
-                                 auto* layout = new PPC_ScreenLayout(nullptr);
-                                 layout->setScreenLayout(1);
-                                 centre(layout);
-                                 layout->show();
-                                 return layout;
-                             } });
-    registry.addGalleryItem({ QStringLiteral("screen-layout-big-five"), [](DemoContext&) -> QWidget* {
-                                 auto* layout = new PPC_ScreenLayout(nullptr);
-                                 layout->setScreenLayout(2);
-                                 centre(layout);
-                                 layout->show();
-                                 return layout;
-                             } });
-    registry.addGalleryItem({ QStringLiteral("screen-layout-grid"), [](DemoContext&) -> QWidget* {
-                                 auto* layout = new PPC_ScreenLayout(nullptr);
-                                 layout->setScreenLayout(4);
-                                 centre(layout);
-                                 layout->show();
-                                 return layout;
-                             } });
+    // The chooser with speaker mode, the L shape (the "Big_Five" button) and the 4 x 4 grid checked.
+    struct Chooser
+    {
+        const char* name;
+        int type;
+    };
+    for (const Chooser& shown : { Chooser { "screen-layout", 1 }, Chooser { "screen-layout-big-five", 2 },
+             Chooser { "screen-layout-grid", 4 } }) {
+        const int type = shown.type;
+        registry.addGalleryItem({ QString::fromLatin1(shown.name), [type](DemoContext&) -> QWidget* {
+                                     auto* layout = new PPC_ScreenLayout(nullptr);
+                                     layout->setScreenLayout(type);
+                                     centre(layout);
+                                     layout->show();
+                                     return layout;
+                                 } });
+    }
     registry.addGalleryItem({ QStringLiteral("screen-layout-bare"), [](DemoContext&) -> QWidget* {
                                  auto* sheet = new PPC_NewScreenLayout(nullptr);
                                  centre(sheet);
