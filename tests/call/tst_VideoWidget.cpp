@@ -1,28 +1,30 @@
 #include "call/VideoWidget.h"
+#include "customui/KP_UI_UTIL.h"
 #include "support/BusinessFixture.h"
+#include "support/TestWindows.h"
 
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
+using namespace TestWindows;
+
 class tst_VideoWidget : public QObject
 {
     Q_OBJECT
 
-    static QWidget* part(VideoWidget& w, const char* name) { return w.findChild<QWidget*>(QLatin1String(name)); }
     // Which bars are up: "tblr" letters of the visible ones.
     static QString bars(VideoWidget& w)
     {
         QString out;
         for (const char* bar : { "top", "bottom", "left", "right" }) {
-            if (!part(w, bar)->isHidden())
+            if (!child(&w, bar)->isHidden())
                 out += QLatin1Char(bar[0]);
         }
         return out;
     }
-    static QLabel* label(VideoWidget& w, const char* name) { return w.findChild<QLabel*>(QLatin1String(name)); }
-    static QSize avatarSize(VideoWidget& w) { return label(w, "headLabel")->pixmap(Qt::ReturnByValue).size(); }
+    static QLabel* head(VideoWidget& w) { return child<QLabel>(&w, "headLabel"); }
 
 private slots:
     void init()
@@ -31,37 +33,21 @@ private slots:
         BusinessFixture::business()->getAddressBookView()->addPerson(
             BusinessFixture::makePerson(QStringLiteral("bob.li"), QStringLiteral("Bob Li")));
     }
+    void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
 
-    void ratioLetterboxesTheSurface()
+    void ratioLetterboxesTheSurfaceAgainUnlessLocked()
     {
         VideoWidget w;
-        QVERIFY(w.isVideoOn());
         QCOMPARE(bars(w), QString());
-        w.resize(640, 480);
-        w.show();
-        QWidget* surface = part(w, "video");
-        w.setVideoRatio(16.0f / 9.0f);
-        QCOMPARE(bars(w), QStringLiteral("tb"));
-        QTRY_COMPARE(surface->geometry(), QRect(0, 60, 640, 360));
-        w.setVideoRatio(9.0f / 16.0f);
-        QCOMPARE(bars(w), QStringLiteral("lr"));
-        QTRY_COMPARE(surface->geometry(), QRect(185, 0, 270, 480));
-        w.setVideoRatio(0);
-        QCOMPARE(bars(w), QString());
-        QTRY_COMPARE(surface->geometry(), QRect(0, 0, 640, 480));
-    }
-
-    void unlockedPanesReletterboxWhenResizedLockedOnesDoNot()
-    {
-        VideoWidget w;
         w.resize(640, 480);
         w.show();
         w.setVideoRatio(16.0f / 9.0f);
+        QCOMPARE(bars(w), QStringLiteral("tb"));
+        QTRY_COMPARE(child(&w, "video")->geometry(), QRect(0, 60, 640, 360));
         w.resize(1280, 480); // now wider than the picture
         QCOMPARE(bars(w), QStringLiteral("lr"));
         w.setRatioLocked(true);
         w.resize(640, 480);
-        w.reapplyRatio();
         QCOMPARE(bars(w), QStringLiteral("lr"));
         // The button slot clears the tip, re-applies the ratio and reports the click.
         w.setRatioLocked(false);
@@ -69,58 +55,62 @@ private slots:
         QSignalSpy clicked(&w, &VideoWidget::sig_btn_clicked);
         w.slot_btn_clicked();
         QCOMPARE(clicked.count(), 1);
-        QVERIFY(label(w, "tipLabel")->text().isEmpty());
+        QVERIFY(child<QLabel>(&w, "tipLabel")->text().isEmpty());
         QCOMPARE(bars(w), QStringLiteral("tb"));
+        w.setVideoRatio(0);
+        QCOMPARE(bars(w), QString());
     }
 
     void videoOffShowsTheAvatarSizedByThePaneHeight()
     {
         VideoWidget w;
+        QVERIFY(w.isVideoOn());
         w.setAccount(QStringLiteral("bob.li"), false);
         QVERIFY(!w.isVideoOn());
-        QCOMPARE(label(w, "nameLabel")->text(), QStringLiteral("Bob Li"));
+        QCOMPARE(child<QLabel>(&w, "nameLabel")->text(), QStringLiteral("Bob Li"));
         w.show();
         w.resize(640, 500);
-        QCOMPARE(avatarSize(w), QSize(70, 70));
-        // Redrawn at the new size while the avatar shows.
-        w.resize(640, 501);
-        QCOMPARE(avatarSize(w), QSize(170, 170));
-        QCOMPARE(part(w, "headWidget")->maximumHeight(), 170);
-        w.resize(640, 480);
-        QCOMPARE(avatarSize(w), QSize(70, 70));
+        QCOMPARE(head(w)->pixmap(Qt::ReturnByValue).size(), QSize(70, 70));
+        w.resize(640, 501); // redrawn at the new size
+        QCOMPARE(head(w)->pixmap(Qt::ReturnByValue).size(), QSize(170, 170));
+        QCOMPARE(child(&w, "headWidget")->maximumHeight(), 170);
+    }
 
-        // Somebody outside the directory gets a drawn picture under the account.
-        w.setAccount(QStringLiteral("guest.9"), false);
-        QCOMPARE(avatarSize(w), QSize(70, 70));
-        QCOMPARE(label(w, "nameLabel")->text(), QStringLiteral("guest.9"));
-        w.setVideoOn(true);
-        QVERIFY(w.isVideoOn());
+    void drawnAvatarTakesNameAccountThenLabelHeightAndWidth_data()
+    {
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("in the directory") << QStringLiteral("bob.li") << QStringLiteral("Bob Li");
+        QTest::newRow("unknown: the account twice") << QStringLiteral("guest.9") << QStringLiteral("guest.9");
+    }
+    void drawnAvatarTakesNameAccountThenLabelHeightAndWidth()
+    {
+        QFETCH(QString, account);
+        QFETCH(QString, name);
+        VideoWidget w;
+        head(w)->setFixedSize(90, 60); // not square: the two sides must not trade places
+        w.setAccount(account, false);
+        const QPixmap expected = KP_UI_UTIL::getSelfDrawPicHead(name, account, 60, 90, true, 4, 12);
+        QCOMPARE(head(w)->pixmap(Qt::ReturnByValue).toImage(), expected.toImage());
     }
 
     void freezeSwitchesSurfacePaintingAfterTwoSeconds()
     {
         VideoWidget w;
         w.show();
-        QWidget* surface = part(w, "video");
-        auto* timer = w.findChild<QTimer*>(QStringLiteral("freezeTimer"));
+        QWidget* surface = child(&w, "video");
+        auto* timer = child<QTimer>(&w, "freezeTimer");
         w.freezeVideoUpdates(false);
         QVERIFY(surface->updatesEnabled()); // not yet
-        QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 2000);
-        QMetaObject::invokeMethod(timer, "timeout");
+        BusinessFixture::fire(timer);
         QVERIFY(!surface->updatesEnabled());
         // The latest wish wins.
         w.freezeVideoUpdates(false);
         w.freezeVideoUpdates(true);
-        QMetaObject::invokeMethod(timer, "timeout");
+        BusinessFixture::fire(timer);
         QVERIFY(surface->updatesEnabled());
-    }
-
-    void renderHandleIsTheSurfaceWhileEnabled()
-    {
-        VideoWidget w;
-        QWidget* surface = part(w, "video");
-        QVERIFY(w.renderHandle() != 0);
+        // The render handle is the surface's while it is enabled.
         QCOMPARE(QWidget::find(WId(w.renderHandle())), surface);
         surface->setEnabled(false);
         QCOMPARE(w.renderHandle(), quintptr(0));
