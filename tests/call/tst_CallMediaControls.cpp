@@ -71,6 +71,12 @@ private slots:
         QFETCH(bool, video);
         auto w = openCall(video);
         QCOMPARE(micShows(w.get(), video), QStringLiteral("open"));
+        if (video) { // asks nothing while the record says the media is not connected
+            static_cast<VideoCall*>(w.get())->setCallInfo(callMsg(VOIP_EVENT_ALERTING, VOIP_CALL_VIDEO));
+            QVERIFY(click(w.get(), micButton(video)));
+            QCOMPARE(count("GetMuteStatus"), 0);
+            static_cast<VideoCall*>(w.get())->setCallInfo(callMsg(VOIP_EVENT_ANSWERED, VOIP_CALL_VIDEO, 1));
+        }
         QVERIFY(click(w.get(), micButton(video)));
         QCOMPARE(count("GetMuteStatus"), 1);
         QCOMPARE(count("SetMute"), 0);
@@ -160,6 +166,9 @@ private slots:
         QCOMPARE(count("startWhiteBoard"), 1);
         if (video)
             return;
+        // Any later event of the voice call hides the button until the next answer.
+        static_cast<VoiceCall*>(w.get())->setCallInfo(callMsg(VOIP_EVENT_ALERTING, VOIP_CALL_VOICE));
+        QVERIFY(!child(w.get(), button)->isVisible());
 
         // The voice window takes a whiteboard invitation: the room is left for one with the peer.
         auto* voice = static_cast<VoiceCall*>(w.get());

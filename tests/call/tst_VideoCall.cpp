@@ -2,6 +2,7 @@
 #include "call/VideoCall.h"
 #include "call/VideoWidget.h"
 #include "customui/KPTitleBar.h"
+#include "customui/KP_UI_UTIL.h"
 #include "meeting/CloseMediaWidgetTip.h"
 
 #include <QCameraInfo>
@@ -14,6 +15,7 @@
 
 using namespace TestWindows;
 
+// The video call window (VideoCall) and its video panes (VideoWidget).
 class tst_VideoCall : public QObject, CallTestSupport
 {
     Q_OBJECT
@@ -21,6 +23,17 @@ class tst_VideoCall : public QObject, CallTestSupport
     static Agent_VoIPCallMsg answered() { return callMsg(VOIP_EVENT_ANSWERED, VOIP_CALL_VIDEO, 1); }
     static QPushButton* tool(VideoCall& w, const char* name) { return child<QPushButton>(w.toolBar(), name); }
     static QString title(VideoCall& w) { return child<KPTitleBar>(&w, "widget_title")->title(); }
+    // Which bars of a pane are up: "tblr" letters of the visible ones.
+    static QString bars(VideoWidget& w)
+    {
+        QString out;
+        for (const char* bar : { "top", "bottom", "left", "right" }) {
+            if (!child(&w, bar)->isHidden())
+                out += QLatin1Char(bar[0]);
+        }
+        return out;
+    }
+    static QLabel* head(VideoWidget& w) { return child<QLabel>(&w, "headLabel"); }
     // The preview in the top-right corner of the video area, its hide button beside it.
     static void checkPreviewInTheCorner(VideoCall& w)
     {
@@ -89,20 +102,7 @@ private slots:
         QVERIFY(!w.toolBar()->isVisible());
     }
 
-    void microphoneAsksNothingBeforeTheMediaIsConnected()
-    {
-        VideoCall w;
-        w.show();
-        w.setCallInfo(callMsg(VOIP_EVENT_ALERTING, VOIP_CALL_VIDEO));
-        tool(w, "btn_audio")->click();
-        QCOMPARE(count("GetMuteStatus"), 0);
-        QVERIFY(!tool(w, "btn_audio")->isChecked()); // a click does not fake a state
-        w.setCallInfo(answered());
-        tool(w, "btn_audio")->click();
-        QCOMPARE(count("GetMuteStatus"), 1);
-    }
-
-    void cameraAndSharingGoWithTheCall()
+    void toolbarButtonsGoThroughTheBusiness()
     {
         VideoCall w;
         w.show();
@@ -119,20 +119,14 @@ private slots:
         tool(w, "btn_share_screen")->click();
         QCOMPARE(argsOf("ShareScreen", 0), (QVariantList { true, false }));
         QCOMPARE(last("ShareScreen").args.value(1), QVariant(QStringLiteral("call-1")));
-    }
 
-    void switchingToVoiceHidesThePanesUntilVideoReturns()
-    {
-        VideoCall w;
-        w.show();
-        w.setCallInfo(answered());
+        // Voice only: the panes go, who the call is with shows instead, until video returns.
         QPushButton* switchButton = tool(w, "btnSwitch");
         switchButton->click();
         emit voip()->sig_onSwitchMediaType(0, 0);
         QVERIFY(switchButton->isChecked());
         QVERIFY(!w.remotePane()->isVisible() && !w.localPane()->isVisible());
         QVERIFY(!child(&w, "btn_hideVideo")->isVisible());
-        // Instead of an empty window: who the call is with.
         QCOMPARE(child<QLabel>(&w, "label_voiceName")->text(), QStringLiteral("Bob Li"));
         switchButton->click();
         QCOMPARE(argsOf("switchCallType", 0), (QVariantList { 0, 1 }));
@@ -231,25 +225,15 @@ private slots:
         QTRY_VERIFY(!tip);
     }
 
-    void closingOrDeletingReleasesTheCallOnce_data()
+    void closingReleasesOnceAndLateSignalsGoNowhere()
     {
-        QTest::addColumn<bool>("closeFirst");
-        QTest::newRow("closed, then deleted") << true;
-        QTest::newRow("deleted with a question open") << false;
-    }
-    void closingOrDeletingReleasesTheCallOnce()
-    {
-        QFETCH(bool, closeFirst);
         auto* w = new VideoCall(nullptr);
         w->show();
         w->setCallInfo(answered());
-        if (closeFirst) {
-            w->close();
-            QCOMPARE(count("ReleaseCall"), 1);
-            QVERIFY(!w->toolBar()->isVisible());
-        } else {
-            w->slot_close(); // the question goes with the window
-        }
+        w->slot_close(); // a question still open goes with the window (cleanup checks)
+        w->close();
+        QVERIFY(!w->toolBar()->isVisible());
+        QCOMPARE(count("ReleaseCall"), 1);
         delete w;
         QCOMPARE(argsOf("ReleaseCall", 1), QVariantList { 0 });
         QCOMPARE(last("ReleaseCall").args.value(0).value<Agent_VoIPCallMsg>(), answered());
@@ -261,6 +245,84 @@ private slots:
         emit voip()->sig_onLocalVideoScale(1.5f);
         emit voip()->sig_onSetOwnCamera(true);
         QVERIFY(BusinessFixture::journalCommands().isEmpty());
+    }
+
+    // The panes (VideoWidget).
+
+    void paneLetterboxesAgainUnlessLocked()
+    {
+        VideoWidget w;
+        w.resize(640, 480);
+        w.show();
+        w.setVideoRatio(16.0f / 9.0f);
+        QTRY_COMPARE(child(&w, "video")->geometry(), QRect(0, 60, 640, 360));
+        QCOMPARE(bars(w), QStringLiteral("tb"));
+        w.resize(1280, 480); // now wider than the picture
+        QCOMPARE(bars(w), QStringLiteral("lr"));
+        w.setRatioLocked(true);
+        w.resize(640, 480);
+        QCOMPARE(bars(w), QStringLiteral("lr"));
+        // The button slot clears the tip and re-applies the ratio of an unlocked pane.
+        w.setRatioLocked(false);
+        w.setTipText(QStringLiteral("No camera detected"));
+        w.slot_btn_clicked();
+        QVERIFY(child<QLabel>(&w, "tipLabel")->text().isEmpty());
+        QCOMPARE(bars(w), QStringLiteral("tb"));
+    }
+
+    void videoOffShowsTheAvatarSizedByThePaneHeight()
+    {
+        VideoWidget w;
+        QVERIFY(w.isVideoOn());
+        w.setAccount(QStringLiteral("bob.li"), false);
+        QVERIFY(!w.isVideoOn());
+        QCOMPARE(child<QLabel>(&w, "nameLabel")->text(), QStringLiteral("Bob Li"));
+        w.show();
+        w.resize(640, 500);
+        QCOMPARE(head(w)->pixmap(Qt::ReturnByValue).size(), QSize(70, 70));
+        w.resize(640, 501); // redrawn at the new size
+        QCOMPARE(head(w)->pixmap(Qt::ReturnByValue).size(), QSize(170, 170));
+        QCOMPARE(child(&w, "headWidget")->maximumHeight(), 170);
+    }
+
+    void drawnAvatarTakesNameAccountThenLabelHeightAndWidth_data()
+    {
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("in the directory") << QStringLiteral("bob.li") << QStringLiteral("Bob Li");
+        QTest::newRow("unknown: the account twice") << QStringLiteral("guest.9") << QStringLiteral("guest.9");
+    }
+    void drawnAvatarTakesNameAccountThenLabelHeightAndWidth()
+    {
+        QFETCH(QString, account);
+        QFETCH(QString, name);
+        VideoWidget w;
+        head(w)->setFixedSize(90, 60); // not square: the two sides must not trade places
+        w.setAccount(account, false);
+        const QPixmap expected = KP_UI_UTIL::getSelfDrawPicHead(name, account, 60, 90, true, 4, 12);
+        QCOMPARE(head(w)->pixmap(Qt::ReturnByValue).toImage(), expected.toImage());
+    }
+
+    void freezeSwitchesSurfacePaintingAfterTwoSeconds()
+    {
+        VideoWidget w;
+        w.show();
+        QWidget* surface = child(&w, "video");
+        auto* timer = child<QTimer>(&w, "freezeTimer");
+        w.freezeVideoUpdates(false);
+        QVERIFY(surface->updatesEnabled()); // not yet
+        QCOMPARE(timer->interval(), 2000);
+        BusinessFixture::fire(timer);
+        QVERIFY(!surface->updatesEnabled());
+        // The latest wish wins.
+        w.freezeVideoUpdates(false);
+        w.freezeVideoUpdates(true);
+        BusinessFixture::fire(timer);
+        QVERIFY(surface->updatesEnabled());
+        // The render handle is the surface's while it is enabled.
+        QCOMPARE(QWidget::find(WId(w.renderHandle())), surface);
+        surface->setEnabled(false);
+        QCOMPARE(w.renderHandle(), quintptr(0));
     }
 };
 
