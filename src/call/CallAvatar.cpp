@@ -11,7 +11,7 @@ QPixmap picture(const QSharedPointer<AddressBookPerson>& person, const QString& 
     if (person && loaded.load(person->headImagePath()))
         return KP_UI_UTIL::PixmapToRound(loaded, label.width(), label.height(), 4);
     const QString name = person ? person->displayName() : account;
-    // Height before width: the pane's drawn picture is sized that way round.
+    // Drawn height by width, the pane's own order; only a label that is not square shows it.
     return KP_UI_UTIL::getSelfDrawPicHead(name, account, label.height(), label.width(), true, 4, 12);
 }
 

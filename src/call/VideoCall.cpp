@@ -5,7 +5,6 @@
 
 #include "business/KP_BusinessView.h"
 #include "call/CallAvatar.h"
-#include "call/CallMediaControls.h"
 #include "call/CallWindowKeys.h"
 #include "call/VideoWidget.h"
 #include "common/AreaLog.h"

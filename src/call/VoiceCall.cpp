@@ -3,7 +3,6 @@
 #include "ui_VoiceCall.h"
 
 #include "business/KP_BusinessView.h"
-#include "call/CallMediaControls.h"
 #include "call/CallWindowKeys.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
