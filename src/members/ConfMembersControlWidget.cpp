@@ -252,7 +252,7 @@ void ConfMembersControlWidget::slot_onHostChanged(QList<ConferenceMemberInfo> in
     for (const ConferenceMemberInfo& m : qAsConst(infos)) {
         if (!self.isEmpty() && m.account == self)
             setIsHost(m.isHost);
-        ui->HasInListView->update(m);
+        ui->HasInListView->updateMember(m);
     }
 }
 

@@ -141,7 +141,7 @@ void MemberListViewBase::addAll(const QList<ConferenceMemberInfo>& members)
     emit sig_updateMemberCount(m_items.size());
 }
 
-bool MemberListViewBase::update(const ConferenceMemberInfo& memberInfo)
+bool MemberListViewBase::updateMember(const ConferenceMemberInfo& memberInfo)
 {
     return takeRecord(memberInfo);
 }

@@ -43,7 +43,7 @@ public:
     // addOrUpdate for each record in order: one insertion, one count signal.
     void addAll(const QList<ConferenceMemberInfo>& members);
     // Like addOrUpdate, but a key without row changes nothing (false).
-    bool update(const ConferenceMemberInfo& memberInfo);
+    bool updateMember(const ConferenceMemberInfo& memberInfo);
     bool setHandUp(const QString& account, bool on, ENUM_CONFMEMBER_DEVICETYPE deviceType);
     // The microphone or camera flag of a media report (sig_updateMemberInfo's action).
     bool applyMediaAction(const ConferenceMemberInfo& memberInfo, int action);
