@@ -270,8 +270,10 @@ void MemberListViewBase::slot_showMsgBox(
     box->setMessageInfo(account);
     box->setUserData(DeviceTypeDataKey, int(deivceType));
     box->show();
+    // Accepting a raised hand opens the member's microphone, so the accepting button reads
+    // "Connect" and the other "Ignore"; the reverse labelling would open it on "Ignore".
     if (type == MessageType_HandsUp)
-        box->setBtnText(tr("Ignore"), tr("Connect"));
+        box->setBtnText(tr("Connect"), tr("Ignore"));
     m_boxes.insert(memberKey(account, deivceType), box);
     emit UI_ControlView::instance()->sig_showMaskWgt(box, POPUP_HANDLE_CONFERENCE);
 }

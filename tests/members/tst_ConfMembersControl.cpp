@@ -316,8 +316,8 @@ private slots:
                 CONFMEMBER_DEVICE_MOBILE, MessageType_HandsUp);
         };
         ask();
-        QCOMPARE(box()->findChild<QPushButton*>(QStringLiteral("okBtn"))->text(), QStringLiteral("Ignore"));
-        QCOMPARE(box()->findChild<QPushButton*>(QStringLiteral("cancelBtn"))->text(), QStringLiteral("Connect"));
+        QCOMPARE(box()->findChild<QPushButton*>(QStringLiteral("okBtn"))->text(), QStringLiteral("Connect"));
+        QCOMPARE(box()->findChild<QPushButton*>(QStringLiteral("cancelBtn"))->text(), QStringLiteral("Ignore"));
         box()->slot_onOk();
         QCOMPARE(F::journalCommands(), F::texts({ "controlMemberHand", "controlMemberMicphone" }));
         QCOMPARE(F::lastArgs(QStringLiteral("controlMemberHand")), QStringLiteral("zed|2|false"));
