@@ -63,6 +63,16 @@ inline ConferenceBriefInfo brief(const QString& confId, const QString& extension
     return info;
 }
 
+// An incoming call from bob.
+inline Agent_VoIPComingInfo coming(int callType, const QString& callId)
+{
+    Agent_VoIPComingInfo info;
+    info.callType = callType;
+    info.callId = callId;
+    info.callerAccount = QStringLiteral("bob");
+    return info;
+}
+
 inline QString groupExtension()
 {
     return QStringLiteral("{\"groupId\":\"g-1\"}");

@@ -5,11 +5,11 @@
 #include "call/VoiceCall.h"
 #include "call/VoipCallIncoming.h"
 #include "facade/FacadeTestSupport.h"
-#include "policy/FacadePolicy.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
+using FacadeTest::coming;
 using TestWindows::visibleWindow;
 using TestWindows::visibleWindows;
 
@@ -28,15 +28,6 @@ Agent_VoIPCallMsg callEvent(int code, const QString& callee, const QString& call
     msg.calleeAccount = callee;
     msg.callId = callId;
     return msg;
-}
-
-Agent_VoIPComingInfo coming(int callType, const QString& callId)
-{
-    Agent_VoIPComingInfo info;
-    info.callType = callType;
-    info.callId = callId;
-    info.callerAccount = QStringLiteral("bob");
-    return info;
 }
 
 QString noticeText()
@@ -63,8 +54,6 @@ private slots:
         KP_VERIFY_NO_WINDOW_LEFT(BottomTipWidget::instance());
     }
 
-    void callFailureTexts_data();
-    void callFailureTexts();
     void incomingCallShowsOnlyWhenNothingElseRings();
     void placedVoiceCallFollowsItsEvents();
     void callEventsMatchByCalleeOrCallId_data();
@@ -73,42 +62,10 @@ private slots:
     void aSecondCallWindowReplacesTheFirstAndKeepsTheMark();
     void videoCallRendersInItsWindowAgainAfterConference();
     void unknownCallTypesAreIgnored();
-    void teardownClosesEveryCallWindow();
 
 private:
     std::unique_ptr<CallWindowController> m_calls;
 };
-
-void tst_CallWindowController::callFailureTexts_data()
-{
-    QTest::addColumn<int>("reason");
-    QTest::addColumn<QString>("utility"); // what the utility library's reason table gave
-    QTest::addColumn<QString>("text");
-    const QString known = QStringLiteral("known");
-    QTest::newRow("175404 known") << 175404 << known << QStringLiteral("Other user is not online.Try again later");
-    QTest::newRow("175404 unknown") << 175404 << QString() << QStringLiteral("error code:175404");
-    QTest::newRow("175604 unknown") << 175604 << QString()
-                                    << QStringLiteral("Other user is not online.Try again later");
-    QTest::newRow("175604 known") << 175604 << known << QStringLiteral("error code:175604");
-    QTest::newRow("171151") << 171151 << QString() << QStringLiteral("Have been suspended");
-    QTest::newRow("171511") << 171511 << known << QStringLiteral("Have been suspended");
-    QTest::newRow("175403") << 175403 << QString() << QStringLiteral("Busy now.Try again later");
-    QTest::newRow("175486") << 175486 << known << QStringLiteral("Busy now.Try again later");
-    QTest::newRow("175603") << 175603 << known << QStringLiteral("Busy now.Try again later");
-    QTest::newRow("175408 known") << 175408 << known << QStringLiteral("Time out.Try again later");
-    QTest::newRow("175480 unknown") << 175480 << QString() << QStringLiteral("error code:175480");
-    QTest::newRow("175500 unknown") << 175500 << QString() << QStringLiteral("Server internal error");
-    QTest::newRow("175500 known") << 175500 << known << QStringLiteral("error code:175500");
-    QTest::newRow("other") << 42 << known << QStringLiteral("error code:42");
-}
-
-void tst_CallWindowController::callFailureTexts()
-{
-    QFETCH(int, reason);
-    QFETCH(QString, utility);
-    QFETCH(QString, text);
-    QCOMPARE(FacadePolicy::callFailureText(reason, utility), text);
-}
 
 void tst_CallWindowController::incomingCallShowsOnlyWhenNothingElseRings()
 {
@@ -250,18 +207,6 @@ void tst_CallWindowController::unknownCallTypesAreIgnored()
     }
     QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("MakeCall")), 0);
     QVERIFY(!visibleWindow<MessageNotice>()); // a call of no known kind has no notice either
-}
-
-void tst_CallWindowController::teardownClosesEveryCallWindow()
-{
-    m_calls->showCallIncomingWnd(coming(VOIP_CALL_VOICE, QStringLiteral("in-1")));
-    m_calls->acceptCallIncoming(coming(VOIP_CALL_VOICE, QStringLiteral("in-2")));
-    m_calls->acceptCallIncoming(coming(VOIP_CALL_VIDEO, QStringLiteral("in-3")));
-    m_calls->destroyWindows();
-    QCOMPARE(TestWindows::leftoverWindows({ BottomTipWidget::instance() }), QStringList());
-    QCOMPARE(voip()->GetVoipCallStatus(), 0);
-    m_calls->callEvents(175486, callEvent(VOIP_EVENT_ENDED, QStringLiteral("bob"), QString()));
-    QVERIFY(!visibleWindow<MessageNotice>()); // the notice went with the rest
 }
 
 QTEST_MAIN(tst_CallWindowController)
