@@ -6,6 +6,7 @@
 #include "customui/MessageTipWidget.h"
 #include "facade/ConferenceController.h"
 #include "facade/ControllerSupport.h"
+#include "facade/KP_MediaConfUI.h"
 #include "facade/VidyoController.h"
 #include "policy/InvitationPolicy.h"
 
@@ -65,7 +66,7 @@ void InvitationController::onCallVidyo(const VidyoJsonTransferData& data)
         AreaLog::facade().LogInfo(
             QStringLiteral("InvitationController::onCallVidyo unknown call kind ") + data.callKind);
     }
-    tip->setBtnText(tr("Accept"), tr("No"));
+    tip->setBtnText(KP_MediaConfUI::tr("Accept"), KP_MediaConfUI::tr("No"));
     tip->BottomTipShow();
 }
 
@@ -80,7 +81,7 @@ void InvitationController::onInviteMeetingCall(int meetingType, const QString& c
     tip->setVariant(confId, BottomTipWidget::kConfIdKey);
     tip->setMessageType(tipType(notice));
     tip->setMessageText(notice.text);
-    tip->setBtnText(tr("Accept"), tr("No"));
+    tip->setBtnText(KP_MediaConfUI::tr("Accept"), KP_MediaConfUI::tr("No"));
     tip->BottomTipShow();
 }
 
@@ -113,7 +114,7 @@ void InvitationController::onInviteNormalConference(const ConferenceBriefInfo& c
     tip->setMessageType(tipType(notice));
     tip->setVariant(confInfo.confId, BottomTipWidget::kConfIdKey);
     tip->setConferenceInfo(confInfo);
-    tip->setBtnText(tr("Accept"), tr("No"));
+    tip->setBtnText(KP_MediaConfUI::tr("Accept"), KP_MediaConfUI::tr("No"));
     tip->setFromAccount(sender);
     tip->BottomTipShow();
 }
@@ -223,7 +224,7 @@ void InvitationController::onOtherDeviceAnswer()
     tip->setMessageTitle(notice.title);
     tip->setMessageType(tipType(notice));
     tip->setMessageText(notice.text);
-    tip->setBtnText(tr("OK"), tr("Cancle"));
+    tip->setBtnText(KP_MediaConfUI::tr("OK"), KP_MediaConfUI::tr("Cancle"));
     tip->BottomTipShow();
 }
 

@@ -5,7 +5,6 @@
 #include "call/BottomTipWidget.h"
 #include "facade/OwnedWindow.h"
 
-#include <QCoreApplication>
 #include <QObject>
 
 class ConferenceController;
@@ -19,8 +18,6 @@ class VidyoController;
 // booked conference. Methods are named after the facade slots they serve.
 class InvitationController : public QObject
 {
-    Q_DECLARE_TR_FUNCTIONS(KP_MediaConfUI)
-
 public:
     // Accepting a Vidyo invitation opens the Vidyo window; accepting a
     // conference invitation first leaves the conference that is running.

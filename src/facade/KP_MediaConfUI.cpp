@@ -1,6 +1,8 @@
 #include "facade/KP_MediaConfUI.h"
 
+#include "business/BusinessMetaTypes.h"
 #include "business/KP_BusinessView.h"
+#include "common/AreaLog.h"
 #include "facade/CallWindowController.h"
 #include "facade/ConferenceController.h"
 #include "facade/InvitationController.h"
@@ -10,9 +12,10 @@
 
 #include <QMetaType>
 
-// The area controllers, in the order they are made. The Vidyo messages close
+// The area controllers, in the order they are made. Some Vidyo messages close
 // the invitation's notification, which the invitation controller (made after
-// it) owns; the call is made only once all exist.
+// the Vidyo controller, as it needs it) owns: the Vidyo controller is handed a
+// call that runs only once both exist.
 struct KP_MediaConfUI::Controllers
 {
     CallWindowController calls;

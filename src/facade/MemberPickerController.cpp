@@ -3,6 +3,7 @@
 #include "business/UI_ControlView.h"
 #include "common/AreaLog.h"
 #include "facade/ControllerSupport.h"
+#include "facade/KP_MediaConfUI.h"
 
 #include <QEventLoop>
 #include <QJsonDocument>
@@ -47,7 +48,8 @@ void MemberPickerController::showSelectConfMemberWidget(
     }
     const QSharedPointer<AddressBookGroup> group = root->getGroupMgrView()->getOneAddressBookGroup(groupId, true);
     if (!group || group->isDisbanded()) {
-        emit UI_ControlView::instance()->sig_showMsgTip(tr("The group has been disbanded"), POPUP_HANDLE_MAIN);
+        emit UI_ControlView::instance()->sig_showMsgTip(
+            KP_MediaConfUI::tr("The group has been disbanded"), POPUP_HANDLE_MAIN);
         return;
     }
     createConference(groupId, group->memberAccounts(), confType, mediaType, createConf);
@@ -132,11 +134,11 @@ void MemberPickerController::onPickedConferenceMembers(const QString& groupId, E
         waitOnMediaBusyBox(status);
         return;
     }
-    const QString subject = root->getUserInfoView()->getCurUserName() + tr("Meetings initiated");
+    const QString subject = root->getUserInfoView()->getCurUserName() + KP_MediaConfUI::tr("Meetings initiated");
     accounts.removeAll(root->getUserInfoView()->getCurUserAccount());
     if (!groupId.isEmpty() && accounts.isEmpty()) {
         emit UI_ControlView::instance()->sig_showMsgTip(
-            tr("Two people are required to open the Jiugongge meeting"), POPUP_HANDLE_MAIN);
+            KP_MediaConfUI::tr("Two people are required to open the Jiugongge meeting"), POPUP_HANDLE_MAIN);
         return;
     }
     root->getUnifiedConferenceView()->createConferenceAndInvite(

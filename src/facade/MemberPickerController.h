@@ -6,7 +6,6 @@
 #include "customui/SectionStaffWindow.h"
 #include "facade/OwnedWindow.h"
 
-#include <QCoreApplication>
 #include <QObject>
 #include <QStringList>
 
@@ -16,8 +15,6 @@
 // facade slots they serve.
 class MemberPickerController : public QObject
 {
-    Q_DECLARE_TR_FUNCTIONS(KP_MediaConfUI)
-
 public:
     MemberPickerController();
     ~MemberPickerController() override;

@@ -2,6 +2,7 @@
 
 #include "common/AreaLog.h"
 #include "facade/ControllerSupport.h"
+#include "facade/KP_MediaConfUI.h"
 
 using ControllerSupport::business;
 using ControllerSupport::displayName;
@@ -50,20 +51,20 @@ bool VidyoController::isCurrentUser(const QString& account) const
 void VidyoController::onOtherRefuse(const VidyoJsonTransferData& data)
 {
     m_closeTipAndMask();
-    showVidyoMessage(displayName(data.fromAccount) + tr("Your invitation rejected!"), true);
+    showVidyoMessage(displayName(data.fromAccount) + KP_MediaConfUI::tr("Your invitation rejected!"), true);
     closeVidyoLater();
 }
 
 void VidyoController::confOtherRefuse(const VidyoJsonTransferData& data)
 {
-    showVidyoMessage(displayName(data.fromAccount) + tr("Your invitation rejected!"), true);
+    showVidyoMessage(displayName(data.fromAccount) + KP_MediaConfUI::tr("Your invitation rejected!"), true);
 }
 
 void VidyoController::onOtherHangUp(const VidyoJsonTransferData& data)
 {
     if (isCurrentUser(data.fromAccount))
         return; // the user's own hang-up needs no message
-    showVidyoMessage(displayName(data.fromAccount) + tr("Cancelled!"), true);
+    showVidyoMessage(displayName(data.fromAccount) + KP_MediaConfUI::tr("Cancelled!"), true);
     closeVidyoLater();
     m_closeTipAndMask();
 }
@@ -72,7 +73,7 @@ void VidyoController::remoteSourceRemoved(const QString& account)
 {
     if (isCurrentUser(account))
         return;
-    showVidyoMessage(displayName(account) + tr("User disconnected link!"), true);
+    showVidyoMessage(displayName(account) + KP_MediaConfUI::tr("User disconnected link!"), true);
     closeVidyoLater();
     m_closeTipAndMask();
 }
@@ -80,36 +81,37 @@ void VidyoController::remoteSourceRemoved(const QString& account)
 void VidyoController::onHaveRemovedOut()
 {
     m_closeTipAndMask();
-    showVidyoMessage(tr("You were removed from the meeting!"), true);
+    showVidyoMessage(KP_MediaConfUI::tr("You were removed from the meeting!"), true);
     closeVidyoLater();
 }
 
 void VidyoController::onOtherBusy(const QSharedPointer<AddressBookPerson>& person)
 {
-    const QString who = person ? person->displayName() : tr("The user");
-    showVidyoMessage(who + tr("Busy now!"), true);
+    const QString who = person ? person->displayName() : KP_MediaConfUI::tr("The user");
+    showVidyoMessage(who + KP_MediaConfUI::tr("Busy now!"), true);
     closeVidyoLater();
 }
 
 void VidyoController::onInviteOverTime(int type)
 {
     if (type == 1) {
-        showVidyoMessage(tr("The other party’s mobile phone is not around, please try again later"), true);
+        showVidyoMessage(
+            KP_MediaConfUI::tr("The other party’s mobile phone is not around, please try again later"), true);
         return;
     }
     closeVidyoLater();
-    showVidyoMessage(tr("Connection timeout, video call canceled"), true);
+    showVidyoMessage(KP_MediaConfUI::tr("Connection timeout, video call canceled"), true);
 }
 
 void VidyoController::onVidyoing()
 {
-    showVidyoMessage(tr("Please close the current video and then go on to the next video!"), true);
+    showVidyoMessage(KP_MediaConfUI::tr("Please close the current video and then go on to the next video!"), true);
 }
 
 void VidyoController::onCompereStopVidyo()
 {
     m_closeTipAndMask();
-    showVidyoMessage(tr("The meeting disbanded by the host!"), true);
+    showVidyoMessage(KP_MediaConfUI::tr("The meeting disbanded by the host!"), true);
     closeVidyoLater();
 }
 
@@ -137,7 +139,7 @@ void VidyoController::closeDialMeettingWidget()
 void VidyoController::onLoginSever(bool state)
 {
     if (!state)
-        showVidyoMessage(tr("Server logging in failed!"), true);
+        showVidyoMessage(KP_MediaConfUI::tr("Server logging in failed!"), true);
 }
 
 void VidyoController::onCloseMainWidgetAll()
@@ -149,8 +151,8 @@ void VidyoController::onCloseMainWidgetAll()
 void VidyoController::onRemovedOutPerson(const QSharedPointer<AddressBookPerson>& person)
 {
     m_personPendingRemoval = person;
-    const QString text
-        = tr("Sure to delete") + (person ? person->displayName() + QStringLiteral("!") : tr("the user!"));
+    const QString text = KP_MediaConfUI::tr("Sure to delete")
+        + (person ? person->displayName() + QStringLiteral("!") : KP_MediaConfUI::tr("the user!"));
     showMessagebox(QString(), text, kRemovalMessageType, KpMsgBox::Confirm | KpMsgBox::Cancel, false);
 }
 

@@ -5,7 +5,6 @@
 #include "customui/KpMsgBox.h"
 #include "facade/OwnedWindow.h"
 
-#include <QCoreApplication>
 #include <QObject>
 #include <QSharedPointer>
 
@@ -17,8 +16,6 @@
 // that need it show nothing. Methods are named after the facade slots they serve.
 class VidyoController : public QObject
 {
-    Q_DECLARE_TR_FUNCTIONS(KP_MediaConfUI)
-
 public:
     // `closeTipAndMask` closes the bottom notification and the group box's
     // mask; the invitation side of the facade owns both.

@@ -13,11 +13,6 @@ using namespace FacadeTest;
 
 namespace {
 
-UnifiedConferenceView* conference()
-{
-    return BusinessFixture::business()->getUnifiedConferenceView();
-}
-
 Agent_ConfNtyMsg closedElsewhere(const QString& confId)
 {
     Agent_ConfNtyMsg msg;
