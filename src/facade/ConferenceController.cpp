@@ -4,6 +4,7 @@
 #include "common/AreaLog.h"
 #include "facade/ControllerSupport.h"
 #include "policy/FacadePolicy.h"
+#include "video/MediaLayoutWgt.h"
 
 using ControllerSupport::business;
 
@@ -11,19 +12,48 @@ ConferenceController::ConferenceController() = default;
 
 ConferenceController::~ConferenceController() = default;
 
-void ConferenceController::showConferenceMainWidget(ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE, bool)
+void ConferenceController::showConferenceMainWidget(
+    ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE, bool flag)
 {
     business()->getUnifiedConferenceView()->queryConfenceAppSetting();
+    if (confType == CONFERENCE_TYPE_GROUP) {
+        showVoiceGrid(flag);
+        return;
+    }
+
     AreaLog::facade().LogInfo(QStringLiteral("ConferenceController::showConferenceMainWidget the conference "
-                                             "window and the voice grid are not in this build, type %1")
+                                             "main window is not in this build, type %1")
                                   .arg(int(confType)));
 }
 
 void ConferenceController::closeConferenceMainWidget()
 {
     business()->getMultimediaMgrView()->resetStatus();
-    AreaLog::facade().LogDebug(
-        QStringLiteral("ConferenceController::closeConferenceMainWidget the conference windows are not in this build"));
+    AreaLog::facade().LogDebug(QStringLiteral(
+        "ConferenceController::closeConferenceMainWidget the conference main window is not in this build"));
+
+    closeVoiceGrid();
+}
+
+MediaLayoutWgt* ConferenceController::voiceGrid() const
+{
+    return m_voiceGrid.get();
+}
+
+void ConferenceController::showVoiceGrid(bool calling)
+{
+    if (!m_voiceGrid)
+        m_voiceGrid.replace(nullptr);
+    m_voiceGrid->setCallingState(calling);
+    m_voiceGrid->show();
+}
+
+void ConferenceController::closeVoiceGrid()
+{
+    if (!m_voiceGrid)
+        return;
+    emit business()->getUnifiedConferenceView()->sig_closeConferenceChat(m_voiceGrid->confId());
+    m_voiceGrid.destroyLater();
 }
 
 std::optional<QString> ConferenceController::runningConferenceId() const

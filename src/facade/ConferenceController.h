@@ -1,15 +1,18 @@
 #pragma once
 
 #include "business/BusinessEnums.h"
+#include "facade/OwnedWindow.h"
 
 #include <QObject>
 #include <QString>
 
 #include <optional>
 
+class MediaLayoutWgt;
+
 // Unified conferences: the conference main window and the voice conference
 // grid, the launch flow from an outside link, and the errors of conference
-// operations. The two windows and the launch manager are not in this build:
+// operations. The main window and the launch manager are not in this build:
 // their steps are logged no-ops until those windows land here.
 class ConferenceController : public QObject
 {
@@ -25,4 +28,13 @@ public:
 
     // The conference the main window shows, when there is a main window.
     std::optional<QString> runningConferenceId() const;
+
+    // The voice conference grid of a group call (type 6), null when none is open.
+    MediaLayoutWgt* voiceGrid() const;
+
+private:
+    void showVoiceGrid(bool calling);
+    void closeVoiceGrid();
+
+    OwnedWindow<MediaLayoutWgt> m_voiceGrid;
 };

@@ -2,8 +2,12 @@
 
 #include "business/UI_ControlView.h"
 #include "facade/FacadeTestSupport.h"
+#include "video/MediaLayoutWgt.h"
 
+#include <QLabel>
+#include <QPointer>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 // The reason table itself is tst_FacadePolicy's.
@@ -34,6 +38,44 @@ private slots:
         QCOMPARE(
             BusinessFixture::journalCommands(), BusinessFixture::texts({ "queryConfenceAppSetting", "resetStatus" }));
         QVERIFY(!m_conference.runningConferenceId()); // an invitation accepted now leaves nothing first
+    }
+
+    void voiceGridOfGroupCallsAcrossTwoConferences()
+    {
+        UnifiedConferenceView* conf = BusinessFixture::business()->getUnifiedConferenceView();
+        QSignalSpy chatClosed(conf, &UnifiedConferenceView::sig_closeConferenceChat);
+        for (int round = 0; round < 2; ++round) {
+            const QString confId = QStringLiteral("c-%1").arg(round);
+            m_conference.showConferenceMainWidget(CONFERENCE_TYPE_GROUP, CONF_MEDIA_AUDIO, true);
+            QPointer<MediaLayoutWgt> grid = m_conference.voiceGrid();
+            QVERIFY(grid && grid->isVisible());
+            QCOMPARE(
+                TestWindows::child<QLabel>(grid, "conferenceTimeTextLbl")->text(), QStringLiteral("In the call..."));
+            emit conf->sig_updateConferenceInfo(FacadeTest::brief(confId, FacadeTest::groupExtension()));
+
+            // Set up now: the same grid, its clock running.
+            m_conference.showConferenceMainWidget(CONFERENCE_TYPE_GROUP, CONF_MEDIA_AUDIO, false);
+            QCOMPARE(m_conference.voiceGrid(), grid.data());
+            QVERIFY(grid->meetingTimer()->isActive());
+
+            m_conference.closeConferenceMainWidget();
+            QVERIFY(!m_conference.voiceGrid());
+            QCOMPARE(chatClosed.count(), round + 1);
+            QCOMPARE(chatClosed.last().at(0).toString(), confId);
+            QVERIFY(grid); // deleted later
+            BusinessFixture::flushDeletes();
+            QVERIFY(grid.isNull());
+        }
+        m_conference.closeConferenceMainWidget(); // no grid: no chat to close
+        QCOMPARE(chatClosed.count(), 2);
+        QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("leaveConference")), 0);
+    }
+
+    void theGridIsNotShownForOtherConferenceTypes()
+    {
+        for (ENUM_CONFERENCE_TYPE type : { CONFERENCE_TYPE_INSTANT, CONFERENCE_TYPE_UNIFIED, ENUM_CONFERENCE_TYPE(42) })
+            m_conference.showConferenceMainWidget(type, CONF_MEDIA_AUDIO, true);
+        QVERIFY(!m_conference.voiceGrid());
     }
 
 private:

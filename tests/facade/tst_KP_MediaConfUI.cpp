@@ -25,6 +25,7 @@ enum class Effect {
     Window, // a visible window of this class
     Mask, // the class of the window handed to the client's mask
     Log, // the function's log line that its window is not in this build
+    WindowGone, // no window of this class is left (the row opens one first)
     TipTitle, // the bottom notification's title
     TipText, // the bottom notification's text
     TipClosed, // the bottom notification, showing an invitation before, is closed
@@ -143,14 +144,18 @@ void tst_KP_MediaConfUI::everyBusinessSignalReachesItsSlot_data()
         VidyoJsonTransferData data = fromEve(QStringLiteral("0"));
         emit vidyo()->signal_VidyoCall(data);
     });
-    row("6 sig_showMeetingWidget", Effect::Log, "MeetingController::showMeetingWidget",
+    row("6 sig_showMeetingWidget", Effect::Window, "VideoMeetingWidget",
         [meeting] { emit meeting->sig_showMeetingWidget(2); });
     row("7 sig_onInviteMeetingCall", Effect::TipTitle, "A Voice meeting invitation",
         [meeting] { emit meeting->sig_onInviteMeetingCall(1, QStringLiteral("Bob"), QStringLiteral("m-1")); });
-    row("8 sig_closeVoiceMeeting", Effect::Log, "MeetingController::closeVoiceMeeting",
-        [meeting] { emit meeting->sig_closeVoiceMeeting(); });
-    row("9 sig_closeVideoMeeting", Effect::Log, "MeetingController::closeVideoMeeting",
-        [meeting] { emit meeting->sig_closeVideoMeeting(); });
+    row("8 sig_closeVoiceMeeting", Effect::WindowGone, "VoiceMeetingWidget", [meeting] {
+        emit meeting->sig_showMeetingWidget(1);
+        emit meeting->sig_closeVoiceMeeting();
+    });
+    row("9 sig_closeVideoMeeting", Effect::WindowGone, "VideoMeetingWidget", [meeting] {
+        emit meeting->sig_showMeetingWidget(2);
+        emit meeting->sig_closeVideoMeeting();
+    });
     row("10 sig_closeVideoCallWnd", Effect::Journal, "setVideoViewEX(0|0|0|0)",
         [voip] { emit voip->sig_closeVideoCallWnd(); });
     row("11 signal_Accept", Effect::Journal, "acceptMeeting()",
@@ -264,6 +269,9 @@ void tst_KP_MediaConfUI::everyBusinessSignalReachesItsSlot()
         break;
     case Effect::Log:
         break;
+    case Effect::WindowGone:
+        QVERIFY(!TestWindows::leftoverWindows({ tip() }).contains(expected));
+        break;
     case Effect::TipTitle:
         QCOMPARE(tipTitle(), expected);
         break;
@@ -309,13 +317,17 @@ void tst_KP_MediaConfUI::everyWindowKindTwiceLeavesOneWindow()
         emit conf->sig_onInviteNormalConference(brief(QStringLiteral("g-%1").arg(round), groupExtension()), {});
         emit conf->sig_onlySelectConfMembers({ QStringLiteral("bob") }, 2);
         emit root()->getVidyoView()->signal_Vidyoing();
+        emit root()->getMeetingView()->sig_showMeetingWidget(1);
+        emit root()->getMeetingView()->sig_showMeetingWidget(2);
+        emit conf->sig_showConferenceMainWidget(CONFERENCE_TYPE_GROUP, CONF_MEDIA_AUDIO, true);
         BusinessFixture::flushDeletes(); // as the event loop does between two rounds
     }
     QCOMPARE(voip->GetVoipCallStatus(), 2 | 4); // each call window holds its mark
     QCOMPARE(TestWindows::leftoverWindows({ tip() }),
-        QStringList({ QStringLiteral("GroupConfMsgBox"), QStringLiteral("KpMsgBox"), QStringLiteral("MessageNotice"),
-            QStringLiteral("MessageTipWidget"), QStringLiteral("SectionStaffWindow"), QStringLiteral("VideoCall"),
-            QStringLiteral("VoiceCall") }));
+        QStringList({ QStringLiteral("GroupConfMsgBox"), QStringLiteral("KpMsgBox"), QStringLiteral("MediaLayoutWgt"),
+            QStringLiteral("MessageNotice"), QStringLiteral("MessageTipWidget"), QStringLiteral("SectionStaffWindow"),
+            QStringLiteral("VideoCall"), QStringLiteral("VideoMeetingWidget"), QStringLiteral("VoiceCall"),
+            QStringLiteral("VoiceMeetingWidget") }));
     // A new conference picker takes the client's mask from the one before.
     for (int round = 0; round < 2; ++round)
         emit root()->getGroupMgrView()->sig_onQueryConferenceMember(0, QString(), {});
@@ -333,13 +345,17 @@ void tst_KP_MediaConfUI::teardownAndDestructionLeaveNoWindowOfTheModule()
     emit root()->getGroupMgrView()->sig_onQueryConferenceMember(0, QString(), {});
     emit conf->sig_onlySelectConfMembers({}, 2);
     emit vidyo()->signal_LoginSever(false);
+    emit root()->getMeetingView()->sig_showMeetingWidget(1);
+    emit root()->getMeetingView()->sig_showMeetingWidget(2);
+    emit conf->sig_showConferenceMainWidget(CONFERENCE_TYPE_GROUP, CONF_MEDIA_AUDIO, false);
 
-    // The client may run the teardown itself, as often as it likes; the pickers and the group box outlive it.
+    // The client may run the teardown itself, as often as it likes; the pickers, the group box and the
+    // voice conference grid outlive it.
     QVERIFY(QMetaObject::invokeMethod(m_ui.get(), "slot_destructorChildWgt"));
     QVERIFY(QMetaObject::invokeMethod(m_ui.get(), "slot_destructorChildWgt"));
     QCOMPARE(TestWindows::leftoverWindows({ tip() }),
-        QStringList({ QStringLiteral("GroupConfMsgBox"), QStringLiteral("SectionStaffWindow"),
-            QStringLiteral("SectionStaffWindow") }));
+        QStringList({ QStringLiteral("GroupConfMsgBox"), QStringLiteral("MediaLayoutWgt"),
+            QStringLiteral("SectionStaffWindow"), QStringLiteral("SectionStaffWindow") }));
     Agent_VoIPCallMsg failed;
     failed.eventCode = VOIP_EVENT_ENDED;
     emit root()->getVoipView()->sig_CallEvents(175486, failed);

@@ -112,6 +112,27 @@ public:
     // Up to count members in the conference with the microphone open, spread over the roster.
     QList<Agent_ConferenceParticipantMemberInfo> pickSpeakers(int count) const;
 
+    // --- group voice conference and older meetings (SimMeetings.cpp) ---
+    // The user calls the voice conference of an IM group of n people (2 to 12, the
+    // user included; the group is made from the directory): the grid opens while
+    // the others are rung. Returns the conference id.
+    QString startGroupVoiceConference(int members, const QString& groupId = QStringLiteral("g-voice"));
+    // The next rung member of the group conference picks up; false when all are in.
+    bool pushGroupMemberAnswer();
+    // The user is in an older meeting (MEETING_TYPE_VOICE or MEETING_TYPE_VIDEO),
+    // as its master or not, with n people from the directory, the user included:
+    // the window opens and the roster arrives, everybody sending a picture.
+    void enterMeeting(int meetingType, bool master, int members);
+    // One more person of the directory joins; false when nobody is left to come.
+    bool pushMeetingMemberJoin();
+    // A member's microphone as the meeting reports it; false for an account not in it.
+    bool pushMeetingMemberMute(const QString& account, bool muted);
+    // The member leaves the meeting (kicked by the master); false when not in it.
+    bool pushMeetingMemberKicked(const QString& account);
+    // The master ended the meeting: its window closes.
+    void pushMeetingDismissed();
+    QList<Agent_MeetingMemberInfo> meetingMembers() const { return m_meetingMembers; }
+
     TestCardRenderer* renderer() const { return m_renderer; }
 
 signals:
@@ -136,6 +157,7 @@ private:
     void registerCallAndDeviceHandlers();
     void registerRenderHandlers();
     void registerMemberHandlers();
+    void registerMeetingHandlers();
 
     // One-to-one calls.
     void registerCallHandlers();
@@ -158,6 +180,13 @@ private:
     void answerInvitation(const QStringList& accounts, bool telephone);
     void answerAllMembers(bool microphone, bool on);
 
+    // Older meetings.
+    void addMeetingMember(const QString& account, bool master);
+    // The next person of the directory not yet in the meeting; false when none is left.
+    bool addNextMeetingMember();
+    void pushMeetingRoster();
+    void meetingAccepted();
+
     using HandlerKey = QPair<QString, QString>; // view, operation
     QHash<HandlerKey, Handler> m_handlers;
     QHash<HandlerKey, Handler> m_renderHandlers;
@@ -175,4 +204,6 @@ private:
     bool m_callIncoming = false;
     int m_callSerial = 0; // bumped whenever the call changes, so stale answers drop
     int m_nextId = 1;
+    int m_meetingType = 0; // of the older meeting the user is in; 0 when none
+    QList<Agent_MeetingMemberInfo> m_meetingMembers;
 };
