@@ -17,11 +17,13 @@
 #include "meeting/MemberListWidget.h"
 #include "meeting/VideoMeetingWidget.h"
 #include "meeting/VoiceMeetingWidget.h"
+#include "video/ConfSmartBaseVideoPlayWgt.h"
 #include "video/ConfSmartVideoPlayMainWdg.h"
 #include "video/MediaLayoutWgt.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QTimer>
 
 void registerMeetingScenarios(DemoRegistry& registry);
 
@@ -56,9 +58,18 @@ int onlineMembers()
     return n;
 }
 
-QString self()
+// The engine shows its tiles a moment after a new arrangement, and a tile
+// that swaps avatar and video paints again a moment later.
+bool tilesSettled(MediaLayoutWgt* g)
 {
-    return KP_BusinessView::instance()->getUserInfoView()->state().account;
+    ConfSmartVideoPlayMainWdg* area = g->videoArea();
+    if (!area->gridContainer()->isVisible())
+        return false;
+    for (int i = 0; i < area->poolSize(); ++i) {
+        if (area->tile(i)->isVisible() && !area->tile(i)->updatesEnabled())
+            return false;
+    }
+    return true;
 }
 
 // The grid's video area as tall as the member count wants it: the whole
@@ -69,7 +80,8 @@ bool gridShows(int members, int numerator, int denominator)
     if (!g || onlineMembers() != members)
         return false;
     const QRect area = g->videoArea()->geometry();
-    return area.height() == numerator * area.width() / denominator && g->videoArea()->tile(0)->isBound();
+    return area.height() == numerator * area.width() / denominator && g->videoArea()->tile(0)->isBound()
+        && tilesSettled(g);
 }
 
 DemoStep membersAnswer(int members, int numerator, int denominator, const QString& looks)
@@ -133,7 +145,7 @@ void addGroupVoiceConference(DemoRegistry& registry)
     scenario.steps.append(membersAnswer(9, 1, 1, QStringLiteral("nine tiles filled")));
     scenario.steps.append(membersAnswer(12, 1, 1, QStringLiteral("twelve in the call, nine tiles shown")));
     scenario.steps.append({ QStringLiteral("mini mode"), [](DemoContext&) { DemoContext::click(grid(), "btn_min"); },
-        [](DemoContext&) { return grid() && grid()->isMiniMode() && grid()->width() == 160; },
+        [](DemoContext&) { return grid() && grid()->isMiniMode() && grid()->width() == 160 && tilesSettled(grid()); },
         QStringLiteral("the window shrinks to the user's tile") });
     scenario.steps.append(
         { QStringLiteral("back to the grid"), [](DemoContext&) { DemoContext::click(grid(), "btn_min"); },
@@ -325,6 +337,8 @@ void addGallery(DemoRegistry& registry)
                                  g->show();
                                  g->setCallingState(false);
                                  emit conf->sig_onGetConferenceMemberInfoList(roster);
+                                 // The tiles show once the engine's re-arrangement ends.
+                                 QMetaObject::invokeMethod(g->videoArea()->relayoutTimer(), "timeout");
                                  return g;
                              } });
 }

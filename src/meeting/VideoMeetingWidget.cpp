@@ -40,6 +40,8 @@ VideoMeetingWidget::VideoMeetingWidget(QWidget* parent)
     for (QLabel* label :
         { ui->label_meetingNumber, ui->label_meetingId, ui->label_memberListTitle, ui->label_memberCount })
         label->setFont(KP_UI_UTIL::getFontScale(14, false));
+    for (QPushButton* button : { ui->btn_inviteMeeting, ui->btn_exitMeeting, ui->btn_dismissMeeting })
+        button->setFont(KP_UI_UTIL::getFontScale(14, false));
 
     connect(clockTimer(), &QTimer::timeout, this, &VideoMeetingWidget::slot_showMeetingTime);
     connect(ui->btn_mute, &QPushButton::clicked, this, &VideoMeetingWidget::slot_setSelfMute);

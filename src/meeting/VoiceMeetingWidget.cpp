@@ -29,7 +29,11 @@ VoiceMeetingWidget::VoiceMeetingWidget(QWidget* parent)
     ui->label_haveInHand->setFont(KP_UI_UTIL::getFontScale(14, false));
     ui->label_smallTimer->setFont(KP_UI_UTIL::getFontScale(14, false));
     ui->label_largeTimer->setFont(KP_UI_UTIL::getFontScale(44, true));
-    ui->label_membersTitle->setFont(KP_UI_UTIL::getFontScale(14, true));
+    ui->label_membersTitle->setFont(KP_UI_UTIL::getFontScale(13, false));
+    ui->label_memberCount->setFont(KP_UI_UTIL::getFontScale(13, true));
+    ui->label_person->setFont(KP_UI_UTIL::getFontScale(13, false));
+    for (QPushButton* button : { ui->btn_inviteMeeting, ui->btn_exitMeeting, ui->btn_dismissMeeting })
+        button->setFont(KP_UI_UTIL::getFontScale(14, false));
     ScreenScale::beginScale(this);
 
     ui->btn_maxed->hide();

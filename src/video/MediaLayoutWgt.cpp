@@ -19,8 +19,11 @@
 #include "video/ConfSmartVideoPlayMainWdg.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QResizeEvent>
 #include <QTimer>
+
+#include <algorithm>
 
 using VoiceGridPolicy::Answer;
 
@@ -30,6 +33,10 @@ constexpr int kClockIntervalMs = 1000;
 // The engine's pool of nine tiles and its single-picture screen layout.
 constexpr int kNineTilePool = 1;
 constexpr int kSinglePictureLayout = 1;
+constexpr int kTitleFontSize = 14;
+constexpr int kMiniTitleFontSize = 12;
+constexpr int kTitleMargin = 15;
+constexpr int kMiniTitleMargin = 8;
 
 UnifiedConferenceView* conferenceView()
 {
@@ -66,7 +73,7 @@ MediaLayoutWgt::MediaLayoutWgt(QWidget* parent)
     m_msgTip = new KpMsgTip(this);
     m_msgTip->hide();
 
-    ui->conferenceTimeTextLbl->setFont(KP_UI_UTIL::getFontScale(14, true));
+    ui->conferenceTimeTextLbl->setFont(KP_UI_UTIL::getFontScale(kTitleFontSize, true));
 
     initConnect();
     ScreenScale::beginScale(this);
@@ -426,8 +433,9 @@ void MediaLayoutWgt::relayout()
         return;
     const QList<ConferenceMemberInfo> members = conferenceView()->getOnlineConferenceInfos(false);
     const int count = members.size();
-    // A new arrangement hides the grid for a moment: only when the count changed.
-    const int layoutCount = m_miniMode ? 1 : count;
+    // A new arrangement hides the grid for a moment: only when the count
+    // changed. Beyond nine members the nine tiles keep the nine-tile arrangement.
+    const int layoutCount = m_miniMode ? 1 : std::min(count, ui->videoArea->poolSize());
     if (layoutCount != m_layoutCount) {
         ui->videoArea->applyAutoLayout(layoutCount);
         m_layoutCount = layoutCount;
@@ -454,6 +462,13 @@ void MediaLayoutWgt::slot_min()
 {
     m_miniMode = !m_miniMode;
     ui->toolBarWgt->setVisible(!m_miniMode);
+    // The one-tile window keeps its title bar for the meeting time (on two
+    // lines, in a smaller font) and the way back.
+    ui->btn_min_2->setVisible(!m_miniMode);
+    ui->conferenceTimeTextLbl->setFont(
+        KP_UI_UTIL::getFontScale(m_miniMode ? kMiniTitleFontSize : kTitleFontSize, true));
+    const int side = m_miniMode ? kMiniTitleMargin : kTitleMargin;
+    ui->horizontalLayout_title->setContentsMargins(side, 0, side, 0);
     KpStyle::setStyleProperty(ui->btn_min, "mini", m_miniMode ? QStringLiteral("y") : QStringLiteral("n"));
     // The window's minimum size follows the tool bar at once, so the mini size is reachable.
     layout()->activate();

@@ -121,6 +121,7 @@ void tst_MediaLayoutWgt::gridHeightAndTilesFollowTheMembersInTheConference()
     emit conf()->sig_onJoinConferenceNotify(conf()->roster().first(), QString());
     QCOMPARE(area()->geometry().height(), 487);
     QCOMPARE(area()->poolSize(), 9);
+    QCOMPARE(area()->gridLayout()->count(), 9); // the nine-tile arrangement
     QVERIFY(area()->tile(8)->isBound());
 
     // Member events for people the conference does not know change nothing.

@@ -109,7 +109,15 @@ QString BusinessSimulator::startGroupVoiceConference(int members, const QString&
                       .arg(group.size()));
     answerCreate(
         displayName(self) + QStringLiteral(" group call"), invited, groupId, CONFERENCE_TYPE_GROUP, CONF_MEDIA_AUDIO);
-    return business->getUnifiedConferenceView()->state().currentConfId;
+    // A voice call: the user's camera stays off.
+    UnifiedConferenceView* conf = business->getUnifiedConferenceView();
+    if (const ConferenceMemberInfo* me = conf->member(self, CONFMEMBER_DEVICE_PC)) {
+        ConferenceMemberInfo voiceOnly = *me;
+        voiceOnly.isCameraOpen = false;
+        conf->upsertMember(voiceOnly);
+        emit conf->sig_updateMemberInfo(voiceOnly, CONF_MEMBER_ACTION_CAMERA_OFF);
+    }
+    return conf->state().currentConfId;
 }
 
 bool BusinessSimulator::pushGroupMemberAnswer()
