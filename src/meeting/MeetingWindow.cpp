@@ -10,8 +10,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-MeetingWindow::MeetingWindow(QWidget* parent)
+MeetingWindow::MeetingWindow(QWidget* parent, int exitType, int dismissType)
     : MoveWidget(parent, false)
+    , m_exitType(exitType)
+    , m_dismissType(dismissType)
     , m_isMaster(KP_BusinessView::instance()->getMeetingView()->ifRoomMaster())
     , m_startTime(KP_Util::getCurrentTimeInt64())
 {
@@ -37,6 +39,21 @@ CloseMediaWidgetTip* MeetingWindow::closeTip() const
 QString MeetingWindow::elapsedText() const
 {
     return KP_Util::Time_Difference_CurDate(m_startTime);
+}
+
+void MeetingWindow::slot_exitMeeting()
+{
+    askToClose(m_exitType);
+}
+
+void MeetingWindow::slot_dismissMeeting()
+{
+    askToClose(m_dismissType);
+}
+
+void MeetingWindow::slot_btn_min_clicked()
+{
+    showMinimized();
 }
 
 void MeetingWindow::askToClose(int type)

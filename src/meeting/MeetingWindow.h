@@ -26,8 +26,18 @@ public:
     // The confirmation on screen, null when none is.
     CloseMediaWidgetTip* closeTip() const;
 
+public slots:
+    void slot_exitMeeting();
+    void slot_dismissMeeting();
+    void slot_btn_min_clicked();
+    void slot_setSpeakerStatus() { }
+    void slot_recordMeeting() { }
+    void slot_stopRecordMeeting() { }
+    void slot_showRecordMeetingTime() { }
+
 protected:
-    explicit MeetingWindow(QWidget* parent);
+    // exitType and dismissType: the CloseMediaWidgetTip types of this meeting.
+    MeetingWindow(QWidget* parent, int exitType, int dismissType);
 
     // The meeting's time so far, "hh:mm:ss".
     QString elapsedText() const;
@@ -44,6 +54,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    const int m_exitType;
+    const int m_dismissType;
     bool m_isMaster = false;
     bool m_selfMuted = false;
     qint64 m_startTime = 0;

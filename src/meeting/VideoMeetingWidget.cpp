@@ -25,7 +25,7 @@ MeetingView* meetingView()
 } // namespace
 
 VideoMeetingWidget::VideoMeetingWidget(QWidget* parent)
-    : MeetingWindow(parent)
+    : MeetingWindow(parent, CloseMediaWidgetTip::ExitVideoMeeting, CloseMediaWidgetTip::DismissVideoMeeting)
     , ui(new Ui::VideoMeetingWidget)
 {
     ui->setupUi(this);
@@ -104,21 +104,6 @@ void VideoMeetingWidget::startSelfVideo()
 void VideoMeetingWidget::slot_close()
 {
     askToClose(isMaster() ? CloseMediaWidgetTip::DismissVideoMeeting : CloseMediaWidgetTip::ExitVideoMeeting);
-}
-
-void VideoMeetingWidget::slot_exitMeeting()
-{
-    askToClose(CloseMediaWidgetTip::ExitVideoMeeting);
-}
-
-void VideoMeetingWidget::slot_dismissMeeting()
-{
-    askToClose(CloseMediaWidgetTip::DismissVideoMeeting);
-}
-
-void VideoMeetingWidget::slot_btn_min_clicked()
-{
-    showMinimized();
 }
 
 void VideoMeetingWidget::slot_btn_max_clicked()

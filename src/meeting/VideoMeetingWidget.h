@@ -43,9 +43,6 @@ signals:
 
 public slots:
     void slot_close();
-    void slot_exitMeeting();
-    void slot_dismissMeeting();
-    void slot_btn_min_clicked();
     void slot_btn_max_clicked();
     void slot_btn_maxed_clicked();
     void slot_inviteJoinVideoMeeting();
@@ -57,10 +54,6 @@ public slots:
     void slot_raiseVideoMeetingWidget();
     void slot_onLocalVideoScale(float scale);
     void slot_onRemoteVideoRatio(QString member, float scale);
-    void slot_setSpeakerStatus() { }
-    void slot_recordMeeting() { }
-    void slot_stopRecordMeeting() { }
-    void slot_showRecordMeetingTime() { }
     void slot_setCameraStatus() { }
 
 protected:

@@ -15,7 +15,7 @@
 #include <QTimer>
 
 VoiceMeetingWidget::VoiceMeetingWidget(QWidget* parent)
-    : MeetingWindow(parent)
+    : MeetingWindow(parent, CloseMediaWidgetTip::ExitVoiceMeeting, CloseMediaWidgetTip::DismissVoiceMeeting)
     , ui(new Ui::VoiceMeetingWidget)
 {
     ui->setupUi(this);
@@ -69,21 +69,6 @@ MemberListWidget* VoiceMeetingWidget::memberList() const
 void VoiceMeetingWidget::slot_close()
 {
     askToClose(CloseMediaWidgetTip::ExitVoiceMeeting);
-}
-
-void VoiceMeetingWidget::slot_exitMeeting()
-{
-    askToClose(CloseMediaWidgetTip::ExitVoiceMeeting);
-}
-
-void VoiceMeetingWidget::slot_dismissMeeting()
-{
-    askToClose(CloseMediaWidgetTip::DismissVoiceMeeting);
-}
-
-void VoiceMeetingWidget::slot_btn_min_clicked()
-{
-    showMinimized();
 }
 
 void VoiceMeetingWidget::slot_btn_max_clicked()

@@ -28,9 +28,6 @@ public:
 
 public slots:
     void slot_close();
-    void slot_exitMeeting();
-    void slot_dismissMeeting();
-    void slot_btn_min_clicked();
     void slot_btn_max_clicked();
     void slot_btn_maxed_clicked();
     void slot_inviteJoinVoiceMeeting();
@@ -39,10 +36,6 @@ public slots:
     void slot_showVoiceMeetingMembersNum(int number);
     void slot_showMeetingTime();
     void slot_raiseVoiceMeetingWidget();
-    void slot_setSpeakerStatus() { }
-    void slot_recordMeeting() { }
-    void slot_stopRecordMeeting() { }
-    void slot_showRecordMeetingTime() { }
 
 protected:
     void askToLeave() override { slot_close(); }

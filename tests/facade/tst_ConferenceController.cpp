@@ -4,7 +4,6 @@
 #include "facade/FacadeTestSupport.h"
 #include "video/MediaLayoutWgt.h"
 
-#include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTimer>
@@ -48,9 +47,7 @@ private slots:
             const QString confId = QStringLiteral("c-%1").arg(round);
             m_conference.showConferenceMainWidget(CONFERENCE_TYPE_GROUP, CONF_MEDIA_AUDIO, true);
             QPointer<MediaLayoutWgt> grid = m_conference.voiceGrid();
-            QVERIFY(grid && grid->isVisible());
-            QCOMPARE(
-                TestWindows::child<QLabel>(grid, "conferenceTimeTextLbl")->text(), QStringLiteral("In the call..."));
+            QVERIFY(grid && grid->isVisible() && !grid->meetingTimer()->isActive()); // still calling
             emit conf->sig_updateConferenceInfo(FacadeTest::brief(confId, FacadeTest::groupExtension()));
 
             // Set up now: the same grid, its clock running.
@@ -69,13 +66,6 @@ private slots:
         m_conference.closeConferenceMainWidget(); // no grid: no chat to close
         QCOMPARE(chatClosed.count(), 2);
         QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("leaveConference")), 0);
-    }
-
-    void theGridIsNotShownForOtherConferenceTypes()
-    {
-        for (ENUM_CONFERENCE_TYPE type : { CONFERENCE_TYPE_INSTANT, CONFERENCE_TYPE_UNIFIED, ENUM_CONFERENCE_TYPE(42) })
-            m_conference.showConferenceMainWidget(type, CONF_MEDIA_AUDIO, true);
-        QVERIFY(!m_conference.voiceGrid());
     }
 
 private:
