@@ -26,7 +26,9 @@ void VidyoController::initVidyoShow(int type)
         AreaLog::facade().LogInfo(QStringLiteral("VidyoController::initVidyoShow unknown type %1").arg(type));
         return;
     }
-    if (!m_vidyo) {
+    // A window the user closed before its meeting connected waits, hidden, for the SDK: a new
+    // meeting gets a fresh one.
+    if (!m_vidyo || m_vidyo->isHidden()) {
         VidyoWidget* window = m_vidyo.replace(nullptr);
         connect(window, &VidyoWidget::signal_CloseVidyoWidget, this, &VidyoController::onCloseVidyoWidget);
     }

@@ -46,8 +46,6 @@ public:
     void destroyWindows();
     void forgetPendingRemoval();
 
-    VidyoWidget* meetingWindow() const { return m_vidyo.get(); }
-
 private:
     void showMessagebox(
         const QString& title, const QString& text, int type, QFlags<KpMsgBox::KpButton> buttons, bool autoClose);
