@@ -18,6 +18,7 @@
 #include <QTranslator>
 
 void registerMembersScenarios(DemoRegistry& registry);
+void registerVidyoScenarios(DemoRegistry& registry);
 
 namespace {
 
@@ -112,6 +113,7 @@ void registerAll(DemoRegistry& registry)
     registerPanelsGallery(registry);
     registerVideoGallery(registry);
     registerMembersScenarios(registry);
+    registerVidyoScenarios(registry);
 }
 
 } // namespace

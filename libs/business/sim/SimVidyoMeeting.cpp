@@ -197,6 +197,13 @@ void BusinessSimulator::registerVidyoMeetingHandlers()
             }
         });
     });
+    // The picture names whoever is in the room with the user.
+    connect(vidyoView(), &VidyoView::signal_RoomPersonCountChanged, this, [this, cardTitle] {
+        render([this, cardTitle] {
+            if (TestCard* card = m_renderer->card(kPlayerSlot))
+                card->setTexts(cardTitle(), card->subtitle());
+        });
+    });
     onRender(view, QStringLiteral("CloseVidyo"),
         [this](const QVariantList&) { render([this] { m_renderer->remove(kPlayerSlot); }); });
 }
