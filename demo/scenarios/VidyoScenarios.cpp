@@ -151,7 +151,7 @@ void addMeetingScenario(DemoRegistry& registry)
     const QString bob = QStringLiteral("david.liu");
     registry.addScenario({ QStringLiteral("vidyo-meeting-accepted"),
         QStringLiteral("A Vidyo meeting invitation is accepted: attendees come, mute and go, mute-all and sharing"),
-        { invitationArrives(1), acceptAndConnect(VidyoWidget::VidyoType_AcceptedMeeting, true),
+        { invitationArrives(1), acceptAndConnect(VidyoView::StartVidyo_AcceptedMeeting, true),
             { QStringLiteral("attendees join"),
                 [alice, bob](DemoContext& c) {
                     c.sim().pushAttendeeJoin(alice);
@@ -198,7 +198,7 @@ void addCallScenario(DemoRegistry& registry)
 {
     registry.addScenario({ QStringLiteral("vidyo-call-toggles"),
         QStringLiteral("An accepted Vidyo call: camera, microphone, speaker and the whiteboard"),
-        { invitationArrives(0), acceptAndConnect(VidyoWidget::VidyoType_AcceptedCall, false),
+        { invitationArrives(0), acceptAndConnect(VidyoView::StartVidyo_AcceptedCall, false),
             { QStringLiteral("camera off"), [](DemoContext&) { press("m_pCamer"); },
                 [](DemoContext&) { return kindOf("m_pCamer") == 11; },
                 QStringLiteral("the camera toggle follows the SDK's answer") },
@@ -262,7 +262,7 @@ void addEndedScenario(DemoRegistry& registry)
 {
     registry.addScenario({ QStringLiteral("vidyo-meeting-ended"),
         QStringLiteral("The host ends the Vidyo meeting: the message, and the window closes 3 s later"),
-        { invitationArrives(1), acceptAndConnect(VidyoWidget::VidyoType_AcceptedMeeting, true),
+        { invitationArrives(1), acceptAndConnect(VidyoView::StartVidyo_AcceptedMeeting, true),
             { QStringLiteral("host ends the meeting"), [](DemoContext& c) { c.sim().pushVidyoMeetingEnded(); },
                 [](DemoContext&) {
                     return messageBoxSays(shown("KP_MediaConfUI", "The meeting disbanded by the host!"))
@@ -283,7 +283,7 @@ void addGallery(DemoRegistry& registry)
                                  auto* w = new VidyoWidget();
                                  w->show();
                                  w->resetPanels();
-                                 w->setType(VidyoWidget::VidyoType_InvitedMeeting);
+                                 w->setType(VidyoView::StartVidyo_InvitedMeeting);
                                  emit vidyo()->signal_Connecting();
                                  vidyo()->setPlayerWidget(reinterpret_cast<void*>(w->winId()), w->getVidyoRect());
                                  return w;

@@ -124,50 +124,34 @@ int resetKind(int kind)
 
 QString bottomIconStyle(int kind, bool active)
 {
-    QString normal;
-    QString hover;
-    switch (kind) {
-    case Icon_Share:
-    case Icon_Sharing:
-        normal = active ? QStringLiteral("ShareScreen_Disable_Normal.png") : QStringLiteral("ShareScreen_Normal.png");
-        hover = active ? QStringLiteral("ShareScreen_Disable_Hover.png") : QStringLiteral("ShareScreen_Hover.png");
-        break;
-    case Icon_MicrophoneOn:
-        normal = QStringLiteral("Microphone_On_Normal.png");
-        hover = QStringLiteral("Microphone_On_Hover.png");
-        break;
-    case Icon_MicrophoneOff:
-        normal = QStringLiteral("Microphone_Disable_Normal.png");
-        hover = QStringLiteral("Microphone_Disable_Hover.png");
-        break;
-    case Icon_SpeakerOn:
-        normal = QStringLiteral("Speaker_On_Normal.png");
-        hover = QStringLiteral("Speaker_On_Hover.png");
-        break;
-    case Icon_SpeakerOff:
-        normal = QStringLiteral("Speaker_Disable_Normal.png");
-        hover = QStringLiteral("Speaker_Disable_Hover.png");
-        break;
-    case Icon_WhiteBoard:
-        normal = QStringLiteral("WhiteBoard_Normal.png");
-        hover = QStringLiteral("WhiteBoard_Hover.png");
-        break;
-    case Icon_CameraOn:
-        normal = QStringLiteral("Camera_On_Press.png");
-        hover = QStringLiteral("Camera_On_Hover.png");
-        break;
-    case Icon_CameraOff:
-        normal = QStringLiteral("Camera_Disable_Normal.png");
-        hover = QStringLiteral("Camera_Disable_Hover.png");
-        break;
-    case Icon_Keypad:
-        normal = QStringLiteral("PasswordPad_Normal.png");
-        hover = QStringLiteral("PasswordPad_Hover.png");
-        break;
-    default:
+    // Normal and hover image of each kind; sharing shows by the active flag rather than by its kind.
+    struct Images
+    {
+        int kind;
+        const char* normal;
+        const char* hover;
+    };
+    static const Images table[] = {
+        { Icon_MicrophoneOn, "Microphone_On_Normal.png", "Microphone_On_Hover.png" },
+        { Icon_MicrophoneOff, "Microphone_Disable_Normal.png", "Microphone_Disable_Hover.png" },
+        { Icon_SpeakerOn, "Speaker_On_Normal.png", "Speaker_On_Hover.png" },
+        { Icon_SpeakerOff, "Speaker_Disable_Normal.png", "Speaker_Disable_Hover.png" },
+        { Icon_WhiteBoard, "WhiteBoard_Normal.png", "WhiteBoard_Hover.png" },
+        { Icon_CameraOn, "Camera_On_Press.png", "Camera_On_Hover.png" },
+        { Icon_CameraOff, "Camera_Disable_Normal.png", "Camera_Disable_Hover.png" },
+        { Icon_Keypad, "PasswordPad_Normal.png", "PasswordPad_Hover.png" },
+    };
+    static const Images sharing[] = { { Icon_Share, "ShareScreen_Normal.png", "ShareScreen_Hover.png" },
+        { Icon_Share, "ShareScreen_Disable_Normal.png", "ShareScreen_Disable_Hover.png" } };
+    const Images* found = nullptr;
+    if (kind == Icon_Share || kind == Icon_Sharing)
+        found = &sharing[active ? 1 : 0];
+    for (const Images& images : table)
+        found = images.kind == kind ? &images : found;
+    if (!found)
         return QString();
-    }
-    return imageStyle("QLabel#m_pIconLabel", normal, hover, hover);
+    const QString hover = QLatin1String(found->hover);
+    return imageStyle("QLabel#m_pIconLabel", QLatin1String(found->normal), hover, hover);
 }
 
 QString muteButtonStyle(bool muted)

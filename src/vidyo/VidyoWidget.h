@@ -1,5 +1,6 @@
 #pragma once
 
+#include "business/VidyoView.h"
 #include "customui/MoveWidget.h"
 
 #include <QPointer>
@@ -26,16 +27,8 @@ class VidyoWidget : public MoveWidget
 {
     Q_OBJECT
 public:
-    // Same numbers as VidyoView::VidyoViewStartVidyoType.
-    enum VidyoWidgetType : int {
-        VidyoType_Call = 0,
-        VidyoType_AcceptedCall = 1,
-        VidyoType_Meeting = 2,
-        VidyoType_InvitedMeeting = 3,
-        VidyoType_AcceptedMeeting = 4,
-        VidyoType_DialIn = 5,
-    };
-    Q_ENUM(VidyoWidgetType)
+    // The layouts are the ones the business library starts the SDK with.
+    using VidyoWidgetType = VidyoView::VidyoViewStartVidyoType;
 
     explicit VidyoWidget(QWidget* parent = nullptr);
     ~VidyoWidget() override;
@@ -101,7 +94,7 @@ private:
     std::unique_ptr<Ui::VidyoWidget> ui;
     QRect m_videoRect;
     QPointer<KpMsgBox> m_closeBox;
-    VidyoWidgetType m_type = VidyoType_Call;
+    VidyoWidgetType m_type = VidyoView::StartVidyo_Call;
     qint64 m_startTime = 0;
     QTimer* m_talkTimer = nullptr;
     QTimer* m_closeTimer = nullptr;

@@ -144,7 +144,7 @@ void tst_InvitationController::vidyoInvitationKindsAndAnswers()
     m_invitations->onCallVidyo(data);
     QVERIFY(TestWindows::click(tip(), "okBtn"));
     // The meeting window first, handed to the SDK, then the acceptance.
-    QCOMPARE(TestWindows::visibleWindow<VidyoWidget>()->type(), VidyoWidget::VidyoType_AcceptedCall);
+    QCOMPARE(TestWindows::visibleWindow<VidyoWidget>()->type(), VidyoView::StartVidyo_AcceptedCall);
     const QStringList commands = BusinessFixture::journalCommands();
     QVERIFY(commands.indexOf(QStringLiteral("setPlayerWidget")) < commands.indexOf(QStringLiteral("AcceptVidyo")));
     JournalEntry accept = BusinessFixture::journal()->last(QStringLiteral("AcceptVidyo"));
@@ -154,7 +154,7 @@ void tst_InvitationController::vidyoInvitationKindsAndAnswers()
     data.callKind = QStringLiteral("1");
     m_invitations->onCallVidyo(data);
     QVERIFY(TestWindows::click(tip(), "okBtn"));
-    QCOMPARE(TestWindows::visibleWindow<VidyoWidget>()->type(), VidyoWidget::VidyoType_AcceptedMeeting);
+    QCOMPARE(TestWindows::visibleWindow<VidyoWidget>()->type(), VidyoView::StartVidyo_AcceptedMeeting);
     QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("AcceptVidyo")).args.value(1).toInt(), 4);
 
     m_invitations->onCallVidyo(data);

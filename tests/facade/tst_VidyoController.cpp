@@ -107,17 +107,17 @@ void tst_VidyoController::meetingWindowLivesOneMeetingAtATime()
     m_vidyo->initVidyoShow(42); // not a layout of the window
     QCOMPARE(windowCount(), 0);
 
-    m_vidyo->initVidyoShow(VidyoWidget::VidyoType_AcceptedMeeting);
+    m_vidyo->initVidyoShow(VidyoView::StartVidyo_AcceptedMeeting);
     QPointer<VidyoWidget> first = meetingWindow();
     QVERIFY(first);
-    QCOMPARE(first->type(), VidyoWidget::VidyoType_AcceptedMeeting);
+    QCOMPARE(first->type(), VidyoView::StartVidyo_AcceptedMeeting);
     QCOMPARE(
         first->pos(), QPoint((KP_UI_UTIL::getDeskTopWidth() - 1067) / 2, (KP_UI_UTIL::getDeskTopHeight() - 672) / 2));
     const JournalEntry handed = BusinessFixture::journal()->last(QStringLiteral("setPlayerWidget"));
     QCOMPARE(handed.args.value(0).value<quintptr>(), quintptr(first->winId()));
     QCOMPARE(playerRect(), QRect(0, 50, 797, 500));
     // A second invitation accepted while the meeting runs: the same window, laid out anew.
-    m_vidyo->initVidyoShow(VidyoWidget::VidyoType_AcceptedCall);
+    m_vidyo->initVidyoShow(VidyoView::StartVidyo_AcceptedCall);
     QCOMPARE(meetingWindow(), first.data());
     QCOMPARE(windowCount(), 1);
     QCOMPARE(playerRect(), QRect(0, 50, first->width(), 500));
@@ -125,7 +125,7 @@ void tst_VidyoController::meetingWindowLivesOneMeetingAtATime()
     emit BusinessFixture::business()->getVidyoView()->signal_Connecting();
     first->slot_onCloseMesBox(0); // the user confirmed the close
     // The next meeting comes before the first window is gone; the first one's late word takes nothing.
-    m_vidyo->initVidyoShow(VidyoWidget::VidyoType_Meeting);
+    m_vidyo->initVidyoShow(VidyoView::StartVidyo_Meeting);
     QPointer<VidyoWidget> second;
     for (VidyoWidget* w : TestWindows::visibleWindows<VidyoWidget>())
         second = w != first ? w : second.data();
@@ -138,7 +138,7 @@ void tst_VidyoController::meetingWindowLivesOneMeetingAtATime()
     // Closed before it connected, a window waits hidden; the next meeting gets a fresh one.
     second->slot_onCloseMesBox(0);
     QVERIFY(second->isHidden());
-    m_vidyo->initVidyoShow(VidyoWidget::VidyoType_Meeting);
+    m_vidyo->initVidyoShow(VidyoView::StartVidyo_Meeting);
     QPointer<VidyoWidget> third = meetingWindow();
     BusinessFixture::flushDeletes();
     QVERIFY(!second && third);
@@ -156,7 +156,7 @@ void tst_VidyoController::endsFromTheOtherSideCloseTheWindowThreeSecondsLater()
     m_vidyo->onOtherHangUp(data); // no window: the message only
     QCOMPARE(boxText(), QStringLiteral("EveCancelled!"));
 
-    m_vidyo->initVidyoShow(VidyoWidget::VidyoType_AcceptedCall);
+    m_vidyo->initVidyoShow(VidyoView::StartVidyo_AcceptedCall);
     QPointer<VidyoWidget> window = meetingWindow();
     auto* closeTimer = window->findChild<QTimer*>(QStringLiteral("closeTimer"));
     m_vidyo->onOtherHangUp(data);
@@ -170,7 +170,7 @@ void tst_VidyoController::endsFromTheOtherSideCloseTheWindowThreeSecondsLater()
     for (const auto& end : QList<std::function<void()>> { [this] { m_vidyo->onCompereStopVidyo(); },
              [this] { m_vidyo->onHaveRemovedOut(); }, [this] { m_vidyo->onInviteOverTime(2); },
              [this] { m_vidyo->closeDialMeettingWidget(); }, [this] { m_vidyo->onCloseMainWidgetAll(); } }) {
-        m_vidyo->initVidyoShow(VidyoWidget::VidyoType_Meeting);
+        m_vidyo->initVidyoShow(VidyoView::StartVidyo_Meeting);
         end();
         QVERIFY(meetingWindow()->findChild<QTimer*>(QStringLiteral("closeTimer"))->isActive());
         m_vidyo->destroyWindows();
@@ -179,7 +179,7 @@ void tst_VidyoController::endsFromTheOtherSideCloseTheWindowThreeSecondsLater()
 
 void tst_VidyoController::failuresOfARunningMeetingAreShown()
 {
-    m_vidyo->initVidyoShow(VidyoWidget::VidyoType_DialIn);
+    m_vidyo->initVidyoShow(VidyoView::StartVidyo_DialIn);
     m_vidyo->onVidyovideofailed();
     QCOMPARE(boxText(), QStringLiteral("Your video connection is abnormal!"));
     m_vidyo->getVidyoInfofaild();
@@ -192,7 +192,7 @@ void tst_VidyoController::failuresOfARunningMeetingAreShown()
 
 void tst_VidyoController::teardownTakesTheWindowAndItsQuestion()
 {
-    m_vidyo->initVidyoShow(VidyoWidget::VidyoType_Meeting);
+    m_vidyo->initVidyoShow(VidyoView::StartVidyo_Meeting);
     meetingWindow()->slot_onClose();
     m_vidyo->onLoginSever(false);
     QCOMPARE(TestWindows::visibleWindows<KpMsgBox>().size(), 2);

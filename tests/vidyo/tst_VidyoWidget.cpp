@@ -118,7 +118,7 @@ void tst_VidyoWidget::renderingRectangleFollowsEveryGeometryChange()
     w->resize(1200, 700);
     QCOMPARE(lastRect("SetRect"), QRect(0, 50, 930, 528));
     // The list goes: the same window, a wider picture.
-    w->setType(VidyoWidget::VidyoType_AcceptedCall);
+    w->setType(VidyoView::StartVidyo_AcceptedCall);
     QCOMPARE(vidyo()->getRect(), QRect(0, 50, w->width(), w->height() - 172));
     QVERIFY(w->width() >= 915);
     // Moving takes the picture along: nothing to tell.
@@ -126,7 +126,7 @@ void tst_VidyoWidget::renderingRectangleFollowsEveryGeometryChange()
     w->move(w->pos() + QPoint(40, 30));
     QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("SetRect")), reports);
 
-    w->setType(VidyoWidget::VidyoType_Meeting);
+    w->setType(VidyoView::StartVidyo_Meeting);
     w->slot_onMax();
     QVERIFY(!child(w, "btn_max")->isVisible() && child(w, "btn_maxed")->isVisible());
     QCOMPARE(vidyo()->getRect(), QRect(0, 50, w->width() - 270, w->height() - 172));
