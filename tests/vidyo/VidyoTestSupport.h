@@ -40,10 +40,4 @@ inline int kindOf(const QObject* root, const char* toggle)
     return TestWindows::child<VidyoBottomOneWidget>(root, toggle)->kind();
 }
 
-inline QRect lastRect(const char* operation)
-{
-    const QVariantList args = BusinessFixture::journal()->last(QLatin1String(operation)).args;
-    return args.value(QLatin1String(operation) == QLatin1String("setPlayerWidget") ? 1 : 0).toRect();
-}
-
 } // namespace VidyoTest
