@@ -87,6 +87,15 @@ private slots:
         QCOMPARE(child(w, "m_pWhiteBoard")->size(), QSize(0, 0));
     }
 
+    void doubleDensityScreenHasA120HighBottomBar()
+    {
+        qputenv("KP_SCREEN_SCALE", "2");
+        VidyoWidget w;
+        qunsetenv("KP_SCREEN_SCALE");
+        QCOMPARE(child(&w, "bottomWidget")->maximumHeight(), 120);
+        QCOMPARE(child(&w, "bottomWidget")->minimumHeight(), 120);
+    }
+
     void renderingRectangleFollowsEveryGeometryChange()
     {
         VidyoWidget* w = open(4);
