@@ -19,6 +19,7 @@
 
 void registerMembersScenarios(DemoRegistry& registry);
 void registerMeetingScenarios(DemoRegistry& registry);
+void registerVidyoScenarios(DemoRegistry& registry);
 
 namespace {
 
@@ -114,6 +115,7 @@ void registerAll(DemoRegistry& registry)
     registerVideoGallery(registry);
     registerMembersScenarios(registry);
     registerMeetingScenarios(registry);
+    registerVidyoScenarios(registry);
 }
 
 } // namespace

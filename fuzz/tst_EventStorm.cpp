@@ -219,13 +219,16 @@ QString windowCensus()
     const int closeQuestions = alive.value(QStringLiteral("VideoCall"))
         + alive.value(QStringLiteral("VoiceMeetingWidget")) + alive.value(QStringLiteral("VideoMeetingWidget"));
     const int gridBoxes = alive.value(QStringLiteral("MediaLayoutWgt"));
+    const int vidyoWindows = alive.value(QStringLiteral("VidyoWidget"));
     const QMap<QString, int> limits { { QStringLiteral("VoiceCall"), 1 }, { QStringLiteral("VideoCall"), 1 },
         { QStringLiteral("VoipCallIncoming"), 1 }, { QStringLiteral("MessageNotice"), 1 },
-        { QStringLiteral("KpMsgBox"), 2 + gridBoxes }, { QStringLiteral("SectionStaffWindow"), 2 },
+        { QStringLiteral("KpMsgBox"), 2 + 2 * vidyoWindows + gridBoxes }, { QStringLiteral("SectionStaffWindow"), 2 },
         { QStringLiteral("GroupConfMsgBox"), 1 }, { QStringLiteral("MessageTipWidget"), 1 },
         { QStringLiteral("BottomTipWidget"), 1 }, { QStringLiteral("MoreMenuChild"), callWindows },
         { QStringLiteral("CloseMediaWidgetTip"), closeQuestions }, { QStringLiteral("MediaLayoutWgt"), 1 },
-        { QStringLiteral("VoiceMeetingWidget"), 1 }, { QStringLiteral("VideoMeetingWidget"), 1 } };
+        { QStringLiteral("VoiceMeetingWidget"), 1 }, { QStringLiteral("VideoMeetingWidget"), 1 },
+        // The Vidyo meeting window, its keypad, and its close question and sharing notice (KpMsgBox).
+        { QStringLiteral("VidyoWidget"), 1 }, { QStringLiteral("PasswordKeypad"), vidyoWindows } };
     QStringList excess;
     for (auto it = alive.cbegin(); it != alive.cend(); ++it) {
         if (it.value() > limits.value(it.key(), 0))

@@ -21,6 +21,7 @@ BusinessSimulator::BusinessSimulator(QObject* parent)
     registerRenderHandlers();
     registerMemberHandlers();
     registerMeetingHandlers();
+    registerVidyoMeetingHandlers();
     connect(CommandJournal::instance(), &CommandJournal::sig_recorded, this, &BusinessSimulator::onRecorded);
 }
 

@@ -133,6 +133,20 @@ public:
     void pushMeetingDismissed();
     QList<Agent_MeetingMemberInfo> meetingMembers() const { return m_meetingMembers; }
 
+    // --- the Vidyo meeting (SimVidyoMeeting.cpp) ---
+    // Attendees of the running meeting: join (from the directory, or made up), leave, be muted or
+    // not. Leave and mute are false for somebody not in the meeting.
+    void pushAttendeeJoin(const QString& account);
+    bool pushAttendeeLeave(const QString& account);
+    bool pushAttendeeMuted(const QString& account, bool muted);
+    // The other side hangs up the Vidyo call; the host ends the meeting.
+    void pushVidyoHangUp(const QString& account);
+    void pushVidyoMeetingEnded();
+    // Another participant starts or stops sharing the screen.
+    void pushRemoteShare(bool on);
+    // A dial-in meeting window that asks for the password; "#" after it is accepted.
+    void pushPasswordPrompt(const QString& password);
+
     TestCardRenderer* renderer() const { return m_renderer; }
 
 signals:
@@ -158,6 +172,11 @@ private:
     void registerRenderHandlers();
     void registerMemberHandlers();
     void registerMeetingHandlers();
+    void registerVidyoMeetingHandlers();
+
+    // Vidyo meeting area: the room counts, the SDK connects and reports its microphone.
+    void vidyoConnected();
+    QSharedPointer<AddressBookPerson> attendee(const QString& account) const;
 
     // One-to-one calls.
     void registerCallHandlers();
@@ -198,6 +217,7 @@ private:
     static constexpr int kJoinRosterSize = 6; // members a join brings, self included
     VidyoCallOutcome m_vidyoOutcome = VidyoAnswered;
     QString m_pendingVidyoCallee; // outgoing Vidyo call waiting for the player window
+    QString m_vidyoPassword; // the dial-in's password while it is asked for
     int m_callOutcomeReason = BusinessReason::Success;
     Agent_VoIPCallMsg m_call; // the one-to-one call in progress
     bool m_callActive = false;
