@@ -33,6 +33,18 @@ const KPLog& meeting()
     return log;
 }
 
+const KPLog& members()
+{
+    static const KPLog log("kp.mediaconf.members");
+    return log;
+}
+
+const KPLog& vidyo()
+{
+    static const KPLog log("kp.mediaconf.vidyo");
+    return log;
+}
+
 const KPLog& common()
 {
     static const KPLog log("kp.mediaconf.common");
