@@ -18,6 +18,7 @@
 #include <QTranslator>
 
 void registerMembersScenarios(DemoRegistry& registry);
+void registerConferenceScenarios(DemoRegistry& registry);
 
 namespace {
 
@@ -112,6 +113,7 @@ void registerAll(DemoRegistry& registry)
     registerPanelsGallery(registry);
     registerVideoGallery(registry);
     registerMembersScenarios(registry);
+    registerConferenceScenarios(registry);
 }
 
 } // namespace

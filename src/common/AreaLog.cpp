@@ -39,4 +39,10 @@ const KPLog& common()
     return log;
 }
 
+const KPLog& conference()
+{
+    static const KPLog log("kp.mediaconf.conference");
+    return log;
+}
+
 } // namespace AreaLog

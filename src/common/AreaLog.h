@@ -13,5 +13,6 @@ const KPLog& video(); // kp.mediaconf.video: tiles and the video area
 const KPLog& panels(); // kp.mediaconf.panels: side panels and settings
 const KPLog& meeting(); // kp.mediaconf.meeting: meeting and dial-in widgets
 const KPLog& common(); // kp.mediaconf.common: shared helpers
+const KPLog& conference(); // kp.mediaconf.conference: the conference main window and its bars
 
 } // namespace AreaLog

@@ -3,6 +3,7 @@
 #include "business/AddressBookRecords.h"
 #include "business/CallRecords.h"
 #include "business/CommandJournal.h"
+#include "business/ConferenceRecords.h"
 
 #include <QHash>
 #include <QObject>
@@ -112,6 +113,24 @@ public:
     // Up to count members in the conference with the microphone open, spread over the roster.
     QList<Agent_ConferenceParticipantMemberInfo> pickSpeakers(int count) const;
 
+    // --- a whole conference (SimConferenceRun.cpp) ---
+    // The user is in a running conference of n members from now on, as after a
+    // join; hostAccount hosts it (the user's own account makes the user host).
+    ConferenceBriefInfo pushConferenceJoined(int members, const QString& hostAccount = QString());
+    // The member becomes the main venue; an empty account ends the main venue.
+    bool pushMainVenue(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType);
+    // A member's desktop share begins or ends.
+    bool pushRemoteShare(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, bool on);
+    void pushRecording(bool on);
+    // The media engine's figures; the statistics the module asks for carry them from now on.
+    void pushNetworkReport(int rttMs, double sendLoss, double recvLoss);
+    // The members of the account become host, and the conference detail follows.
+    bool pushHostHandOver(const QString& account);
+    // The end draws near: the reminder (the host may extend) and the closing countdown.
+    void pushEndCountdown();
+    // The host ends the conference for everybody.
+    void pushDismissal();
+
     TestCardRenderer* renderer() const { return m_renderer; }
 
 signals:
@@ -136,6 +155,7 @@ private:
     void registerCallAndDeviceHandlers();
     void registerRenderHandlers();
     void registerMemberHandlers();
+    void registerConferenceRunHandlers();
 
     // One-to-one calls.
     void registerCallHandlers();
@@ -175,4 +195,5 @@ private:
     bool m_callIncoming = false;
     int m_callSerial = 0; // bumped whenever the call changes, so stale answers drop
     int m_nextId = 1;
+    CS_StatReports m_network; // what the statistics answers report
 };
