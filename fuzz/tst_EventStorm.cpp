@@ -220,7 +220,13 @@ QString windowCensus()
         { QStringLiteral("KpMsgBox"), 2 }, { QStringLiteral("SectionStaffWindow"), 2 },
         { QStringLiteral("GroupConfMsgBox"), 1 }, { QStringLiteral("MessageTipWidget"), 1 },
         { QStringLiteral("BottomTipWidget"), 1 }, { QStringLiteral("MoreMenuChild"), callWindows },
-        { QStringLiteral("CloseMediaWidgetTip"), alive.value(QStringLiteral("VideoCall")) } };
+        { QStringLiteral("CloseMediaWidgetTip"), alive.value(QStringLiteral("VideoCall")) },
+        // The conference window, its title bar's network card, the row menus of its member lists
+        // (one per list), and the tip every conference window shares.
+        { QStringLiteral("ConferenceMainUi"), 1 },
+        { QStringLiteral("NetworkWidget"), alive.value(QStringLiteral("ConferenceMainUi")) },
+        { QStringLiteral("QMenu"), 3 * alive.value(QStringLiteral("ConferenceMainUi")) },
+        { QStringLiteral("KpMsgTip"), 1 } };
     QStringList excess;
     for (auto it = alive.cbegin(); it != alive.cend(); ++it) {
         if (it.value() > limits.value(it.key(), 0))
