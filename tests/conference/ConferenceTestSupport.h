@@ -24,12 +24,12 @@ class ConferenceSuite : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qputenv("KP_SCREEN_SCALE", "1"); }
     void init()
     {
+        qputenv("KP_SCREEN_SCALE", "1"); // the form's own sizes
+        ConferenceLayoutPolicy::setPollingIndex(0);
         BusinessFixture::reset();
         BusinessFixture::setCurrentUser(QStringLiteral("me"), QStringLiteral("Me"));
-        ConferenceLayoutPolicy::setPollingIndex(0);
     }
     void cleanup();
 };

@@ -41,19 +41,6 @@ QString statisticsJson(const CS_StatReports& figures)
     return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Compact));
 }
 
-// The user's own entry on this client, changed by `change`; false when the user is not in the roster.
-template<typename Change> bool changeSelf(Change change, ConferenceMemberInfo* changed)
-{
-    UnifiedConferenceView* conf = conferenceView();
-    const ConferenceMemberInfo* self = conf->member(selfAccount(), CONFMEMBER_DEVICE_PC);
-    if (!self)
-        return false;
-    *changed = *self;
-    change(*changed);
-    conf->upsertMember(*changed);
-    return true;
-}
-
 } // namespace
 
 ConferenceBriefInfo BusinessSimulator::pushConferenceJoined(int members, const QString& hostAccount)
@@ -161,28 +148,22 @@ void BusinessSimulator::pushDismissal()
 void BusinessSimulator::registerConferenceRunHandlers()
 {
     const QString view = QStringLiteral("UnifiedConferenceView");
+    // The user's own microphone or camera: the answer, then the user's entry changes.
     on(view, QStringLiteral("controlSelfMicphone"), [this](const QVariantList& a) {
         const bool on = a.value(0).toBool();
         after(selfAnswerMs, [this, on] {
-            ConferenceMemberInfo self;
-            const bool inRoster = changeSelf([on](ConferenceMemberInfo& m) { m.isMicOpen = on; }, &self);
-            UnifiedConferenceView* conf = conferenceView();
-            emit conf->sig_onControlSelfMicphone(true, on);
-            if (inRoster)
-                emit conf->sig_updateMemberInfo(self, int(on ? CONF_MEMBER_ACTION_MIC_ON : CONF_MEMBER_ACTION_MIC_OFF));
+            emit conferenceView()->sig_onControlSelfMicphone(true, on);
+            pushMediaChange(
+                selfAccount(), CONFMEMBER_DEVICE_PC, on ? CONF_MEMBER_ACTION_MIC_ON : CONF_MEMBER_ACTION_MIC_OFF);
             handled(QStringLiteral("controlSelfMicphone"));
         });
     });
     on(view, QStringLiteral("controlSelfCamera"), [this](const QVariantList& a) {
         const bool on = a.value(0).toBool();
         after(selfAnswerMs, [this, on] {
-            ConferenceMemberInfo self;
-            const bool inRoster = changeSelf([on](ConferenceMemberInfo& m) { m.isCameraOpen = on; }, &self);
-            UnifiedConferenceView* conf = conferenceView();
-            emit conf->sig_onControlSelfCamera(selfAccount(), on);
-            if (inRoster)
-                emit conf->sig_updateMemberInfo(
-                    self, int(on ? CONF_MEMBER_ACTION_CAMERA_ON : CONF_MEMBER_ACTION_CAMERA_OFF));
+            emit conferenceView()->sig_onControlSelfCamera(selfAccount(), on);
+            pushMediaChange(
+                selfAccount(), CONFMEMBER_DEVICE_PC, on ? CONF_MEMBER_ACTION_CAMERA_ON : CONF_MEMBER_ACTION_CAMERA_OFF);
             handled(QStringLiteral("controlSelfCamera"));
         });
     });
