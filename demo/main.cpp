@@ -18,6 +18,7 @@
 #include <QTranslator>
 
 void registerMembersScenarios(DemoRegistry& registry);
+void registerVidyoScenarios(DemoRegistry& registry);
 void registerConferenceScenarios(DemoRegistry& registry);
 
 namespace {
@@ -113,6 +114,7 @@ void registerAll(DemoRegistry& registry)
     registerPanelsGallery(registry);
     registerVideoGallery(registry);
     registerMembersScenarios(registry);
+    registerVidyoScenarios(registry);
     registerConferenceScenarios(registry);
 }
 

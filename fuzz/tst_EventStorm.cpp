@@ -215,12 +215,15 @@ QString windowCensus()
             ++alive[QString::fromLatin1(top->metaObject()->className())];
     }
     const int callWindows = alive.value(QStringLiteral("VoiceCall")) + alive.value(QStringLiteral("VideoCall"));
+    const int vidyoWindows = alive.value(QStringLiteral("VidyoWidget"));
     const QMap<QString, int> limits { { QStringLiteral("VoiceCall"), 1 }, { QStringLiteral("VideoCall"), 1 },
         { QStringLiteral("VoipCallIncoming"), 1 }, { QStringLiteral("MessageNotice"), 1 },
-        { QStringLiteral("KpMsgBox"), 2 }, { QStringLiteral("SectionStaffWindow"), 2 },
+        { QStringLiteral("KpMsgBox"), 2 + 2 * vidyoWindows }, { QStringLiteral("SectionStaffWindow"), 2 },
         { QStringLiteral("GroupConfMsgBox"), 1 }, { QStringLiteral("MessageTipWidget"), 1 },
         { QStringLiteral("BottomTipWidget"), 1 }, { QStringLiteral("MoreMenuChild"), callWindows },
         { QStringLiteral("CloseMediaWidgetTip"), alive.value(QStringLiteral("VideoCall")) },
+        // The Vidyo meeting window, its keypad, and its close question and sharing notice (KpMsgBox).
+        { QStringLiteral("VidyoWidget"), 1 }, { QStringLiteral("PasswordKeypad"), vidyoWindows },
         // The conference window, its title bar's network card, the row menus of its member lists
         // (one per list), and the tip every conference window shares.
         { QStringLiteral("ConferenceMainUi"), 1 },

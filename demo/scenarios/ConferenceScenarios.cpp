@@ -128,11 +128,11 @@ QList<DemoStep> shareAndMainVenue()
 {
     return {
         { QStringLiteral("a remote share begins"),
-            [](DemoContext& c) { c.sim().pushRemoteShare(someMember(2).account, CONFMEMBER_DEVICE_PC, true); },
+            [](DemoContext& c) { c.sim().pushConferenceShare(someMember(2).account, CONFMEMBER_DEVICE_PC, true); },
             [](DemoContext&) { return layout() && layout()->isSharing(); },
             QStringLiteral("the window shows a share") },
         { QStringLiteral("the share ends"),
-            [](DemoContext& c) { c.sim().pushRemoteShare(someMember(2).account, CONFMEMBER_DEVICE_PC, false); },
+            [](DemoContext& c) { c.sim().pushConferenceShare(someMember(2).account, CONFMEMBER_DEVICE_PC, false); },
             [](DemoContext&) { return layout() && !layout()->isSharing(); }, QStringLiteral("the share is over") },
         { QStringLiteral("a main venue is set"),
             [](DemoContext& c) { c.sim().pushMainVenue(someMember(4).account, CONFMEMBER_DEVICE_PC); },

@@ -31,6 +31,7 @@ enum class Effect {
     ClientTip, // the latest tip shown by the client
     Notice, // the message box: a notice that closes by itself; an invitation showing stays
     NoticeClosingTip, // the same, and the invitation showing is closed
+    Alert, // the message box: a notice that stays until it is answered
     Question, // the message box: a question waiting for its answer
 };
 Q_DECLARE_METATYPE(Effect)
@@ -137,7 +138,7 @@ void tst_KP_MediaConfUI::everyBusinessSignalReachesItsSlot_data()
         [voip] { emit voip->sig_ShowVoipCallWnd(0, QStringLiteral("bob"), false); });
     row("3 sig_CallIncoming", Effect::Window, "VoipCallIncoming",
         [voip] { emit voip->sig_CallIncoming(coming(0, QStringLiteral("in-1"))); });
-    row("4 signal_getPlayerWidget", Effect::Log, "VidyoController::initVidyoShow",
+    row("4 signal_getPlayerWidget", Effect::Window, "VidyoWidget",
         [] { emit vidyo()->signal_getPlayerWidget(VidyoView::StartVidyo_AcceptedMeeting); });
     row("5 signal_VidyoCall", Effect::TipText, "EveYou receive a video invitation!", [] {
         VidyoJsonTransferData data = fromEve(QStringLiteral("0"));
@@ -179,15 +180,21 @@ void tst_KP_MediaConfUI::everyBusinessSignalReachesItsSlot_data()
         [] { emit vidyo()->signal_CompereStopVidyo(); });
     row("24 signal_LoginSever", Effect::Notice, "Server logging in failed!",
         [] { emit vidyo()->signal_LoginSever(false); });
-    // Rows 25 to 28 report on a Vidyo meeting window, which this build does not have.
-    row("25 signal_CloseDialMeettingWidget", Effect::Log, "VidyoController::closeDialMeettingWidget",
-        [] { emit vidyo()->signal_CloseDialMeettingWidget(); });
-    row("26 signal_StartVidyofaild", Effect::Log, "VidyoController::onVidyovideofailed",
-        [] { emit vidyo()->signal_StartVidyofaild(); });
-    row("27 signal_GetVidyoInfofaild", Effect::Log, "VidyoController::getVidyoInfofaild",
-        [] { emit vidyo()->signal_GetVidyoInfofaild(); });
-    row("28 sig_onDialInviteJoinMeetingFaild", Effect::Log, "VidyoController::onDialInviteJoinMeetingFaild",
-        [meeting] { emit meeting->sig_onDialInviteJoinMeetingFaild(5); });
+    // Rows 25 to 28 report on a running Vidyo meeting window.
+    const auto inMeeting = [](const Fire& fire) {
+        return [fire] {
+            emit vidyo()->signal_getPlayerWidget(VidyoView::StartVidyo_Meeting);
+            fire();
+        };
+    };
+    row("25 signal_CloseDialMeettingWidget", Effect::Notice, "Failed to join the video conference",
+        inMeeting([] { emit vidyo()->signal_CloseDialMeettingWidget(); }));
+    row("26 signal_StartVidyofaild", Effect::Alert, "Your video connection is abnormal!",
+        inMeeting([] { emit vidyo()->signal_StartVidyofaild(); }));
+    row("27 signal_GetVidyoInfofaild", Effect::Alert, "You may have a network connection problem!",
+        inMeeting([] { emit vidyo()->signal_GetVidyoInfofaild(); }));
+    row("28 sig_onDialInviteJoinMeetingFaild", Effect::Alert, "Failed to join in-line video conference: 5",
+        inMeeting([meeting] { emit meeting->sig_onDialInviteJoinMeetingFaild(5); }));
     row("29 signal_RemovedOutPerson", Effect::Question, "Sure to deletethe user!",
         [] { emit vidyo()->signal_RemovedOutPerson({}); });
     row("30 signal_CloseBottomWidget", Effect::TipClosed, "",
@@ -235,7 +242,8 @@ void tst_KP_MediaConfUI::everyBusinessSignalReachesItsSlot()
     QFETCH(QString, expected);
     QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
     QSignalSpy masks(UI_ControlView::instance(), &UI_ControlView::sig_showMaskWgt);
-    if (effect == Effect::TipClosed || effect == Effect::Notice || effect == Effect::NoticeClosingTip) {
+    if (effect == Effect::TipClosed || effect == Effect::Notice || effect == Effect::NoticeClosingTip
+        || effect == Effect::Alert) {
         emit root()->getMeetingView()->sig_onInviteMeetingCall(2, QStringLiteral("Bob"), QStringLiteral("m-2"));
         QVERIFY(tip()->isVisible());
     }
@@ -280,12 +288,13 @@ void tst_KP_MediaConfUI::everyBusinessSignalReachesItsSlot()
         break;
     case Effect::Notice:
     case Effect::NoticeClosingTip:
+    case Effect::Alert:
         QVERIFY(box);
         QCOMPARE(box->messageText(), expected);
         QCOMPARE(box->messageType(), 0);
         QCOMPARE(box->standardButtons(), KpMsgBox::KpButtons(4));
-        QVERIFY(box->closeTimer()->isActive());
-        QCOMPARE(tip()->isVisible(), effect == Effect::Notice);
+        QCOMPARE(box->closeTimer()->isActive(), effect != Effect::Alert);
+        QCOMPARE(tip()->isVisible(), effect != Effect::NoticeClosingTip);
         break;
     case Effect::Question:
         QVERIFY(box);

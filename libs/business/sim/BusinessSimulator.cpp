@@ -20,6 +20,7 @@ BusinessSimulator::BusinessSimulator(QObject* parent)
     registerCallAndDeviceHandlers();
     registerRenderHandlers();
     registerMemberHandlers();
+    registerVidyoMeetingHandlers();
     registerConferenceRunHandlers();
     connect(CommandJournal::instance(), &CommandJournal::sig_recorded, this, &BusinessSimulator::onRecorded);
 }

@@ -113,6 +113,19 @@ public:
     // Up to count members in the conference with the microphone open, spread over the roster.
     QList<Agent_ConferenceParticipantMemberInfo> pickSpeakers(int count) const;
 
+    // --- the Vidyo meeting (SimVidyoMeeting.cpp) ---
+    // Attendees of the running meeting: join (from the directory, or made up), leave, be muted or
+    // not. Leave and mute are false for somebody not in the meeting.
+    void pushAttendeeJoin(const QString& account);
+    bool pushAttendeeLeave(const QString& account);
+    bool pushAttendeeMuted(const QString& account, bool muted);
+    // The other side hangs up the Vidyo call; the host ends the meeting.
+    void pushVidyoHangUp(const QString& account);
+    void pushVidyoMeetingEnded();
+    // Another participant starts or stops sharing the screen.
+    void pushRemoteShare(bool on);
+    // A dial-in meeting window that asks for the password; "#" after it is accepted.
+    void pushPasswordPrompt(const QString& password);
     // --- a whole conference (SimConferenceRun.cpp) ---
     // The user is in a running conference of n members from now on, as after a
     // join; hostAccount hosts it (the user's own account makes the user host).
@@ -120,7 +133,7 @@ public:
     // The member becomes the main venue; an empty account ends the main venue.
     bool pushMainVenue(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType);
     // A member's desktop share begins or ends.
-    bool pushRemoteShare(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, bool on);
+    bool pushConferenceShare(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, bool on);
     void pushRecording(bool on);
     // The media engine's figures; the statistics the module asks for carry them from now on.
     void pushNetworkReport(int rttMs, double sendLoss, double recvLoss);
@@ -155,6 +168,11 @@ private:
     void registerCallAndDeviceHandlers();
     void registerRenderHandlers();
     void registerMemberHandlers();
+    void registerVidyoMeetingHandlers();
+
+    // Vidyo meeting area: the room counts, the SDK connects and reports its microphone.
+    void vidyoConnected();
+    QSharedPointer<AddressBookPerson> attendee(const QString& account) const;
     void registerConferenceRunHandlers();
 
     // One-to-one calls.
@@ -189,6 +207,7 @@ private:
     static constexpr int kJoinRosterSize = 6; // members a join brings, self included
     VidyoCallOutcome m_vidyoOutcome = VidyoAnswered;
     QString m_pendingVidyoCallee; // outgoing Vidyo call waiting for the player window
+    QString m_vidyoPassword; // the dial-in's password while it is asked for
     int m_callOutcomeReason = BusinessReason::Success;
     Agent_VoIPCallMsg m_call; // the one-to-one call in progress
     bool m_callActive = false;

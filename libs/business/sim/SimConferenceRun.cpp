@@ -83,7 +83,7 @@ bool BusinessSimulator::pushMainVenue(const QString& account, ENUM_CONFMEMBER_DE
     return true;
 }
 
-bool BusinessSimulator::pushRemoteShare(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, bool on)
+bool BusinessSimulator::pushConferenceShare(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, bool on)
 {
     UnifiedConferenceView* conf = conferenceView();
     UnifiedConferenceView::State& s = conf->state();
@@ -218,7 +218,7 @@ void BusinessSimulator::registerConferenceRunHandlers()
         after(shareAnswerMs, [this, account] {
             const UnifiedConferenceView::State& s = conferenceView()->state();
             if (s.shareAccount == account)
-                pushRemoteShare(account, s.shareDeviceType, false);
+                pushConferenceShare(account, s.shareDeviceType, false);
             else
                 g_Log.LogInfo(QStringLiteral("BusinessSimulator sendCmdDesktopShare: %1 does not share").arg(account));
             handled(QStringLiteral("sendCmdDesktopShare"));
