@@ -13,6 +13,7 @@
 #include "panels/PPC_Polling.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -90,6 +91,31 @@ private slots:
         QCOMPARE(w.size(), QSize(1040, 770));
         QCOMPARE(w.pos(), QPoint(30, 20));
         QVERIFY(child(&w, "btn_max")->styleSheet().isEmpty());
+    }
+
+    void theWindowIsDraggedUnlessMaximised()
+    {
+        ConferenceMainUi w;
+        w.show();
+        w.move(40, 30);
+        auto drag = [&w](QPoint by) {
+            const QPoint from = w.mapToGlobal(QPoint(300, 10));
+            QMouseEvent press(
+                QEvent::MouseButtonPress, QPointF(300, 10), from, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent move(
+                QEvent::MouseMove, QPointF(300, 10) + by, from + by, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, QPointF(300, 10) + by, from + by, Qt::LeftButton,
+                Qt::NoButton, Qt::NoModifier);
+            for (QMouseEvent* e : { &press, &move, &release })
+                QCoreApplication::sendEvent(&w, e);
+        };
+        drag(QPoint(50, 20));
+        QCOMPARE(w.pos(), QPoint(90, 50));
+        QVERIFY(click(&w, "btn_max"));
+        const QPoint maximised = w.pos();
+        drag(QPoint(50, 20));
+        QCOMPARE(w.pos(), maximised);
+        QVERIFY(click(&w, "btn_max"));
     }
 
     void controlsReachTheBusinessView()
