@@ -19,6 +19,7 @@
 
 void registerMembersScenarios(DemoRegistry& registry);
 void registerVidyoScenarios(DemoRegistry& registry);
+void registerConferenceScenarios(DemoRegistry& registry);
 
 namespace {
 
@@ -114,6 +115,7 @@ void registerAll(DemoRegistry& registry)
     registerVideoGallery(registry);
     registerMembersScenarios(registry);
     registerVidyoScenarios(registry);
+    registerConferenceScenarios(registry);
 }
 
 } // namespace

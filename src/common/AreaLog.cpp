@@ -51,4 +51,10 @@ const KPLog& common()
     return log;
 }
 
+const KPLog& conference()
+{
+    static const KPLog log("kp.mediaconf.conference");
+    return log;
+}
+
 } // namespace AreaLog

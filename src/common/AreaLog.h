@@ -15,5 +15,6 @@ const KPLog& meeting(); // kp.mediaconf.meeting: meeting and dial-in widgets
 const KPLog& members(); // kp.mediaconf.members: member lists and the side panel
 const KPLog& vidyo(); // kp.mediaconf.vidyo: the Vidyo meeting window
 const KPLog& common(); // kp.mediaconf.common: shared helpers
+const KPLog& conference(); // kp.mediaconf.conference: the conference main window and its bars
 
 } // namespace AreaLog

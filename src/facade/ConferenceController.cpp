@@ -7,6 +7,11 @@
 
 using ControllerSupport::business;
 
+namespace {
+// UnifiedConferenceView::m_screenShareMode of a conference that only shares the screen.
+constexpr int kMirroringOnly = 2;
+} // namespace
+
 ConferenceController::ConferenceController() = default;
 
 ConferenceController::~ConferenceController() = default;
@@ -14,22 +19,47 @@ ConferenceController::~ConferenceController() = default;
 void ConferenceController::showConferenceMainWidget(ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE, bool)
 {
     business()->getUnifiedConferenceView()->queryConfenceAppSetting();
-    AreaLog::facade().LogInfo(QStringLiteral("ConferenceController::showConferenceMainWidget the conference "
-                                             "window and the voice grid are not in this build, type %1")
-                                  .arg(int(confType)));
+    if (confType == CONFERENCE_TYPE_GROUP) {
+        AreaLog::facade().LogInfo(QStringLiteral("ConferenceController::showConferenceMainWidget the voice grid "
+                                                 "is not in this build, type %1")
+                                      .arg(int(confType)));
+        return;
+    }
+    showConferenceMainUi();
+}
+
+void ConferenceController::showConferenceMainUi()
+{
+    ConferenceMainUi* window = m_mainUi.get();
+    if (!window)
+        window = m_mainUi.replace(nullptr);
+    if (business()->getUnifiedConferenceView()->m_screenShareMode == kMirroringOnly)
+        window->startMirroringShare();
+    else
+        window->show();
 }
 
 void ConferenceController::closeConferenceMainWidget()
 {
     business()->getMultimediaMgrView()->resetStatus();
+    closeConferenceMainUi();
     AreaLog::facade().LogDebug(
-        QStringLiteral("ConferenceController::closeConferenceMainWidget the conference windows are not in this build"));
+        QStringLiteral("ConferenceController::closeConferenceMainWidget the voice grid is not in this build"));
+}
+
+void ConferenceController::closeConferenceMainUi()
+{
+    if (!m_mainUi)
+        return;
+    emit business()->getUnifiedConferenceView()->sig_closeConferenceChat(m_mainUi->confId());
+    m_mainUi.destroyLater();
 }
 
 std::optional<QString> ConferenceController::runningConferenceId() const
 {
-    // No conference main window in this build.
-    return std::nullopt;
+    if (!m_mainUi)
+        return std::nullopt;
+    return m_mainUi->confId();
 }
 
 void ConferenceController::onOperatorConferenceError(const QString& text, int reason)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "business/BusinessEnums.h"
+#include "conference/ConferenceMainUi.h"
+#include "facade/OwnedWindow.h"
 
 #include <QObject>
 #include <QString>
@@ -9,7 +11,7 @@
 
 // Unified conferences: the conference main window and the voice conference
 // grid, the launch flow from an outside link, and the errors of conference
-// operations. The two windows and the launch manager are not in this build:
+// operations. The voice grid and the launch manager are not in this build:
 // their steps are logged no-ops until those windows land here.
 class ConferenceController : public QObject
 {
@@ -25,4 +27,12 @@ public:
 
     // The conference the main window shows, when there is a main window.
     std::optional<QString> runningConferenceId() const;
+    ConferenceMainUi* conferenceMainUi() const { return m_mainUi.get(); }
+
+private:
+    // The main window of every conference type but the group call's.
+    void showConferenceMainUi();
+    void closeConferenceMainUi();
+
+    OwnedWindow<ConferenceMainUi> m_mainUi;
 };

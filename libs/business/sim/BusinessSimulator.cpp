@@ -21,6 +21,7 @@ BusinessSimulator::BusinessSimulator(QObject* parent)
     registerRenderHandlers();
     registerMemberHandlers();
     registerVidyoMeetingHandlers();
+    registerConferenceRunHandlers();
     connect(CommandJournal::instance(), &CommandJournal::sig_recorded, this, &BusinessSimulator::onRecorded);
 }
 
