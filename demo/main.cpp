@@ -20,6 +20,7 @@
 void registerMembersScenarios(DemoRegistry& registry);
 void registerMeetingScenarios(DemoRegistry& registry);
 void registerVidyoScenarios(DemoRegistry& registry);
+void registerConferenceScenarios(DemoRegistry& registry);
 
 namespace {
 
@@ -116,6 +117,7 @@ void registerAll(DemoRegistry& registry)
     registerMembersScenarios(registry);
     registerMeetingScenarios(registry);
     registerVidyoScenarios(registry);
+    registerConferenceScenarios(registry);
 }
 
 } // namespace

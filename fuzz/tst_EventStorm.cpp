@@ -228,7 +228,13 @@ QString windowCensus()
         { QStringLiteral("CloseMediaWidgetTip"), closeQuestions }, { QStringLiteral("MediaLayoutWgt"), 1 },
         { QStringLiteral("VoiceMeetingWidget"), 1 }, { QStringLiteral("VideoMeetingWidget"), 1 },
         // The Vidyo meeting window, its keypad, and its close question and sharing notice (KpMsgBox).
-        { QStringLiteral("VidyoWidget"), 1 }, { QStringLiteral("PasswordKeypad"), vidyoWindows } };
+        { QStringLiteral("VidyoWidget"), 1 }, { QStringLiteral("PasswordKeypad"), vidyoWindows },
+        // The conference window, its title bar's network card, the row menus of its member lists
+        // (one per list), and the tip every conference window shares.
+        { QStringLiteral("ConferenceMainUi"), 1 },
+        { QStringLiteral("NetworkWidget"), alive.value(QStringLiteral("ConferenceMainUi")) },
+        { QStringLiteral("QMenu"), 3 * alive.value(QStringLiteral("ConferenceMainUi")) },
+        { QStringLiteral("KpMsgTip"), 1 } };
     QStringList excess;
     for (auto it = alive.cbegin(); it != alive.cend(); ++it) {
         if (it.value() > limits.value(it.key(), 0))

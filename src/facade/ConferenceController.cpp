@@ -8,6 +8,11 @@
 
 using ControllerSupport::business;
 
+namespace {
+// UnifiedConferenceView::m_screenShareMode of a conference that only shares the screen.
+constexpr int kMirroringOnly = 2;
+} // namespace
+
 ConferenceController::ConferenceController() = default;
 
 ConferenceController::~ConferenceController() = default;
@@ -20,19 +25,33 @@ void ConferenceController::showConferenceMainWidget(
         showVoiceGrid(flag);
         return;
     }
+    showConferenceMainUi();
+}
 
-    AreaLog::facade().LogInfo(QStringLiteral("ConferenceController::showConferenceMainWidget the conference "
-                                             "main window is not in this build, type %1")
-                                  .arg(int(confType)));
+void ConferenceController::showConferenceMainUi()
+{
+    ConferenceMainUi* window = m_mainUi.get();
+    if (!window)
+        window = m_mainUi.replace(nullptr);
+    if (business()->getUnifiedConferenceView()->m_screenShareMode == kMirroringOnly)
+        window->startMirroringShare();
+    else
+        window->show();
 }
 
 void ConferenceController::closeConferenceMainWidget()
 {
     business()->getMultimediaMgrView()->resetStatus();
-    AreaLog::facade().LogDebug(QStringLiteral(
-        "ConferenceController::closeConferenceMainWidget the conference main window is not in this build"));
-
+    closeConferenceMainUi();
     closeVoiceGrid();
+}
+
+void ConferenceController::closeConferenceMainUi()
+{
+    if (!m_mainUi)
+        return;
+    emit business()->getUnifiedConferenceView()->sig_closeConferenceChat(m_mainUi->confId());
+    m_mainUi.destroyLater();
 }
 
 MediaLayoutWgt* ConferenceController::voiceGrid() const
@@ -58,8 +77,9 @@ void ConferenceController::closeVoiceGrid()
 
 std::optional<QString> ConferenceController::runningConferenceId() const
 {
-    // No conference main window in this build.
-    return std::nullopt;
+    if (!m_mainUi)
+        return std::nullopt;
+    return m_mainUi->confId();
 }
 
 void ConferenceController::onOperatorConferenceError(const QString& text, int reason)

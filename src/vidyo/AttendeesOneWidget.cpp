@@ -50,7 +50,7 @@ bool AttendeesOneWidget::isCurrentUser() const
 void AttendeesOneWidget::setPerson(const QSharedPointer<AddressBookPerson>& person, bool removable, bool muted)
 {
     if (!person) {
-        AreaLog::meeting().LogInfo(QStringLiteral("AttendeesOneWidget::setPerson no person"));
+        AreaLog::vidyo().LogInfo(QStringLiteral("AttendeesOneWidget::setPerson no person"));
         return;
     }
     m_person = person;

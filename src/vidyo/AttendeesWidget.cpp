@@ -48,7 +48,7 @@ AttendeesWidget::~AttendeesWidget() = default;
 
 void AttendeesWidget::setAttendeesWidget(int mode)
 {
-    AreaLog::meeting().LogDebug(QStringLiteral("AttendeesWidget::setAttendeesWidget %1").arg(mode));
+    AreaLog::vidyo().LogDebug(QStringLiteral("AttendeesWidget::setAttendeesWidget %1").arg(mode));
     m_mode = mode == 1 ? 1 : 0;
     const bool ownMeeting = m_mode == 0;
     ui->attendeesTitle->show();
@@ -84,7 +84,7 @@ void AttendeesWidget::fillFromInvitedPersons()
     int shown = 0;
     for (auto it = persons.cbegin(); it != persons.cend(); ++it) {
         if (!it.value()) {
-            AreaLog::meeting().LogInfo(
+            AreaLog::vidyo().LogInfo(
                 QStringLiteral("AttendeesWidget::fillFromInvitedPersons no person for %1").arg(it.key()));
             continue;
         }

@@ -36,11 +36,11 @@ void PasswordKeypad::slot_onBtnClicked()
     auto* button = qobject_cast<QPushButton*>(sender());
     const QString key = button ? button->text() : QString();
     if (!VidyoPolicy::isKeypadKey(key)) {
-        AreaLog::meeting().LogInfo(QStringLiteral("PasswordKeypad::slot_onBtnClicked not a key: \"%1\"").arg(key));
+        AreaLog::vidyo().LogInfo(QStringLiteral("PasswordKeypad::slot_onBtnClicked not a key: \"%1\"").arg(key));
         return;
     }
     m_lastKey = key;
-    AreaLog::meeting().LogDebug(QStringLiteral("PasswordKeypad::slot_onBtnClicked %1").arg(key));
+    AreaLog::vidyo().LogDebug(QStringLiteral("PasswordKeypad::slot_onBtnClicked %1").arg(key));
     KP_BusinessView::instance()->getVidyoView()->dialPassword(key);
     if (VidyoPolicy::endsPassword(key))
         close();

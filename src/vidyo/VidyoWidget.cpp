@@ -139,7 +139,7 @@ void VidyoWidget::resetPanels()
 void VidyoWidget::setType(const VidyoWidgetType& type)
 {
     if (!VidyoPolicy::isKnownType(type)) {
-        AreaLog::meeting().LogInfo(QStringLiteral("VidyoWidget::setType unknown type %1").arg(int(type)));
+        AreaLog::vidyo().LogInfo(QStringLiteral("VidyoWidget::setType unknown type %1").arg(int(type)));
         return;
     }
     m_type = type;
@@ -180,7 +180,7 @@ void VidyoWidget::resizeEvent(QResizeEvent* event)
 {
     MoveWidget::resizeEvent(event);
     const QRect rect = getVidyoRect();
-    AreaLog::meeting().LogDebug(QStringLiteral("vidyoWidget rect: %1,%2 %3x%4")
+    AreaLog::vidyo().LogDebug(QStringLiteral("vidyoWidget rect: %1,%2 %3x%4")
                                     .arg(rect.x())
                                     .arg(rect.y())
                                     .arg(rect.width())
@@ -254,7 +254,7 @@ void VidyoWidget::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    AreaLog::meeting().LogDebug(QStringLiteral("VidyoWidget::closeEvent"));
+    AreaLog::vidyo().LogDebug(QStringLiteral("VidyoWidget::closeEvent"));
     const QString duration = VidyoPolicy::durationOfClock(ui->time_label->text());
     ui->time_label->clear();
     m_talkTimer->stop();
@@ -304,7 +304,7 @@ void VidyoWidget::slot_onMaxed()
 void VidyoWidget::slot_onMin()
 {
     showMinimized();
-    AreaLog::meeting().LogDebug(QStringLiteral("this->showMinimized();"));
+    AreaLog::vidyo().LogDebug(QStringLiteral("this->showMinimized();"));
 }
 
 // --- media toggles ---
@@ -341,7 +341,7 @@ void VidyoWidget::slot_onSetMuteAudioOut(bool state)
 
 void VidyoWidget::slot_onShareScreen(bool state)
 {
-    AreaLog::meeting().LogDebug(QStringLiteral("%1,state=%2,isMe=%3")
+    AreaLog::vidyo().LogDebug(QStringLiteral("%1,state=%2,isMe=%3")
                                     .arg(QStringLiteral("VidyoWidget::slot_onShareScreen"))
                                     .arg(state)
                                     .arg(m_sharingMine));

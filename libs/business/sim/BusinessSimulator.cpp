@@ -22,6 +22,7 @@ BusinessSimulator::BusinessSimulator(QObject* parent)
     registerMemberHandlers();
     registerMeetingHandlers();
     registerVidyoMeetingHandlers();
+    registerConferenceRunHandlers();
     connect(CommandJournal::instance(), &CommandJournal::sig_recorded, this, &BusinessSimulator::onRecorded);
 }
 

@@ -3,6 +3,7 @@
 #include "business/AddressBookRecords.h"
 #include "business/CallRecords.h"
 #include "business/CommandJournal.h"
+#include "business/ConferenceRecords.h"
 
 #include <QHash>
 #include <QObject>
@@ -146,6 +147,23 @@ public:
     void pushRemoteShare(bool on);
     // A dial-in meeting window that asks for the password; "#" after it is accepted.
     void pushPasswordPrompt(const QString& password);
+    // --- a whole conference (SimConferenceRun.cpp) ---
+    // The user is in a running conference of n members from now on, as after a
+    // join; hostAccount hosts it (the user's own account makes the user host).
+    ConferenceBriefInfo pushConferenceJoined(int members, const QString& hostAccount = QString());
+    // The member becomes the main venue; an empty account ends the main venue.
+    bool pushMainVenue(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType);
+    // A member's desktop share begins or ends.
+    bool pushConferenceShare(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, bool on);
+    void pushRecording(bool on);
+    // The media engine's figures; the statistics the module asks for carry them from now on.
+    void pushNetworkReport(int rttMs, double sendLoss, double recvLoss);
+    // The members of the account become host, and the conference detail follows.
+    bool pushHostHandOver(const QString& account);
+    // The end draws near: the reminder (the host may extend) and the closing countdown.
+    void pushEndCountdown();
+    // The host ends the conference for everybody.
+    void pushDismissal();
 
     TestCardRenderer* renderer() const { return m_renderer; }
 
@@ -177,6 +195,7 @@ private:
     // Vidyo meeting area: the room counts, the SDK connects and reports its microphone.
     void vidyoConnected();
     QSharedPointer<AddressBookPerson> attendee(const QString& account) const;
+    void registerConferenceRunHandlers();
 
     // One-to-one calls.
     void registerCallHandlers();
@@ -226,4 +245,5 @@ private:
     int m_nextId = 1;
     int m_meetingType = 0; // of the older meeting the user is in; 0 when none
     QList<Agent_MeetingMemberInfo> m_meetingMembers;
+    CS_StatReports m_network; // what the statistics answers report
 };
