@@ -234,7 +234,9 @@ QString windowCensus()
         { QStringLiteral("ConferenceMainUi"), 1 },
         { QStringLiteral("NetworkWidget"), alive.value(QStringLiteral("ConferenceMainUi")) },
         { QStringLiteral("QMenu"), 3 * alive.value(QStringLiteral("ConferenceMainUi")) },
-        { QStringLiteral("KpMsgTip"), 1 } };
+        { QStringLiteral("KpMsgTip"), 1 },
+        // The launch manager (a widget never shown) and its loading window.
+        { QStringLiteral("SmartConferenceLaunchMgr"), 1 }, { QStringLiteral("SmartConferenceLoadingWnd"), 1 } };
     QStringList excess;
     for (auto it = alive.cbegin(); it != alive.cend(); ++it) {
         if (it.value() > limits.value(it.key(), 0))

@@ -124,6 +124,11 @@ enum ConfLockBits : int {
     CONF_LOCK_BIT_SHARING = 0x4,
 };
 
+// Join type of UnifiedConferenceView::joinConference.
+enum ConfJoinType : int {
+    CONF_JOIN_TYPE_BY_ID = 1, // a known conference entered by its id (an invitation, an outside link)
+};
+
 // Reason codes carried by business answers.
 namespace BusinessReason {
 constexpr int Success = 200;

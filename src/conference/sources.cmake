@@ -12,3 +12,8 @@ list(APPEND KP_MEDIACONF_SOURCES
 # its form has no such buttons; without auto-connection setupUi neither warns
 # about them nor ties them to a child that happens to share a name.
 set_source_files_properties(conference/forms/ConferenceMainUi.ui PROPERTIES AUTOUIC_OPTIONS "--no-autoconnection")
+# The launch from an outside link: its manager, the loading window and the failure notice.
+list(APPEND KP_MEDIACONF_SOURCES
+  conference/SmartConferenceWarningWnd.h conference/SmartConferenceWarningWnd.cpp
+  conference/SmartConferenceLoadingWnd.h conference/SmartConferenceLoadingWnd.cpp
+  conference/SmartConferenceLaunchMgr.h conference/SmartConferenceLaunchMgr.cpp)

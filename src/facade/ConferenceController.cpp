@@ -93,8 +93,10 @@ void ConferenceController::onOperatorConferenceError(const QString& text, int re
     emit UI_ControlView::instance()->sig_showMsgTip(shown, POPUP_HANDLE_MAIN);
 }
 
-void ConferenceController::startLaunchConf(const QString&, const QString&, const QString&)
+void ConferenceController::startLaunchConf(const QString& first, const QString& second, const QString& third)
 {
-    AreaLog::facade().LogInfo(
-        QStringLiteral("ConferenceController::startLaunchConf the launch flow is not in this build"));
+    if (!m_launchMgr)
+        m_launchMgr.replace(nullptr);
+    m_launchMgr->showLoading(true, false);
+    m_launchMgr->setLaunchParam(first, second, third);
 }

@@ -2,6 +2,7 @@
 
 #include "business/BusinessEnums.h"
 #include "conference/ConferenceMainUi.h"
+#include "conference/SmartConferenceLaunchMgr.h"
 #include "facade/OwnedWindow.h"
 
 #include <QObject>
@@ -13,8 +14,7 @@ class MediaLayoutWgt;
 
 // Unified conferences: the conference main window and the voice conference
 // grid, the launch flow from an outside link, and the errors of conference
-// operations. The launch manager is not in this build: its step is a logged
-// no-op until it lands here.
+// operations.
 class ConferenceController : public QObject
 {
 public:
@@ -25,6 +25,7 @@ public:
     // The media status goes back to free; the conference windows go later.
     void closeConferenceMainWidget();
     void onOperatorConferenceError(const QString& text, int reason);
+    // The launch manager is made once and kept while the facade lives.
     void startLaunchConf(const QString& first, const QString& second, const QString& third);
 
     // The conference the main window shows, when there is a main window.
@@ -42,4 +43,5 @@ private:
 
     OwnedWindow<ConferenceMainUi> m_mainUi;
     OwnedWindow<MediaLayoutWgt> m_voiceGrid;
+    OwnedWindow<SmartConferenceLaunchMgr> m_launchMgr;
 };

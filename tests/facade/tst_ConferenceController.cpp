@@ -1,6 +1,7 @@
 #include "facade/ConferenceController.h"
 
 #include "business/UI_ControlView.h"
+#include "conference/SmartConferenceLoadingWnd.h"
 #include "customui/KpMsgTip.h"
 #include "facade/FacadeTestSupport.h"
 #include "facade/KP_MediaConfUI.h"
@@ -142,6 +143,44 @@ private slots:
         m_conference.closeConferenceMainWidget(); // no grid: no chat to close
         QCOMPARE(chatClosed.count(), 2);
         QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("leaveConference")), 0);
+    }
+
+    // The client started from a link: loading window, login, join, then the conference window.
+    void launchFromALinkLogsInJoinsThenShowsTheWindow()
+    {
+        auto facade = std::make_unique<KP_MediaConfUI>();
+        facade->startLaunchConf(QStringLiteral("8008"), QStringLiteral("a"), QStringLiteral("b"));
+        SmartConferenceLoadingWnd* loading = TestWindows::visibleWindow<SmartConferenceLoadingWnd>();
+        QVERIFY(loading && !loading->isFailed());
+        QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("joinConference")), 0);
+
+        emit BusinessFixture::business()->getLoginView()->sig_loginSuccess(QStringLiteral("me"));
+        QCOMPARE(BusinessFixture::journalCommands(), BusinessFixture::texts({ "joinConference" }));
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("joinConference")), QStringLiteral("8008||128|1|1|0|"));
+        emit conf()->sig_onJoinConference(true, QString(), QStringLiteral("8008"));
+        showConference(QStringLiteral("8008"));
+        QVERIFY(!loading->isVisible());
+        QCOMPARE(visibleWindows<ConferenceMainUi>().size(), 1);
+
+        // A second launch reuses the manager and its window; the teardown
+        // slot leaves both to the facade's end, which takes them along.
+        facade->startLaunchConf(QStringLiteral("9009"), QString(), QString());
+        QCOMPARE(TestWindows::visibleWindow<SmartConferenceLoadingWnd>(), loading);
+        QVERIFY(QMetaObject::invokeMethod(facade.get(), "slot_destructorChildWgt"));
+        QVERIFY(loading->isVisible());
+        emit conf()->sig_onJoinConference(false, QStringLiteral("e"), QStringLiteral("9009"));
+        QVERIFY(loading->isFailed());
+        facade.reset();
+        KP_VERIFY_NO_WINDOW_LEFT(BottomTipWidget::instance());
+    }
+
+    void aLoginWithNoLaunchJoinsNothing()
+    {
+        auto facade = std::make_unique<KP_MediaConfUI>();
+        emit BusinessFixture::business()->getLoginView()->sig_loginSuccess(QStringLiteral("me"));
+        emit conf()->sig_onJoinConference(false, QStringLiteral("e"), QStringLiteral("8008"));
+        QVERIFY(BusinessFixture::journalCommands().isEmpty());
+        QVERIFY(visibleWindows().isEmpty());
     }
 
 private:

@@ -165,6 +165,12 @@ public:
     // The host ends the conference for everybody.
     void pushDismissal();
 
+    // --- a launch from an outside link (SimLaunch.cpp) ---
+    // The client, started for one conference, logs in: sig_loginSuccess with the user's
+    // account after a moment, upon which the module joins. With a failure text that join
+    // fails with it (later joins answer as before).
+    void playLaunchLogin(const QString& joinFailure = QString());
+
     TestCardRenderer* renderer() const { return m_renderer; }
 
 signals:
