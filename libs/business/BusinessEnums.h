@@ -124,10 +124,14 @@ enum ConfLockBits : int {
     CONF_LOCK_BIT_SHARING = 0x4,
 };
 
-// Join type of UnifiedConferenceView::joinConference.
+// Join type of UnifiedConferenceView::joinConference and createConferenceAndInvite.
 enum ConfJoinType : int {
     CONF_JOIN_TYPE_BY_ID = 1, // a known conference entered by its id (an invitation, an outside link)
+    CONF_JOIN_TYPE_CREATED = 196, // a conference the user creates and invites to from the member picker
 };
+
+// Inviter state joinConference is given for an accepted invitation.
+constexpr int CONF_INVITER_STATE_INVITATION = 128;
 
 // Reason codes carried by business answers.
 namespace BusinessReason {

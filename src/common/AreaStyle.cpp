@@ -42,6 +42,9 @@ void apply(QWidget* widget, const QString& fileName)
     const QString text = read(fileName);
     if (text.isEmpty())
         return;
+    // Children already polished against the form's sheet alone are polished
+    // again by setStyleSheet only when the widget itself has been polished.
+    widget->ensurePolished();
     const QString own = widget->styleSheet();
     widget->setStyleSheet(own.isEmpty() ? text : own + QLatin1Char('\n') + text);
 }

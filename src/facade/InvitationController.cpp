@@ -132,8 +132,8 @@ void InvitationController::onBottomTipWidgeAccept(BottomTipWidget::BottomTipType
         conf->setConferenceType(CONFERENCE_TYPE_UNIFIED);
         if (const std::optional<QString> running = m_conference.runningConferenceId())
             conf->leaveConference(*running);
-        conf->joinConference(bottomTip()->variant(BottomTipWidget::kConfIdKey), QString(), 128, CONFERENCE_TYPE_INSTANT,
-            1, 0, QString());
+        conf->joinConference(bottomTip()->variant(BottomTipWidget::kConfIdKey), QString(),
+            CONF_INVITER_STATE_INVITATION, CONFERENCE_TYPE_INSTANT, CONF_JOIN_TYPE_BY_ID, 0, QString());
         break;
     }
     default:

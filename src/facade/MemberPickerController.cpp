@@ -12,9 +12,8 @@
 using ControllerSupport::business;
 
 namespace {
-// The conference picker's kind, and the join type of a conference it creates.
+// The kind of picker that chooses the members of a new conference.
 constexpr int kConferencePickerType = 10;
-constexpr int kCreatedConferenceJoinType = 196;
 } // namespace
 
 MemberPickerController::MemberPickerController() = default;
@@ -142,7 +141,7 @@ void MemberPickerController::onPickedConferenceMembers(const QString& groupId, E
         return;
     }
     root->getUnifiedConferenceView()->createConferenceAndInvite(
-        subject, QString(), accounts, groupId, type, media, kCreatedConferenceJoinType);
+        subject, QString(), accounts, groupId, type, media, CONF_JOIN_TYPE_CREATED);
 }
 
 void MemberPickerController::destroyWindows()

@@ -1,5 +1,7 @@
 #include "policy/InvitationPolicy.h"
 
+#include "business/BusinessEnums.h"
+
 #include <QCoreApplication>
 
 namespace InvitationPolicy {
@@ -34,11 +36,11 @@ std::optional<Notice> vidyoInvitation(const QString& callKind, const QString& in
 Notice meetingInvitation(int meetingType, const QString& caller)
 {
     switch (meetingType) {
-    case 1:
+    case MEETING_TYPE_VOICE:
         return { translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "A Voice meeting invitation")),
             caller + translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", " Invite you to an audio conference")),
             BottomTipKind::VoiceMeeting };
-    case 2:
+    case MEETING_TYPE_VIDEO:
         return { translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Video meeting invitation")),
             caller + translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Invite you to a video conference")),
             BottomTipKind::VideoMeeting };
