@@ -12,3 +12,19 @@ list(APPEND KP_MEDIACONF_SOURCES
 # its form has no such buttons; without auto-connection setupUi neither warns
 # about them nor ties them to a child that happens to share a name.
 set_source_files_properties(conference/forms/ConferenceMainUi.ui PROPERTIES AUTOUIC_OPTIONS "--no-autoconnection")
+# The conference window's pop-ups: the panel host, the questions, the menus,
+# the status bubbles and the prompt strips.
+list(APPEND KP_MEDIACONF_SOURCES
+  conference/ConferenceBubble.h conference/ConferenceBubble.cpp
+  conference/PopupWidget.h conference/PopupWidget.cpp
+  conference/Popup_Common_Widget.h conference/Popup_Common_Widget.cpp
+  conference/Popup_Small_Widget.h conference/Popup_Small_Widget.cpp
+  conference/StopConfPopupWgt.h conference/StopConfPopupWgt.cpp
+  conference/StopConfConfirmWgt.h conference/StopConfConfirmWgt.cpp
+  conference/WorkbenchWgt.h conference/WorkbenchWgt.cpp
+  conference/MemberControlPopupWgt.h conference/MemberControlPopupWgt.cpp
+  conference/SafeWgt.h conference/SafeWgt.cpp
+  conference/WifiWgt.h conference/WifiWgt.cpp
+  conference/RecordPopupWgt.h conference/RecordPopupWgt.cpp
+  conference/PromptWidget_Control.h conference/PromptWidget_Control.cpp
+  conference/PromptWidget_Warning.h conference/PromptWidget_Warning.cpp)

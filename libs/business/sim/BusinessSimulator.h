@@ -165,6 +165,17 @@ public:
     // The host ends the conference for everybody.
     void pushDismissal();
 
+    // --- the agenda and the activity log (SimConferencePanels.cpp) ---
+    // The conference record again with this agenda text, valid or not.
+    void pushAgenda(const QString& issuesJson);
+    // Agenda texts as servers send them: three issues, one issue, cut off, not
+    // an object, and one far too long.
+    static QStringList sampleAgendas();
+    // While set the server refuses the host's agenda updates.
+    void setAgendaSaveFailure(bool fail) { m_agendaSaveFails = fail; }
+    // A member refuses the invitation to the conference.
+    void pushInvitationRefused(const QString& account);
+
     TestCardRenderer* renderer() const { return m_renderer; }
 
 signals:
@@ -196,6 +207,9 @@ private:
     void vidyoConnected();
     QSharedPointer<AddressBookPerson> attendee(const QString& account) const;
     void registerConferenceRunHandlers();
+    void registerConferencePanelHandlers();
+    // The running conference's record as the server would send it again.
+    ConferenceBriefInfo currentConferenceBrief() const;
 
     // One-to-one calls.
     void registerCallHandlers();
@@ -246,4 +260,6 @@ private:
     int m_meetingType = 0; // of the older meeting the user is in; 0 when none
     QList<Agent_MeetingMemberInfo> m_meetingMembers;
     CS_StatReports m_network; // what the statistics answers report
+    QString m_agenda; // the running conference's agenda text
+    bool m_agendaSaveFails = false;
 };

@@ -1,0 +1,64 @@
+#include "conference/ConferenceBubble.h"
+
+#include "common/AreaStyle.h"
+#include "customui/ScreenScale.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGraphicsDropShadowEffect>
+
+namespace {
+constexpr int kShadowBlur = 10;
+} // namespace
+
+ConferenceBubble::ConferenceBubble(QWidget* parent)
+    : QWidget(parent)
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    installEventFilter(this);
+}
+
+ConferenceBubble::~ConferenceBubble() = default;
+
+void ConferenceBubble::castShadow(QWidget* target)
+{
+    auto* shadow = new QGraphicsDropShadowEffect(target);
+    shadow->setOffset(0, 0);
+    shadow->setColor(QColor(200, 200, 200, 255));
+    shadow->setBlurRadius(kShadowBlur);
+    target->setGraphicsEffect(shadow);
+}
+
+void ConferenceBubble::finishForm(QWidget* background)
+{
+    castShadow(background);
+    // The form's children are polished against the form's sheet first; only a
+    // polished parent passes them the appended rules.
+    ensurePolished();
+    AreaStyle::apply(this, QStringLiteral("conference.qss"));
+    ScreenScale::beginScale(this);
+}
+
+void ConferenceBubble::popUpAt(const QPoint& globalPos)
+{
+    move(globalPos);
+    show();
+    raise();
+    activateWindow();
+}
+
+bool ConferenceBubble::keepsOpenFor(const QWidget*) const
+{
+    return false;
+}
+
+bool ConferenceBubble::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == this && event->type() == QEvent::WindowDeactivate) {
+        const QWidget* active = QApplication::activeWindow();
+        if (active && active != this && !keepsOpenFor(active))
+            hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,86 @@
+#include "conference/Popup_Common_Widget.h"
+
+#include "ui_Popup_Common_Widget.h"
+
+#include "common/AreaLog.h"
+#include "common/AreaStyle.h"
+#include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
+
+namespace {
+const char* const kTitleStyle = "font-weight:500;color:rgba(51,51,51,1);line-height:22px";
+} // namespace
+
+Popup_Common_Widget::Popup_Common_Widget(QWidget* parent)
+    : MoveWidget(parent, false)
+    , ui(new Ui::Popup_Common_Widget)
+{
+    qRegisterMetaType<Popup_Common_Widget_Type>("Popup_Common_Widget_Type");
+    ui->setupUi(this);
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowModality(Qt::WindowModal);
+    setFramePainted(false);
+    setMovableHeight(ui->widget_title->height());
+
+    ui->label_title->setFont(KP_UI_UTIL::getFontScale(18, false));
+    ui->label_title->setStyleSheet(QLatin1String(kTitleStyle));
+    ui->label_first->setFont(KP_UI_UTIL::getFontScale(16, false));
+    ui->label_second->setFont(KP_UI_UTIL::getFontScale(14, false));
+    for (QWidget* button : { ui->btn_ok, ui->btn_ignore, ui->btn_other })
+        button->setFont(KP_UI_UTIL::getFontScale(16, false));
+
+    ensurePolished();
+    AreaStyle::apply(this, QStringLiteral("conference.qss"));
+    ScreenScale::beginScale(this);
+}
+
+Popup_Common_Widget::~Popup_Common_Widget() = default;
+
+void Popup_Common_Widget::setType(Popup_Common_Widget_Type type)
+{
+    m_type = type;
+    const ConferencePopupPolicy::CommonPopupTexts texts = ConferencePopupPolicy::commonPopupTexts(type);
+    if (!texts.known) {
+        AreaLog::conference().LogDebug(QStringLiteral("Popup_Common_Widget::setType unknown type %1").arg(type));
+        return;
+    }
+    // Modality takes effect on the next showing only while hidden.
+    const bool shown = isVisible();
+    if (shown)
+        hide();
+    setWindowModality(texts.applicationModal ? Qt::ApplicationModal : Qt::WindowModal);
+    if (shown)
+        show();
+    ui->label_first->setText(texts.first);
+    ui->label_second->setText(texts.second);
+    ui->label_second->setVisible(!texts.second.isEmpty());
+    ui->btn_ok->setText(texts.ok);
+    ui->btn_ignore->setText(texts.ignore);
+    ui->btn_other->setText(texts.other);
+    ui->btn_other->setVisible(!texts.other.isEmpty());
+    adjustSize();
+}
+
+void Popup_Common_Widget::on_btn_ok_clicked()
+{
+    emit sig_onAccept(Popup_Common_Widget_Type(ConferencePopupPolicy::acceptedCommonType(m_type)));
+    close();
+}
+
+void Popup_Common_Widget::on_btn_ignore_clicked()
+{
+    emit sig_onIgnore(Popup_Common_Widget_Type(m_type));
+    close();
+}
+
+void Popup_Common_Widget::on_btn_other_clicked()
+{
+    emit sig_onOther(Popup_Common_Widget_Type(m_type));
+    close();
+}
+
+void Popup_Common_Widget::on_btnClose_clicked()
+{
+    close();
+}
