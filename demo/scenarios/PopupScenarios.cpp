@@ -27,6 +27,7 @@
 #include "panels/PPC_Chat.h"
 #include "panels/PPC_Material.h"
 #include "panels/PPC_Minutes.h"
+#include "panels/PPC_ScreenLayout.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -148,16 +149,14 @@ DemoScenario everyPopup()
         {} };
     s.steps << join(true);
     s.steps << opens<SafeWgt>(QStringLiteral("safety bubble"), titleBar, "btn_safe");
-    s.steps << DemoStep { QStringLiteral("network bubble"),
-        [](DemoContext& c) {
-            c.sim().pushNetworkReport(420, 3, 8);
-            clickLater(titleBar, "btn_wifi");
-        },
+    s.steps << DemoStep { QStringLiteral("a weak network"),
+        [](DemoContext& c) { c.sim().pushNetworkReport(420, 3, 8); },
         [](DemoContext&) {
-            WifiWgt* wifi = DemoContext::window<WifiWgt>();
-            return wifi && wifi->delay() == 420;
+            ConferenceMainUi* w = mainWindow();
+            return w && w->wifiPopup()->delay() == 420;
         },
-        QStringLiteral("the network bubble shows the figures of the statistics"), 6000 };
+        QStringLiteral("the statistics brought the figures"), 6000 };
+    s.steps << opens<WifiWgt>(QStringLiteral("network bubble"), titleBar, "btn_wifi");
     s.steps << DemoStep { QStringLiteral("recording bubble"),
         [](DemoContext& c) {
             c.sim().pushRecording(true);

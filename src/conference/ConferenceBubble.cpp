@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
+#include <QTimer>
 
 namespace {
 constexpr int kShadowBlur = 10;
@@ -56,9 +57,14 @@ bool ConferenceBubble::keepsOpenFor(const QWidget*) const
 bool ConferenceBubble::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == this && event->type() == QEvent::WindowDeactivate) {
-        const QWidget* active = QApplication::activeWindow();
-        if (active && active != this && !keepsOpenFor(active))
-            hide();
+        // Decided once the activation has settled: hiding in the middle of it
+        // would hand the activation back to the conference window and away
+        // from the pop-up that just opened.
+        QTimer::singleShot(0, this, [this] {
+            const QWidget* active = QApplication::activeWindow();
+            if (active && active != this && !keepsOpenFor(active))
+                hide();
+        });
     }
     return QWidget::eventFilter(watched, event);
 }

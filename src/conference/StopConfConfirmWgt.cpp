@@ -20,7 +20,7 @@ StopConfConfirmWgt::StopConfConfirmWgt(QWidget* parent)
     ui->label_title->setFont(KP_UI_UTIL::getFontScale(14, true));
     ui->label_content->setFont(KP_UI_UTIL::getFontScale(14, false));
     ui->btn_confirm->setFont(KP_UI_UTIL::getFontScale(14, true));
-    ui->btn_cancel->setFont(KP_UI_UTIL::getFontScale(12, false));
+    ui->btn_cancel->setFont(KP_UI_UTIL::getFontScale(14, false));
     ensurePolished();
     AreaStyle::apply(this, QStringLiteral("conference.qss"));
     ScreenScale::beginScale(this);
