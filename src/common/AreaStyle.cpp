@@ -2,6 +2,7 @@
 
 #include "common/AreaLog.h"
 #include "customui/KP_CustomStyle.h"
+#include "customui/ScreenScale.h"
 
 #include <QFile>
 #include <QHash>
@@ -44,6 +45,15 @@ void apply(QWidget* widget, const QString& fileName)
         return;
     const QString own = widget->styleSheet();
     widget->setStyleSheet(own.isEmpty() ? text : own + QLatin1Char('\n') + text);
+}
+
+void finish(QWidget* widget, const QString& fileName)
+{
+    if (!widget)
+        return;
+    widget->ensurePolished();
+    apply(widget, fileName);
+    ScreenScale::beginScale(widget);
 }
 
 } // namespace AreaStyle

@@ -1,7 +1,6 @@
 #include "conference/ConferenceBubble.h"
 
 #include "common/AreaStyle.h"
-#include "customui/ScreenScale.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -34,11 +33,7 @@ void ConferenceBubble::castShadow(QWidget* target)
 void ConferenceBubble::finishForm(QWidget* background)
 {
     castShadow(background);
-    // The form's children are polished against the form's sheet first; only a
-    // polished parent passes them the appended rules.
-    ensurePolished();
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 void ConferenceBubble::popUpAt(const QPoint& globalPos)

@@ -5,9 +5,9 @@
 #include "business/KP_BusinessView.h"
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
+#include "conference/ConferenceQuestion.h"
 #include "customui/KP_CustomStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "members/PPC_Member.h"
 #include "panels/MoreMenuChild.h"
 #include "panels/NewPPC_Info.h"
@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const char* const kLayoutTitleStyle = "font-weight:500;color:rgba(51,51,51,1);line-height:22px";
 // The settings page has no form of its own to size it.
 const QSize kSettingPageSize(313, 200);
 } // namespace
@@ -57,9 +56,7 @@ PopupWidget::PopupWidget(QWidget* parent)
     connect(
         ui->btn_video_setting, &QPushButton::clicked, this, [this] { showDeviceSettings(MoreMenuChild::Page_Video); });
 
-    ensurePolished();
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 PopupWidget::~PopupWidget() = default;
@@ -92,7 +89,7 @@ void PopupWidget::setShowType(int type)
     const bool large = type == ConferencePopupPolicy::ScreenLayout || type == ConferencePopupPolicy::ConfInfo;
     ui->label_title->setFont(KP_UI_UTIL::getFontScale(large ? 16 : 14, false));
     ui->label_title->setStyleSheet(
-        type == ConferencePopupPolicy::ScreenLayout ? QLatin1String(kLayoutTitleStyle) : QString());
+        type == ConferencePopupPolicy::ScreenLayout ? ConferenceQuestion::titleStyle() : QString());
 
     const QString pageName = ConferencePopupPolicy::popupWidgetPage(type);
     if (pageName.isEmpty())

@@ -4,12 +4,8 @@
 
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
+#include "conference/ConferenceQuestion.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
-
-namespace {
-const char* const kTitleStyle = "font-weight:500;color:rgba(51,51,51,1);line-height:22px";
-} // namespace
 
 Popup_Common_Widget::Popup_Common_Widget(QWidget* parent)
     : MoveWidget(parent, false)
@@ -17,22 +13,13 @@ Popup_Common_Widget::Popup_Common_Widget(QWidget* parent)
 {
     qRegisterMetaType<Popup_Common_Widget_Type>("Popup_Common_Widget_Type");
     ui->setupUi(this);
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setWindowModality(Qt::WindowModal);
-    setFramePainted(false);
-    setMovableHeight(ui->widget_title->height());
-
-    ui->label_title->setFont(KP_UI_UTIL::getFontScale(18, false));
-    ui->label_title->setStyleSheet(QLatin1String(kTitleStyle));
+    ConferenceQuestion::setUpWindow(this, ui->widget_title, ui->label_title);
     ui->label_first->setFont(KP_UI_UTIL::getFontScale(16, false));
     ui->label_second->setFont(KP_UI_UTIL::getFontScale(14, false));
     for (QWidget* button : { ui->btn_ok, ui->btn_ignore, ui->btn_other })
         button->setFont(KP_UI_UTIL::getFontScale(16, false));
 
-    ensurePolished();
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 Popup_Common_Widget::~Popup_Common_Widget() = default;

@@ -4,37 +4,24 @@
 
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
+#include "conference/ConferenceQuestion.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-const char* const kTitleStyle = "font-weight:500;color:rgba(51,51,51,1);line-height:22px";
-} // namespace
 
 Popup_Small_Widget::Popup_Small_Widget(QWidget* parent)
     : MoveWidget(parent, false)
     , ui(new Ui::Popup_Small_Widget)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setWindowModality(Qt::WindowModal);
-    setFramePainted(false);
-    setMovableHeight(ui->wgt_title->height());
-
-    ui->TitleLbl->setFont(KP_UI_UTIL::getFontScale(18, false));
-    ui->TitleLbl->setStyleSheet(QLatin1String(kTitleStyle));
+    ConferenceQuestion::setUpWindow(this, ui->wgt_title, ui->TitleLbl);
     for (QLabel* text : ui->stackedWidget_3->findChildren<QLabel*>())
         text->setFont(KP_UI_UTIL::getFontScale(16, false));
     for (QPushButton* button : ui->stackedWidget_3->findChildren<QPushButton*>())
         button->setFont(KP_UI_UTIL::getFontScale(14, false));
 
-    ensurePolished();
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 Popup_Small_Widget::~Popup_Small_Widget() = default;

@@ -5,7 +5,6 @@
 #include "common/AreaStyle.h"
 #include "conference/ConferenceBubble.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 
 #include <QMouseEvent>
 
@@ -21,9 +20,7 @@ StopConfConfirmWgt::StopConfConfirmWgt(QWidget* parent)
     ui->label_content->setFont(KP_UI_UTIL::getFontScale(14, false));
     ui->btn_confirm->setFont(KP_UI_UTIL::getFontScale(14, true));
     ui->btn_cancel->setFont(KP_UI_UTIL::getFontScale(14, false));
-    ensurePolished();
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 StopConfConfirmWgt::~StopConfConfirmWgt() = default;

@@ -16,6 +16,7 @@ set_source_files_properties(conference/forms/ConferenceMainUi.ui PROPERTIES AUTO
 # the status bubbles and the prompt strips.
 list(APPEND KP_MEDIACONF_SOURCES
   conference/ConferenceBubble.h conference/ConferenceBubble.cpp
+  conference/ConferenceQuestion.h conference/ConferenceQuestion.cpp
   conference/PopupWidget.h conference/PopupWidget.cpp
   conference/Popup_Common_Widget.h conference/Popup_Common_Widget.cpp
   conference/Popup_Small_Widget.h conference/Popup_Small_Widget.cpp

@@ -5,6 +5,7 @@
 #include "business/KP_BusinessView.h"
 #include "business/UI_ControlView.h"
 #include "common/AreaLog.h"
+#include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "panels/SidePage.h"
 #include "policy/AgendaPolicy.h"
@@ -51,7 +52,7 @@ NewPPC_Info::NewPPC_Info(QWidget* parent)
         qOverload<ConferenceBriefInfo, bool>(&NewPPC_Info::slot_updateConferenceInfo));
     connect(view, &UnifiedConferenceView::sig_changedHost, this, &NewPPC_Info::slot_onHostChanged);
 
-    SidePage::finishForm(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 NewPPC_Info::~NewPPC_Info() = default;
@@ -181,5 +182,6 @@ void NewPPC_Info::slot_share()
 {
     // The share card of the invitation panels opens from here once it is in this build.
     AreaLog::panels().LogInfo(
-        QStringLiteral("NewPPC_Info btnShare: ShareConfInfoWgt not in this build (conference %1)").arg(m_info.confId));
+        QStringLiteral("NewPPC_Info::slot_share ShareConfInfoWgt not in this build (conference %1)")
+            .arg(m_info.confId));
 }

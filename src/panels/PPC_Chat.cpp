@@ -3,6 +3,7 @@
 #include "ui_PPC_Chat.h"
 
 #include "business/KP_BusinessView.h"
+#include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "panels/SidePage.h"
 #include "policy/ActivityLogPolicy.h"
@@ -34,7 +35,7 @@ PPC_Chat::PPC_Chat(QWidget* parent)
     connect(view, SIGNAL(sig_updateMemberInfo(ConferenceMemberInfo, int)), this,
         SLOT(slot_updateMemberInfo(ConferenceMemberInfo, int)));
 
-    SidePage::finishForm(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 PPC_Chat::~PPC_Chat() = default;

@@ -2,6 +2,7 @@
 
 #include "ui_PPC_Material.h"
 
+#include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "panels/SidePage.h"
 
@@ -15,7 +16,7 @@ PPC_Material::PPC_Material(QWidget* parent)
     ui->TitleTipLbl->setFont(KP_UI_UTIL::getFontScale(16, true));
     ui->UploadBtn->setBtnStyle(BtnStyle_Primary, false);
     setHost(false);
-    SidePage::finishForm(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 PPC_Material::~PPC_Material() = default;

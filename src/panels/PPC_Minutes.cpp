@@ -2,6 +2,7 @@
 
 #include "ui_PPC_Minutes.h"
 
+#include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "panels/SidePage.h"
 
@@ -13,7 +14,7 @@ PPC_Minutes::PPC_Minutes(QWidget* parent)
     SidePage::setUpWindow(this, Qt::ApplicationModal, true);
     setFont(KP_UI_UTIL::getFontScale(14, false));
     ui->TitleTipLbl->setFont(KP_UI_UTIL::getFontScale(16, true));
-    SidePage::finishForm(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 PPC_Minutes::~PPC_Minutes() = default;

@@ -11,7 +11,5 @@ namespace SidePage {
 
 // Window flags, modality and deletion on close; called once the form is set up.
 void setUpWindow(QWidget* page, Qt::WindowModality modality, bool deleteOnClose);
-// The conference style on top of the form's, and the screen scale: the end of construction.
-void finishForm(QWidget* page);
 
 } // namespace SidePage
