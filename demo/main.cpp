@@ -22,6 +22,7 @@ void registerMeetingScenarios(DemoRegistry& registry);
 void registerVidyoScenarios(DemoRegistry& registry);
 void registerConferenceScenarios(DemoRegistry& registry);
 void registerLaunchScenarios(DemoRegistry& registry);
+void registerPopupScenarios(DemoRegistry& registry);
 
 namespace {
 
@@ -120,6 +121,7 @@ void registerAll(DemoRegistry& registry)
     registerVidyoScenarios(registry);
     registerConferenceScenarios(registry);
     registerLaunchScenarios(registry);
+    registerPopupScenarios(registry);
 }
 
 } // namespace

@@ -1,13 +1,16 @@
 // libFuzzer target for the texts that come from outside: the video layout file,
-// the media statistics JSON and the whiteboard room JSON. Built with clang and
-// -DKP_BUILD_FUZZERS=ON; run e.g. `build-fuzz/bin/kp_fuzz_parsers -max_total_time=60`.
+// the media statistics JSON, the whiteboard room JSON and a conference's agenda. Built with clang and
+// -DKP_BUILD_FUZZERS=ON; run e.g. `build-fuzz/bin/kp_fuzz_parsers -max_total_time=60 fuzz/corpus/agenda`
+// (fuzz/corpus/ holds seed inputs by kind).
 
 #include "business/MsgUtil.h"
 #include "customui/KpLayoutConfig.h"
+#include "policy/AgendaPolicy.h"
 #include "policy/StatisticsPolicy.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
@@ -32,5 +35,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             || host2 != host)
             __builtin_trap();
     }
+
+    // An agenda that loads saves and loads again as the editors would keep it.
+    const QStringList issues = AgendaPolicy::parseIssues(QString::fromUtf8(bytes));
+    if (issues.size() > AgendaPolicy::kMaxIssues)
+        __builtin_trap();
+    QStringList kept;
+    for (QString issue : issues) {
+        if (issue.size() > AgendaPolicy::kMaxIssueLength)
+            __builtin_trap();
+        issue.remove(QLatin1Char(' ')).remove(QLatin1Char('\n'));
+        if (!issue.isEmpty())
+            kept << issue;
+    }
+    if (AgendaPolicy::parseIssues(AgendaPolicy::saveIssues(issues).json) != kept)
+        __builtin_trap();
     return 0;
 }

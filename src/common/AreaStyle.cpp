@@ -2,6 +2,7 @@
 
 #include "common/AreaLog.h"
 #include "customui/KP_CustomStyle.h"
+#include "customui/ScreenScale.h"
 
 #include <QFile>
 #include <QHash>
@@ -47,6 +48,15 @@ void apply(QWidget* widget, const QString& fileName)
     widget->ensurePolished();
     const QString own = widget->styleSheet();
     widget->setStyleSheet(own.isEmpty() ? text : own + QLatin1Char('\n') + text);
+}
+
+void finish(QWidget* widget, const QString& fileName)
+{
+    if (!widget)
+        return;
+    widget->ensurePolished();
+    apply(widget, fileName);
+    ScreenScale::beginScale(widget);
 }
 
 } // namespace AreaStyle

@@ -5,7 +5,9 @@
 
 // The rectangle the title bar and the toolbar report for a clicked button:
 // the button's size at its global origin offset once more by its position in
-// its parent. The window places its pop-ups relative to this very rectangle.
+// its parent. The window places its pop-ups relative to this very rectangle;
+// the marks that open one sit alone in a holder of their own, so that the
+// rectangle is the button's own and the pop-up lands at the button.
 inline QRect conferenceBarRect(const QPushButton* button)
 {
     return QRect(button->mapToGlobal(button->pos()), button->size());

@@ -11,6 +11,16 @@
 #include "conference/ConferenceLayoutControl.h"
 #include "conference/ConferenceTitleBar.h"
 #include "conference/ConferenceToolBar.h"
+#include "conference/MemberControlPopupWgt.h"
+#include "conference/PopupWidget.h"
+#include "conference/Popup_Common_Widget.h"
+#include "conference/Popup_Small_Widget.h"
+#include "conference/RecordPopupWgt.h"
+#include "conference/SafeWgt.h"
+#include "conference/StopConfConfirmWgt.h"
+#include "conference/StopConfPopupWgt.h"
+#include "conference/WifiWgt.h"
+#include "conference/WorkbenchWgt.h"
 #include "customui/ExtendDurationWidget.h"
 #include "customui/KP_CustomStyle.h"
 #include "customui/KP_UI_UTIL.h"
@@ -23,6 +33,7 @@
 #include "panels/DebugForStatisticsWdg.h"
 #include "panels/MoreMenuChild.h"
 #include "panels/PPC_Polling.h"
+#include "policy/ConferencePopupPolicy.h"
 #include "policy/ConferenceWindowPolicy.h"
 #include "policy/StatisticsPolicy.h"
 #include "util/KPFilePathMgr.h"
@@ -56,17 +67,17 @@ VoipView* voipView()
 
 // Pop-up numbers of the confirmations this window answers.
 enum CommonPopupType : int {
-    CommonPopup_ShareLock = 1,
-    CommonPopup_ShareLockStopsOther = 2,
-    CommonPopup_StopShare = 3,
-    CommonPopup_Leave = 4,
-    CommonPopup_EndOrLeave = 5,
+    CommonPopup_ShareLock = ConferencePopupPolicy::Common_ShareLock,
+    CommonPopup_ShareLockStopsOther = ConferencePopupPolicy::Common_ShareLockStopsOther,
+    CommonPopup_StopShare = ConferencePopupPolicy::Common_StopShare,
+    CommonPopup_Leave = ConferencePopupPolicy::Common_Leave,
+    CommonPopup_EndOrLeave = ConferencePopupPolicy::Common_EndOrLeave,
 };
 enum PopupWidgetType : int {
-    PopupWidget_ScreenLayout = 0,
-    PopupWidget_Material = 2,
-    PopupWidget_ConfInfo = 3,
-    PopupWidget_Minutes = 5,
+    PopupWidget_ScreenLayout = ConferencePopupPolicy::ScreenLayout,
+    PopupWidget_Material = ConferencePopupPolicy::Material,
+    PopupWidget_ConfInfo = ConferencePopupPolicy::ConfInfo,
+    PopupWidget_Minutes = ConferencePopupPolicy::Minutes,
 };
 // restStopRecording: the host ends the conference, or leaves it.
 constexpr int kHostEnds = 1;
@@ -120,7 +131,8 @@ ConferenceMainUi::ConferenceMainUi(QWidget* parent)
     m_confTimer = new QTimer(this);
     m_confTimer->setObjectName(QStringLiteral("conferenceTimer"));
     connect(m_confTimer, &QTimer::timeout, this, &ConferenceMainUi::slot_confTimeout);
-    notInThisBuild("ConferenceMainUi::ConferenceMainUi", "Popup_Small_Widget, Popup_Common_Widget and PPC_QuickInvite");
+    createPopups();
+    notInThisBuild("ConferenceMainUi::ConferenceMainUi", "PPC_QuickInvite");
     m_countdown = new RectangeTip(this);
     m_countdown->hide();
 
@@ -138,7 +150,6 @@ ConferenceMainUi::ConferenceMainUi(QWidget* parent)
 
     ui->label_kestrum_title->setFont(KP_UI_UTIL::getFontScale(14, true));
     connectBusiness();
-    notInThisBuild("ConferenceMainUi::ConferenceMainUi", "WifiWgt");
     for (QPushButton* b : { ui->btn_close, ui->btn_max, ui->btn_min })
         b->setCursor(Qt::PointingHandCursor);
     for (QPushButton* b : { ui->closeMacBtn, ui->minMacBtn, ui->maxMacBtn })
@@ -258,6 +269,10 @@ void ConferenceMainUi::connectBusiness()
             return;
         }
         m_titleBar->setNetworkQuality(stats.rttMs, stats.sendLoss, stats.recvLoss);
+        m_wifi->setDelay(stats.rttMs);
+        m_wifi->setSendLoss(stats.sendLoss);
+        m_wifi->setRecvLoss(stats.recvLoss);
+        m_wifi->refresh();
     });
     connect(view, &V::sig_onConferenceMediaTimeout, this, [this](const QString&, int, const QString& confId) {
         if (KP_BusinessView::instance()->getMultimediaMgrView()->getMultimediaStatus() == MULTIMEDIA_FREE
@@ -341,6 +356,37 @@ void ConferenceMainUi::centreOnWindow(QWidget* popup) const
     popup->move(pos() + QPoint((width() - popup->width()) / 2, (height() - popup->height()) / 2));
 }
 
+void ConferenceMainUi::createPopups()
+{
+    m_smallPopup = new Popup_Small_Widget(this);
+    m_smallPopup->hide();
+    connect(m_smallPopup, &Popup_Small_Widget::sig_conflock, this, &ConferenceMainUi::slot_OpenConfLock);
+    connect(m_smallPopup, &Popup_Small_Widget::sig_Host_invite, this, &ConferenceMainUi::slot_Host_invite);
+    connect(m_smallPopup, &Popup_Small_Widget::sig_stoppolling, this, &ConferenceMainUi::slot_closePolling);
+    m_commonPopup = new Popup_Common_Widget(this);
+    m_commonPopup->hide();
+    connect(m_commonPopup, &Popup_Common_Widget::sig_onAccept, this, &ConferenceMainUi::slot_onAccept);
+    connect(m_commonPopup, &Popup_Common_Widget::sig_onOther, this, &ConferenceMainUi::slot_onOther);
+    m_wifi = new WifiWgt(this);
+    m_wifi->hide();
+}
+
+void ConferenceMainUi::showCommonPopup(int type)
+{
+    m_commonPopup->setType(Popup_Common_Widget_Type(type));
+    centreOnWindow(m_commonPopup);
+    m_commonPopup->show();
+    m_commonPopup->raise();
+}
+
+void ConferenceMainUi::showSmallPopup(int type)
+{
+    m_smallPopup->setShowType(Popup_Small_Widget_Type(type));
+    centreOnWindow(m_smallPopup);
+    m_smallPopup->show();
+    m_smallPopup->raise();
+}
+
 RectangeTip* ConferenceMainUi::countdownStrip() const
 {
     return m_countdown;
@@ -418,13 +464,18 @@ void ConferenceMainUi::fillMoreMenu()
             [] { conferenceView()->setConferenceLockState(CONF_UNLOCK_CONFERENCE); });
     else
         add(popUpPic("confonlock2x.png"), tr("Meeting lock: turned off"),
-            [this] { notInThisBuild("ConferenceMainUi::on_btn_moremenu_clicked", "Popup_Small_Widget"); });
+            [this] { showSmallPopup(ConferencePopupPolicy::Small_MeetingLock); });
     if (m_lockStatus & CONF_LOCK_BIT_SHARING)
         add(popUpPic("shareonlock2x.png"), tr("Sharing lock: turned on"),
             [] { conferenceView()->setConferenceLockState(CONF_UNLOCK_SHARING); });
     else
-        add(popUpPic("shareonlock2x.png"), tr("Shared lock: turned off"),
-            [this] { notInThisBuild("ConferenceMainUi::on_btn_moremenu_clicked", "Popup_Common_Widget"); });
+        add(popUpPic("shareonlock2x.png"), tr("Shared lock: turned off"), [this] {
+            // Locking while another member shares stops that share: the question says so.
+            UnifiedConferenceView* conf = conferenceView();
+            const bool othersShare
+                = m_layout->isSharing() && !conf->isDesktopSharing(conf->getCurrentAccount(), CONFMEMBER_DEVICE_PC);
+            showCommonPopup(othersShare ? CommonPopup_ShareLockStopsOther : CommonPopup_ShareLock);
+        });
 }
 
 void ConferenceMainUi::on_btn_micphone_clicked(bool checked)
@@ -506,7 +557,7 @@ void ConferenceMainUi::on_btn_sharescreen_clicked()
     ENUM_CONFMEMBER_DEVICETYPE deviceType = CONFMEMBER_DEVICE_NONE;
     const QString sharer = view->getDesktopShareAccount(deviceType);
     if (host && view->getCurrentAccount() != sharer) {
-        notInThisBuild("ConferenceMainUi::on_btn_sharescreen_clicked", "Popup_Common_Widget");
+        showCommonPopup(CommonPopup_StopShare);
         return;
     }
     showTip(tr("The meeting is being shared, please wait"));
@@ -520,14 +571,60 @@ void ConferenceMainUi::on_btn_polling_clicked()
     m_polling->raise();
 }
 
-void ConferenceMainUi::slot_on_stop_conf_clicked(QRect)
+void ConferenceMainUi::slot_on_stop_conf_clicked(QRect rect)
 {
-    notInThisBuild("ConferenceMainUi::slot_on_stop_conf_clicked", "StopConfPopupWgt");
+    if (!m_stopPopup) {
+        m_stopPopup = new StopConfPopupWgt(this);
+        connect(m_stopPopup, &StopConfPopupWgt::sig_leaveConf, this, [this] { slot_onAccept(CommonPopup_Leave); });
+        connect(m_stopPopup, &StopConfPopupWgt::sig_stopConf, this, [this] {
+            if (!m_stopConfirm) {
+                m_stopConfirm = new StopConfConfirmWgt(this);
+                connect(
+                    m_stopConfirm, &StopConfConfirmWgt::sig_stopConf, this, &ConferenceMainUi::slot_stopConfConfirmed);
+            }
+            centreOnWindow(m_stopConfirm);
+            m_stopConfirm->exec();
+        });
+    }
+    m_stopPopup->setHost(isHost());
+    m_stopPopup->popUpAt(ConferencePopupPolicy::anchoredPosition(
+        ConferencePopupPolicy::Anchor::StopConf, rect, m_stopPopup->size(), ui->wgt_bottom_tool_bar->height()));
 }
 
-void ConferenceMainUi::slot_on_workbench_clicked(QRect)
+void ConferenceMainUi::slot_on_workbench_clicked(QRect rect)
 {
-    notInThisBuild("ConferenceMainUi::slot_on_workbench_clicked", "WorkbenchWgt");
+    if (!m_workbench) {
+        m_workbench = new WorkbenchWgt(this);
+        connect(m_workbench, &WorkbenchWgt::sig_audio_setting_clicked, this,
+            [this] { showDeviceSettings(MoreMenuChild::Page_Audio); });
+        connect(m_workbench, &WorkbenchWgt::sig_video_setting_clicked, this,
+            [this] { showDeviceSettings(MoreMenuChild::Page_Video); });
+        connect(m_workbench, &WorkbenchWgt::sig_poolling, this, [this](bool on, const QString& time) {
+            if (on)
+                slot_openPolling(time);
+            else
+                slot_closePolling();
+            // Too few members refuse polling: the switch shows what runs.
+            m_workbench->setPolling(m_layout->isPolling());
+        });
+        connect(m_workbench, &WorkbenchWgt::sig_confLock, this, [](bool lock) {
+            conferenceView()->setConferenceLockState(ConferencePopupPolicy::conferenceLockCommand(lock));
+        });
+        connect(m_workbench, &WorkbenchWgt::sig_shareLock, this,
+            [](bool lock) { conferenceView()->setConferenceLockState(ConferencePopupPolicy::shareLockCommand(lock)); });
+        connect(m_layout, &ConferenceLayoutControl::sig_pollingChanged, m_workbench, &WorkbenchWgt::setPolling);
+    }
+    // The device pages show what is plugged in now.
+    if (m_deviceSettings) {
+        voipView()->getCameraInfo();
+        voipView()->getMicroPhoneInfo();
+        voipView()->getSpeakerInfo();
+    }
+    m_workbench->setPolling(m_layout->isPolling());
+    m_workbench->setConferenceLock(m_lockStatus & CONF_LOCK_BIT_CONFERENCE);
+    m_workbench->setShareLock(m_lockStatus & CONF_LOCK_BIT_SHARING);
+    m_workbench->popUpAt(
+        ConferencePopupPolicy::anchoredPosition(ConferencePopupPolicy::Anchor::Workbench, rect, m_workbench->size()));
 }
 
 void ConferenceMainUi::slot_showDetailInfo(QRect)
@@ -535,19 +632,25 @@ void ConferenceMainUi::slot_showDetailInfo(QRect)
     notInThisBuild("ConferenceMainUi::slot_showDetailInfo", "ShareConfInfoWgt");
 }
 
-void ConferenceMainUi::slot_safe_clicked(QRect)
+void ConferenceMainUi::slot_safe_clicked(QRect rect)
 {
-    notInThisBuild("ConferenceMainUi::slot_safe_clicked", "SafeWgt");
+    if (!m_safe)
+        m_safe = new SafeWgt(this);
+    m_safe->refresh();
+    m_safe->popUpAt(ConferencePopupPolicy::anchoredPosition(ConferencePopupPolicy::Anchor::Safe, rect, m_safe->size()));
 }
 
-void ConferenceMainUi::slot_wifi_clicked(QRect)
+void ConferenceMainUi::slot_wifi_clicked(QRect rect)
 {
-    notInThisBuild("ConferenceMainUi::slot_wifi_clicked", "WifiWgt");
+    m_wifi->popUpAt(ConferencePopupPolicy::anchoredPosition(ConferencePopupPolicy::Anchor::Wifi, rect, m_wifi->size()));
 }
 
-void ConferenceMainUi::slot_record_tip_clicked(QRect)
+void ConferenceMainUi::slot_record_tip_clicked(QRect rect)
 {
-    notInThisBuild("ConferenceMainUi::slot_record_tip_clicked", "RecordPopupWgt");
+    if (!m_record)
+        m_record = new RecordPopupWgt(this);
+    m_record->popUpAt(
+        ConferencePopupPolicy::anchoredPosition(ConferencePopupPolicy::Anchor::Record, rect, m_record->size()));
 }
 
 void ConferenceMainUi::slot_layout_mode_clicked(QRect)
@@ -555,10 +658,26 @@ void ConferenceMainUi::slot_layout_mode_clicked(QRect)
     showPopupWidget(PopupWidget_ScreenLayout, QPoint(0, 0));
 }
 
-void ConferenceMainUi::showPopupWidget(int type, const QPoint&)
+void ConferenceMainUi::showPopupWidget(int type, const QPoint& localPos)
 {
-    AreaLog::conference().LogInfo(
-        QStringLiteral("ConferenceMainUi::showPopupWidget type %1: PopupWidget not in this build").arg(type));
+    auto* popup = new PopupWidget(this);
+    popup->setShowType(type);
+    popup->setConferenceInfo(m_confInfo);
+    popup->setHost(isHost());
+    if (type == PopupWidget_ScreenLayout) {
+        connect(popup, &PopupWidget::sig_setScreenLayout, this, &ConferenceMainUi::slot_setScreenLayout);
+        popup->setSharing(m_layout->isSharing());
+        popup->setLayoutType(m_layout->currentLayoutType());
+    }
+    popup->move(ConferencePopupPolicy::popupWidgetPosition(
+        type, QRect(mapToGlobal(QPoint(0, 0)), size()), popup->size(), localPos));
+    popup->raise();
+    // The window may go while the pop-up waits (the conference ends): neither is touched after that.
+    const QPointer<PopupWidget> shown(popup);
+    popup->exec();
+    // Hidden, not closed: this opening is over all the same.
+    if (shown)
+        shown->deleteLater();
 }
 
 void ConferenceMainUi::showDeviceSettings(int page)
@@ -611,7 +730,13 @@ void ConferenceMainUi::on_btn_exit_clicked()
                                        .arg(QStringLiteral("ConferenceMainUi::on_btn_exit_clicked"))
                                        .arg(__LINE__)
                                        .arg(isHost()));
-    notInThisBuild("ConferenceMainUi::on_btn_exit_clicked", "Popup_Common_Widget");
+    m_commonPopup->setType(Popup_Common_Widget_Type(isHost() ? CommonPopup_EndOrLeave : CommonPopup_Leave));
+    const QPoint centred
+        = mapToGlobal(QPoint(width() / 2 - m_commonPopup->width() / 2, height() / 2 - m_commonPopup->height() / 2));
+    if (ConferencePopupPolicy::exitPopupFits(centred, m_commonPopup->size(), KP_UI_UTIL::getDeskTopHeight()))
+        m_commonPopup->move(centred);
+    m_commonPopup->show();
+    m_commonPopup->raise();
 }
 
 // ---------------------------------------------------------------- side panel
@@ -628,15 +753,26 @@ void ConferenceMainUi::slot_invite_clicked(QRect)
 void ConferenceMainUi::inviteMembers()
 {
     if (m_lockStatus & CONF_LOCK_BIT_CONFERENCE) {
-        notInThisBuild("ConferenceMainUi::inviteMembers", "Popup_Small_Widget");
+        showSmallPopup(
+            isHost() ? ConferencePopupPolicy::Small_HostInviteRefused : ConferencePopupPolicy::Small_InviteRefused);
         return;
     }
     emit conferenceView()->sig_onlySelectConfMembers(m_rightWgt->joinedAccounts(), 2);
 }
 
-void ConferenceMainUi::slot_member_control_clicked(QRect)
+void ConferenceMainUi::slot_member_control_clicked(QRect rect)
 {
-    notInThisBuild("ConferenceMainUi::slot_member_control_clicked", "MemberControlPopupWgt");
+    if (!m_memberControl) {
+        m_memberControl = new MemberControlPopupWgt(this);
+        connect(m_memberControl, &MemberControlPopupWgt::sig_allMuteMic, this, &ConferenceMainUi::slot_allMuteMic);
+        connect(
+            m_memberControl, &MemberControlPopupWgt::sig_allMuteCamera, this, &ConferenceMainUi::slot_allMuteCamera);
+        connect(m_memberControl, &MemberControlPopupWgt::sig_callOffline, this, &ConferenceMainUi::slot_callOffline);
+    }
+    m_memberControl->setAllMicrophones(m_allMicrophonesOn);
+    m_memberControl->setAllCameras(m_allCamerasOn);
+    m_memberControl->popUpAt(ConferencePopupPolicy::anchoredPosition(
+        ConferencePopupPolicy::Anchor::MemberControl, rect, m_memberControl->size()));
 }
 
 void ConferenceMainUi::slot_conf_right_close_clicked()
@@ -846,7 +982,7 @@ void ConferenceMainUi::slot_updateConferenceInfo(bool status, ConferenceBriefInf
 void ConferenceMainUi::slot_onJoinConference(bool, QString, QString)
 {
     if (m_lockStatus & CONF_LOCK_BIT_CONFERENCE)
-        notInThisBuild("ConferenceMainUi::slot_onJoinConference", "Popup_Small_Widget");
+        showSmallPopup(ConferencePopupPolicy::Small_JoinRefused);
 }
 
 void ConferenceMainUi::slot_onLeaveConference(bool isSuccess, QString, QString confId)
@@ -902,6 +1038,10 @@ void ConferenceMainUi::slot_onNotifyCancelDesktopShare(bool cancelled)
 void ConferenceMainUi::slot_onNotifyConferenceLockStatus(int state)
 {
     m_lockStatus = state;
+    if (m_workbench && m_workbench->isVisible()) {
+        m_workbench->setConferenceLock(state & CONF_LOCK_BIT_CONFERENCE);
+        m_workbench->setShareLock(state & CONF_LOCK_BIT_SHARING);
+    }
     if (m_layout->isSharing() && (state & CONF_LOCK_BIT_SHARING) && !isHost())
         showTip(tr("The moderator has turned on the sharing lock, currently only the modartaor can initiate sharing"));
 }
@@ -1100,12 +1240,19 @@ void ConferenceMainUi::on_btn_monitor_clicked()
 
 void ConferenceMainUi::on_btn_material_clicked()
 {
-    showPopupWidget(PopupWidget_Material);
+    showPopupWidget(PopupWidget_Material, senderOrigin());
 }
 
 void ConferenceMainUi::on_btn_minutes_clicked()
 {
-    showPopupWidget(PopupWidget_Minutes);
+    showPopupWidget(PopupWidget_Minutes, senderOrigin());
+}
+
+QPoint ConferenceMainUi::senderOrigin() const
+{
+    // Invoked without a sender, the page opens over the toolbar.
+    auto* from = qobject_cast<QWidget*>(sender());
+    return (from ? from : m_toolBar)->mapToGlobal(QPoint(0, 0));
 }
 
 void ConferenceMainUi::on_btn_member_clicked()

@@ -21,13 +21,23 @@ class DebugForStatisticsWdg;
 class ExtendDurationWidget;
 class KpMsgBox;
 class KpMsgTip;
+class MemberControlPopupWgt;
 class MoreMenuChild;
 class PPC_Polling;
+class PopupWidget;
+class Popup_Common_Widget;
+class Popup_Small_Widget;
 class QAction;
 class QMenu;
 class QProcess;
 class QTimer;
+class RecordPopupWgt;
 class RectangeTip;
+class SafeWgt;
+class StopConfConfirmWgt;
+class StopConfPopupWgt;
+class WifiWgt;
+class WorkbenchWgt;
 namespace Ui {
 class ConferenceMainUi;
 }
@@ -77,6 +87,17 @@ public:
     int lockStatus() const { return m_lockStatus; }
     // The tip every conference window shows its short messages in; null when none is on screen.
     static KpMsgTip* messageTip();
+
+    // The pop-ups; those made on first use are null until then.
+    Popup_Common_Widget* commonPopup() const { return m_commonPopup; }
+    Popup_Small_Widget* smallPopup() const { return m_smallPopup; }
+    WifiWgt* wifiPopup() const { return m_wifi; }
+    StopConfPopupWgt* stopPopup() const { return m_stopPopup; }
+    StopConfConfirmWgt* stopConfirm() const { return m_stopConfirm; }
+    WorkbenchWgt* workbench() const { return m_workbench; }
+    SafeWgt* safePopup() const { return m_safe; }
+    RecordPopupWgt* recordPopup() const { return m_record; }
+    MemberControlPopupWgt* memberControlPopup() const { return m_memberControl; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -191,6 +212,11 @@ private:
     void showPopupWidget(int type, const QPoint& localPos = QPoint());
     void showDeviceSettings(int page);
     void centreOnWindow(QWidget* popup) const;
+    void createPopups();
+    void showCommonPopup(int type);
+    void showSmallPopup(int type);
+    // Global origin of the widget that invoked the slot, else of the toolbar.
+    QPoint senderOrigin() const;
     // A window of a later build: its opener says so in the log.
     void notInThisBuild(const char* opener, const char* window) const;
     bool isHost() const;
@@ -227,4 +253,15 @@ private:
     QPointer<DebugForStatisticsWdg> m_statistics;
     QPointer<KpMsgBox> m_cameraRequest;
     QProcess* m_monitor = nullptr;
+
+    // The pop-ups: made at construction, or on first use and kept.
+    Popup_Common_Widget* m_commonPopup = nullptr;
+    Popup_Small_Widget* m_smallPopup = nullptr;
+    WifiWgt* m_wifi = nullptr;
+    StopConfPopupWgt* m_stopPopup = nullptr;
+    StopConfConfirmWgt* m_stopConfirm = nullptr;
+    WorkbenchWgt* m_workbench = nullptr;
+    SafeWgt* m_safe = nullptr;
+    RecordPopupWgt* m_record = nullptr;
+    MemberControlPopupWgt* m_memberControl = nullptr;
 };

@@ -17,3 +17,20 @@ list(APPEND KP_MEDIACONF_SOURCES
   conference/SmartConferenceWarningWnd.h conference/SmartConferenceWarningWnd.cpp
   conference/SmartConferenceLoadingWnd.h conference/SmartConferenceLoadingWnd.cpp
   conference/SmartConferenceLaunchMgr.h conference/SmartConferenceLaunchMgr.cpp)
+# The conference window's pop-ups: the panel host, the questions, the menus,
+# the status bubbles and the prompt strips.
+list(APPEND KP_MEDIACONF_SOURCES
+  conference/ConferenceBubble.h conference/ConferenceBubble.cpp
+  conference/ConferenceQuestion.h conference/ConferenceQuestion.cpp
+  conference/PopupWidget.h conference/PopupWidget.cpp
+  conference/Popup_Common_Widget.h conference/Popup_Common_Widget.cpp
+  conference/Popup_Small_Widget.h conference/Popup_Small_Widget.cpp
+  conference/StopConfPopupWgt.h conference/StopConfPopupWgt.cpp
+  conference/StopConfConfirmWgt.h conference/StopConfConfirmWgt.cpp
+  conference/WorkbenchWgt.h conference/WorkbenchWgt.cpp
+  conference/MemberControlPopupWgt.h conference/MemberControlPopupWgt.cpp
+  conference/SafeWgt.h conference/SafeWgt.cpp
+  conference/WifiWgt.h conference/WifiWgt.cpp
+  conference/RecordPopupWgt.h conference/RecordPopupWgt.cpp
+  conference/PromptWidget_Control.h conference/PromptWidget_Control.cpp
+  conference/PromptWidget_Warning.h conference/PromptWidget_Warning.cpp)

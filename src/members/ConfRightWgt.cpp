@@ -8,6 +8,7 @@
 #include "customui/ScreenScale.h"
 #include "members/ConfMembersControlDelegate.h"
 #include "members/ConfMembersControlWidget.h"
+#include "panels/PPC_Chat.h"
 
 ConfRightWgt::ConfRightWgt(QWidget* parent)
     : QWidget(parent)
@@ -22,6 +23,14 @@ ConfRightWgt::ConfRightWgt(QWidget* parent)
     m_attendee->setWindowFlags(Qt::Widget);
     m_attendee->setAttribute(Qt::WA_DeleteOnClose, false);
     ui->page_attend->layout()->addWidget(m_attendee);
+
+    // The activity log fills the chat page, whatever its own size as a window.
+    m_chat = new PPC_Chat(ui->page_chat);
+    m_chat->setWindowFlags(Qt::Widget);
+    m_chat->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_chat->setMinimumSize(0, 0);
+    m_chat->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    ui->page_chat->layout()->addWidget(m_chat);
 
     connect(m_attendee, &ConfMembersControlWidget::sig_invite_clicked, this, &ConfRightWgt::sig_invite_clicked);
     connect(m_attendee, &ConfMembersControlWidget::sig_member_control_clicked, this,
@@ -75,12 +84,6 @@ void ConfRightWgt::on_btn_chat_clicked()
 {
     ui->label_title->setText(tr("chat"));
     ui->stackedWidget->setCurrentWidget(ui->page_chat);
-    if (!m_chatAsked) {
-        m_chatAsked = true;
-        // page_chat is the container of the conference chat panel.
-        AreaLog::members().LogInfo(
-            QStringLiteral("ConfRightWgt::on_btn_chat_clicked the chat panel PPC_Chat is not in this build"));
-    }
 }
 
 void ConfRightWgt::on_btn_close_clicked()

@@ -11,6 +11,7 @@ class ConfRightWgt;
 }
 
 class ConfMembersControlWidget;
+class PPC_Chat;
 
 // The side panel docked at the right of the conference window: a title strip
 // with a close button over two pages, the attendee page (the member list) and
@@ -32,6 +33,8 @@ public:
 
     ConfMembersControlWidget* attendeePage() const { return m_attendee; }
     bool isChatPage() const;
+    // The conference's activity log on the chat page; it logs from the start.
+    PPC_Chat* chatPanel() const { return m_chat; }
 
 signals:
     void sig_invite_clicked(QRect rect);
@@ -49,5 +52,5 @@ private slots:
 private:
     std::unique_ptr<Ui::ConfRightWgt> ui;
     ConfMembersControlWidget* m_attendee;
-    bool m_chatAsked = false;
+    PPC_Chat* m_chat;
 };

@@ -23,6 +23,7 @@ BusinessSimulator::BusinessSimulator(QObject* parent)
     registerMeetingHandlers();
     registerVidyoMeetingHandlers();
     registerConferenceRunHandlers();
+    registerConferencePanelHandlers();
     connect(CommandJournal::instance(), &CommandJournal::sig_recorded, this, &BusinessSimulator::onRecorded);
 }
 

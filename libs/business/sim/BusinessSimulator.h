@@ -170,6 +170,16 @@ public:
     // account after a moment, upon which the module joins. With a failure text that join
     // fails with it (later joins answer as before).
     void playLaunchLogin(const QString& joinFailure = QString());
+    // --- the agenda and the activity log (SimConferencePanels.cpp) ---
+    // The conference record again with this agenda text, valid or not.
+    void pushAgenda(const QString& issuesJson);
+    // Agenda texts as servers send them: three issues, one issue, cut off, not
+    // an object, and one far too long.
+    static QStringList sampleAgendas();
+    // While set the server refuses the host's agenda updates.
+    void setAgendaSaveFailure(bool fail) { m_agendaSaveFails = fail; }
+    // A member refuses the invitation to the conference.
+    void pushInvitationRefused(const QString& account);
 
     TestCardRenderer* renderer() const { return m_renderer; }
 
@@ -202,6 +212,9 @@ private:
     void vidyoConnected();
     QSharedPointer<AddressBookPerson> attendee(const QString& account) const;
     void registerConferenceRunHandlers();
+    void registerConferencePanelHandlers();
+    // The running conference's record as the server would send it again.
+    ConferenceBriefInfo currentConferenceBrief() const;
 
     // One-to-one calls.
     void registerCallHandlers();
@@ -252,4 +265,6 @@ private:
     int m_meetingType = 0; // of the older meeting the user is in; 0 when none
     QList<Agent_MeetingMemberInfo> m_meetingMembers;
     CS_StatReports m_network; // what the statistics answers report
+    QString m_agenda; // the running conference's agenda text
+    bool m_agendaSaveFails = false;
 };

@@ -1,0 +1,282 @@
+// The conference pop-ups on their own: the questions' texts and answers, the
+// menus' signals, the work bench's switches and their guards, the bubbles,
+// the panel host's pages and titles.
+#include "business/UI_ControlView.h"
+#include "conference/MemberControlPopupWgt.h"
+#include "conference/PopupWidget.h"
+#include "conference/Popup_Common_Widget.h"
+#include "conference/Popup_Small_Widget.h"
+#include "conference/PromptWidget_Control.h"
+#include "conference/SafeWgt.h"
+#include "conference/StopConfPopupWgt.h"
+#include "conference/WifiWgt.h"
+#include "conference/WorkbenchWgt.h"
+#include "panels/NewPPC_Info.h"
+#include "panels/PPC_ScreenLayout.h"
+#include "support/BusinessFixture.h"
+#include "support/TestWindows.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace TestWindows;
+
+class tst_ConferencePopups : public QObject
+{
+    Q_OBJECT
+
+    static QString text(QWidget* root, const char* name)
+    {
+        if (auto* label = child<QLabel>(root, name))
+            return label->text();
+        return child<QAbstractButton>(root, name)->text();
+    }
+    static void fireGuards()
+    {
+        for (auto guard :
+            { WorkbenchWgt::PollingGuard, WorkbenchWgt::ConferenceLockGuard, WorkbenchWgt::ShareLockGuard })
+            if (WorkbenchWgt::guardTimer(guard)->isActive())
+                BusinessFixture::fire(WorkbenchWgt::guardTimer(guard));
+    }
+
+private slots:
+    void init()
+    {
+        qputenv("KP_SCREEN_SCALE", "1");
+        BusinessFixture::reset();
+        fireGuards();
+    }
+    void cleanup()
+    {
+        BusinessFixture::flushDeletes();
+        KP_VERIFY_NO_WINDOW_LEFT();
+    }
+
+    void commonQuestionAnswersWithItsType()
+    {
+        Popup_Common_Widget popup;
+        QSignalSpy accept(&popup, &Popup_Common_Widget::sig_onAccept);
+        QSignalSpy other(&popup, &Popup_Common_Widget::sig_onOther);
+        QSignalSpy ignore(&popup, &Popup_Common_Widget::sig_onIgnore);
+        QCOMPARE(text(&popup, "label_title"), QStringLiteral("Prompt"));
+        popup.setType(Popup_Common_Widget_Type(5));
+        QCOMPARE(popup.windowModality(), Qt::ApplicationModal);
+        popup.show();
+        QVERIFY(child(&popup, "label_second")->isVisible() && child(&popup, "btn_other")->isVisible());
+        QCOMPARE(text(&popup, "btn_ok"), QStringLiteral("leave"));
+        QVERIFY(click(&popup, "btn_ok"));
+        QVERIFY(!popup.isVisible());
+        QCOMPARE(accept.takeFirst().at(0).toInt(), 4); // the host's "leave" is a leave
+        popup.show();
+        QVERIFY(click(&popup, "btn_other"));
+        QCOMPARE(other.takeFirst().at(0).toInt(), 5);
+
+        popup.setType(Popup_Common_Widget_Type(3));
+        popup.show();
+        QCOMPARE(popup.windowModality(), Qt::WindowModal);
+        QVERIFY(!child(&popup, "label_second")->isVisible() && !child(&popup, "btn_other")->isVisible());
+        QVERIFY(click(&popup, "btn_ignore"));
+        QCOMPARE(ignore.takeFirst().at(0).toInt(), 3);
+        QVERIFY(click(&popup, "btn_ok"));
+        QCOMPARE(accept.takeFirst().at(0).toInt(), 3);
+        // A type outside the table is kept and changes no text.
+        popup.setType(Popup_Common_Widget_Type(9));
+        QCOMPARE(popup.type(), 9);
+        QCOMPARE(text(&popup, "label_first"), QStringLiteral("Do you want to turn off ongoing screen sharing?"));
+    }
+
+    void smallNoticeShowsThePageOfItsType()
+    {
+        Popup_Small_Widget popup;
+        QSignalSpy lock(&popup, &Popup_Small_Widget::sig_conflock);
+        QSignalSpy unlock(&popup, &Popup_Small_Widget::sig_Host_invite);
+        QSignalSpy polling(&popup, &Popup_Small_Widget::sig_stoppolling);
+        auto* pages = child<QStackedWidget>(&popup, "stackedWidget_3");
+        QCOMPARE(text(&popup, "TitleLbl"), QStringLiteral("Info"));
+        popup.setShowType(Popup_Small_Widget_Type(1));
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("AttcontPage"));
+        QCOMPARE(text(&popup, "label_join_text"),
+            QStringLiteral("The moderator has opened the meeting lock\nyou cannot join the meeting temporarily"));
+        popup.setShowType(Popup_Small_Widget_Type(4)); // no page: nothing changes
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("AttcontPage"));
+        QCOMPARE(popup.showType(), 1);
+
+        popup.setShowType(Popup_Small_Widget_Type(0));
+        popup.show();
+        QVERIFY(click(&popup, "btnOk"));
+        QVERIFY(popup.lockedByMe() && !popup.isVisible());
+        popup.setShowType(Popup_Small_Widget_Type(2));
+        QCOMPARE(text(&popup, "btnOk_3"), QStringLiteral("Unlock the meeting"));
+        QVERIFY(click(&popup, "btnOk_3"));
+        QVERIFY(popup.unlockedForInvite());
+        popup.setShowType(Popup_Small_Widget_Type(5));
+        QVERIFY(click(&popup, "btnCancel_2"));
+        QVERIFY(click(&popup, "btnOk_2"));
+        for (const char* closeOnly : { "btnCancel", "btnOk_NoConf", "btnCancel_3", "btnOk_4", "btnClose" })
+            QVERIFY(click(&popup, closeOnly));
+        QCOMPARE(lock.count(), 1);
+        QVERIFY(lock.at(0).at(0).toBool());
+        QCOMPARE(unlock.count(), 1);
+        QCOMPARE(polling.count(), 1);
+    }
+
+    void workbenchSwitchesAreGuarded()
+    {
+        auto bench = std::make_unique<WorkbenchWgt>();
+        QCOMPARE(bench->size(), QSize(360, 380));
+        QSignalSpy polling(bench.get(), &WorkbenchWgt::sig_poolling);
+        QSignalSpy confLock(bench.get(), &WorkbenchWgt::sig_confLock);
+        QSignalSpy shareLock(bench.get(), &WorkbenchWgt::sig_shareLock);
+        QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
+        child<QComboBox>(bench.get(), "comboBox_polling_time")->setCurrentText(QStringLiteral("60"));
+        QVERIFY(click(bench.get(), "btn_polling"));
+        QCOMPARE(polling.takeFirst(), (QList<QVariant> { true, QStringLiteral("60") }));
+        QVERIFY(click(bench.get(), "btn_polling")); // within the guard time
+        QVERIFY(polling.isEmpty());
+        QCOMPARE(tips.count(), 1);
+        QCOMPARE(tips.at(0).at(0).toString(), QStringLiteral("Please do not operate frequently!"));
+        QCOMPARE(tips.at(0).at(1).value<PopUpHandleType>(), PopUpHandleType(4));
+        QCOMPARE(WorkbenchWgt::guardTimer(WorkbenchWgt::PollingGuard)->interval(), 2000);
+
+        // Each switch has its own guard; a lock asks for the opposite of what is shown.
+        bench->setConferenceLock(true);
+        QCOMPARE(child(bench.get(), "btn_lock_conf")->property("active").toString(), QStringLiteral("y"));
+        QVERIFY(click(bench.get(), "btn_lock_conf"));
+        QVERIFY(click(bench.get(), "btn_share_lock"));
+        QCOMPARE(confLock.takeFirst().at(0).toBool(), false);
+        QCOMPARE(shareLock.takeFirst().at(0).toBool(), true);
+        // The ask does not switch by itself.
+        QCOMPARE(child(bench.get(), "btn_lock_conf")->property("active").toString(), QStringLiteral("y"));
+
+        // A bench gone within the guard time does not leave its switch refused.
+        bench.reset();
+        BusinessFixture::fire(WorkbenchWgt::guardTimer(WorkbenchWgt::PollingGuard));
+        WorkbenchWgt next;
+        QSignalSpy nextPolling(&next, &WorkbenchWgt::sig_poolling);
+        QVERIFY(click(&next, "btn_polling"));
+        QCOMPARE(nextPolling.count(), 1);
+        QVERIFY(click(&next, "btn_audio_setting"));
+        fireGuards();
+    }
+
+    void menusReportTheChoice()
+    {
+        StopConfPopupWgt stop;
+        QSignalSpy stopConf(&stop, &StopConfPopupWgt::sig_stopConf);
+        stop.setHost(false);
+        stop.show();
+        QCOMPARE(stop.height(), 94);
+        QVERIFY(!child(&stop, "btn_stop_conf")->isVisible());
+        QCOMPARE(text(&stop, "btn_leave_conf"), QStringLiteral("leave conference"));
+        stop.setHost(true);
+        QCOMPARE(stop.height(), 132);
+        QVERIFY(click(&stop, "btn_stop_conf"));
+        QVERIFY(!stop.isVisible());
+        QCOMPARE(stopConf.count(), 1);
+
+        MemberControlPopupWgt control;
+        QSignalSpy mic(&control, &MemberControlPopupWgt::sig_allMuteMic);
+        QSignalSpy camera(&control, &MemberControlPopupWgt::sig_allMuteCamera);
+        control.setAllMicrophones(true);
+        control.setAllCameras(false);
+        QCOMPARE(text(&control, "btn_all_mute_mic"), QStringLiteral("all not mute microphone"));
+        QCOMPARE(text(&control, "btn_all_mute_camera"), QStringLiteral("all mute camera"));
+        QVERIFY(click(&control, "btn_all_mute_mic"));
+        QVERIFY(click(&control, "btn_all_mute_camera"));
+        QCOMPARE(mic.takeFirst().at(0).toBool(), true);
+        QCOMPARE(camera.takeFirst().at(0).toBool(), false);
+    }
+
+    void bubbles()
+    {
+        SafeWgt safe;
+        QCOMPARE(text(&safe, "label_text"), QStringLiteral("The conference is encrypted"));
+        safe.refresh();
+        safe.show();
+        QCOMPARE(safe.hideTimer()->interval(), 3000);
+        BusinessFixture::fire(safe.hideTimer());
+        QVERIFY(!safe.isVisible() && !safe.hideTimer()->isActive());
+
+        WifiWgt wifi;
+        wifi.setDelay(-20);
+        wifi.setSendLoss(4);
+        wifi.setRecvLoss(12.5);
+        wifi.refresh();
+        QCOMPARE(text(&wifi, "label_delay"), QStringLiteral("0ms"));
+        QCOMPARE(text(&wifi, "label_recv_loss"), QStringLiteral("12.5%"));
+        QCOMPARE(child(&wifi, "label_quality_icon")->property("wifi").toString(), QStringLiteral("mid"));
+        QCOMPARE(text(&wifi, "label_quality"), QStringLiteral("High network delay"));
+
+        // A bubble goes when the user turns to another window, not before.
+        QWidget other;
+        other.show();
+        wifi.show();
+        QApplication::setActiveWindow(&wifi);
+        QEvent stay(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(&wifi, &stay);
+        QCoreApplication::processEvents();
+        QVERIFY(wifi.isVisible());
+        QApplication::setActiveWindow(&other);
+        QTRY_VERIFY(!wifi.isVisible());
+
+        PromptWidget_Control prompt;
+        QCOMPARE(prompt.text(), QStringLiteral("Set main venue lock"));
+        const int unlockedWidth = prompt.maximumWidth();
+        prompt.slot_lockMainConf();
+        QCOMPARE(prompt.text(), QStringLiteral("Unlock the main venue"));
+        QCOMPARE(prompt.maximumWidth(),
+            QFontMetrics(child(&prompt, "label_info")->font())
+                    .horizontalAdvance(QStringLiteral("Unlock the main venue"))
+                + 10);
+        QVERIFY(prompt.maximumWidth() != unlockedWidth);
+    }
+
+    void panelHostShowsThePageOfItsType()
+    {
+        PopupWidget popup;
+        QSignalSpy layout(&popup, &PopupWidget::sig_setScreenLayout);
+        auto* pages = child<QStackedWidget>(&popup, "stackedWidget");
+        QVERIFY(popup.testAttribute(Qt::WA_DeleteOnClose));
+        QVERIFY(child(&popup, "minWinBtn")->isHidden() && child(&popup, "minMacBtn")->isHidden());
+        popup.setShowType(3);
+        QCOMPARE(popup.title(), QStringLiteral("Meeting information"));
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("ConfInfoPage"));
+        ConferenceBriefInfo info;
+        info.confId = QStringLiteral("9001");
+        info.subject = QStringLiteral("Plan");
+        popup.setConferenceInfo(info);
+        popup.setHost(true);
+        QCOMPARE(popup.infoPage()->conferenceInfo().subject, QStringLiteral("Plan"));
+        QVERIFY(popup.infoPage()->isHost());
+        popup.setShowType(1); // sharing: the title only
+        QCOMPARE(popup.title(), QStringLiteral("share screen"));
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("ConfInfoPage"));
+        popup.setShowType(42);
+        QCOMPARE(popup.showType(), 1);
+
+        // The layout page takes the current layout only while shown, and its choice goes out.
+        popup.setLayoutType(4);
+        QCOMPARE(popup.layoutPage()->screenLayout(), -1);
+        popup.setShowType(0);
+        QCOMPARE(popup.title(), QStringLiteral("Layout"));
+        popup.setLayoutType(4);
+        QCOMPARE(popup.layoutPage()->screenLayout(), 4);
+        popup.show();
+        QVERIFY(click(popup.layoutPage(), "YesBtn"));
+        QCOMPARE(layout.takeFirst().at(0).toInt(), 4);
+        QVERIFY(!popup.isVisible()); // hidden, still alive for its opener
+        popup.show();
+        QVERIFY(click(&popup, "closeWinBtn"));
+        QVERIFY(!popup.isVisible());
+    }
+};
+
+QTEST_MAIN(tst_ConferencePopups)
+#include "tst_ConferencePopups.moc"
