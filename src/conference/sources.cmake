@@ -12,3 +12,8 @@ list(APPEND KP_MEDIACONF_SOURCES
 # its form has no such buttons; without auto-connection setupUi neither warns
 # about them nor ties them to a child that happens to share a name.
 set_source_files_properties(conference/forms/ConferenceMainUi.ui PROPERTIES AUTOUIC_OPTIONS "--no-autoconnection")
+# Sharing the screen: the source chooser and its cards, and the bar shown while sharing.
+list(APPEND KP_MEDIACONF_SOURCES
+  conference/PPC_ShareScreenChild.h conference/PPC_ShareScreenChild.cpp
+  conference/PPC_ShareScreen.h conference/PPC_ShareScreen.cpp
+  conference/ShareScreenControl.h conference/ShareScreenControl.cpp)

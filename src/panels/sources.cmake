@@ -5,3 +5,13 @@ list(APPEND KP_MEDIACONF_SOURCES
   panels/PPC_NewScreenLayout.h panels/PPC_NewScreenLayout.cpp
   panels/NetworkWidget.h panels/NetworkWidget.cpp
   panels/DebugForStatisticsWdg.h panels/DebugForStatisticsWdg.cpp)
+# Invitation by telephone or by choice, and sharing the conference's data.
+list(APPEND KP_MEDIACONF_SOURCES
+  panels/PanelShadow.h panels/PhoneInvitation.h
+  panels/CallPhoneDlg.h panels/CallPhoneDlg.cpp
+  panels/PPC_QuickInvite.h panels/PPC_QuickInvite.cpp
+  panels/InviteChoiceWgt.h panels/InviteChoiceWgt.cpp
+  panels/PPC_Invite.h panels/PPC_Invite.cpp
+  panels/ConfShareWidget.h panels/ConfShareWidget.cpp
+  panels/ShareConfInfoWgt.h panels/ShareConfInfoWgt.cpp
+  panels/ComConfirmDlg.h panels/ComConfirmDlg.cpp)
