@@ -90,6 +90,11 @@ PPC_ShareScreen::~PPC_ShareScreen()
     }
 }
 
+KpMsgBox* PPC_ShareScreen::whiteboardQuestion() const
+{
+    return m_whiteboardQuestion;
+}
+
 void PPC_ShareScreen::slot_onGetShareScreenInfoList(QList<long long> screenInfoList)
 {
     AreaLog::conference().LogInfo(QStringLiteral("%1,screenInfoList.count=%2")
@@ -253,10 +258,14 @@ void PPC_ShareScreen::startWhiteboardShare()
             return;
         }
         business()->getWhiteBoardView()->wb_leaveRoom();
-        QTimer::singleShot(kWhiteboardRestartMs, this, [this] {
+        m_restart = new QTimer(this);
+        m_restart->setObjectName(QStringLiteral("whiteboardRestart"));
+        m_restart->setSingleShot(true);
+        connect(m_restart, &QTimer::timeout, this, [this] {
             startWhiteBoard();
             slot_close();
         });
+        m_restart->start(kWhiteboardRestartMs);
     });
     connect(box, qOverload<int>(&KpMsgBox::signal_Reject), this, [this](int) {
         m_whiteboardQuestion->deleteLater();

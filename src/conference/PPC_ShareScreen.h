@@ -15,6 +15,7 @@ class PPC_ShareScreenChild;
 class QAbstractButton;
 class QButtonGroup;
 class QListWidgetItem;
+class QTimer;
 namespace Ui {
 class PPC_ShareScreen;
 }
@@ -45,6 +46,9 @@ public:
     const QList<ShareSource>& sources() const { return m_sources; }
     QList<PPC_ShareScreenChild*> cards() const { return m_cards; }
     qint64 selectedId() const { return m_winId; }
+    // The whiteboard's restart once the user's room is left; null until then.
+    QTimer* whiteboardRestart() const { return m_restart; }
+    KpMsgBox* whiteboardQuestion() const;
     int selectedType() const { return m_type; }
 
 signals:
@@ -78,4 +82,5 @@ private:
     int m_type;
     bool m_closed = false;
     QPointer<KpMsgBox> m_whiteboardQuestion;
+    QTimer* m_restart = nullptr;
 };

@@ -32,6 +32,7 @@ PPC_ShareScreenChild::PPC_ShareScreenChild(QWidget* parent)
     m_bg->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_picture->setObjectName(QStringLiteral("label_pic"));
     m_picture->setFixedSize(kThumbWidth, kThumbHeight);
+    m_picture->setAlignment(Qt::AlignCenter);
     m_nameLabel->setObjectName(QStringLiteral("label_name"));
     m_nameLabel->setFixedWidth(kThumbWidth);
     m_nameLabel->setAlignment(Qt::AlignCenter);

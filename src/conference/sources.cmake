@@ -16,4 +16,7 @@ set_source_files_properties(conference/forms/ConferenceMainUi.ui PROPERTIES AUTO
 list(APPEND KP_MEDIACONF_SOURCES
   conference/PPC_ShareScreenChild.h conference/PPC_ShareScreenChild.cpp
   conference/PPC_ShareScreen.h conference/PPC_ShareScreen.cpp
-  conference/ShareScreenControl.h conference/ShareScreenControl.cpp)
+  conference/ShareScreenControl.h conference/ShareScreenControl.cpp
+  conference/forms/ShareScreenControl.ui)
+# on_menuAction_trigger answers the More menu, which is no child of the form.
+set_source_files_properties(conference/forms/ShareScreenControl.ui PROPERTIES AUTOUIC_OPTIONS "--no-autoconnection")
