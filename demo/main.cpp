@@ -21,6 +21,7 @@ void registerMembersScenarios(DemoRegistry& registry);
 void registerMeetingScenarios(DemoRegistry& registry);
 void registerVidyoScenarios(DemoRegistry& registry);
 void registerConferenceScenarios(DemoRegistry& registry);
+void registerShareInviteScenarios(DemoRegistry& registry);
 
 namespace {
 
@@ -118,6 +119,7 @@ void registerAll(DemoRegistry& registry)
     registerMeetingScenarios(registry);
     registerVidyoScenarios(registry);
     registerConferenceScenarios(registry);
+    registerShareInviteScenarios(registry);
 }
 
 } // namespace

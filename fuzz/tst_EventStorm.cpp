@@ -234,7 +234,10 @@ QString windowCensus()
         { QStringLiteral("ConferenceMainUi"), 1 },
         { QStringLiteral("NetworkWidget"), alive.value(QStringLiteral("ConferenceMainUi")) },
         { QStringLiteral("QMenu"), 3 * alive.value(QStringLiteral("ConferenceMainUi")) },
-        { QStringLiteral("KpMsgTip"), 1 } };
+        { QStringLiteral("KpMsgTip"), 1 },
+        // The conference window's dial pad and share bar, both without parent.
+        { QStringLiteral("PPC_QuickInvite"), alive.value(QStringLiteral("ConferenceMainUi")) },
+        { QStringLiteral("ShareScreenControl"), 1 } };
     QStringList excess;
     for (auto it = alive.cbegin(); it != alive.cend(); ++it) {
         if (it.value() > limits.value(it.key(), 0))

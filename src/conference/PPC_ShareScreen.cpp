@@ -242,7 +242,9 @@ void PPC_ShareScreen::slot_shareStart()
 void PPC_ShareScreen::startWhiteboardShare()
 {
     hide();
-    auto* box = new KpMsgBox(nullptr);
+    // Held by the conference window rather than by the chooser, which is hidden
+    // meanwhile; it goes with either.
+    auto* box = new KpMsgBox(parentWidget());
     m_whiteboardQuestion = box;
     box->setMultimediaTip(MULTIMEDIA_WHITEBOARD);
     connect(box, qOverload<int>(&KpMsgBox::signal_Accept), this, [this](int type) {

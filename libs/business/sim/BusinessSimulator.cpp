@@ -23,6 +23,7 @@ BusinessSimulator::BusinessSimulator(QObject* parent)
     registerMeetingHandlers();
     registerVidyoMeetingHandlers();
     registerConferenceRunHandlers();
+    registerSharingHandlers();
     connect(CommandJournal::instance(), &CommandJournal::sig_recorded, this, &BusinessSimulator::onRecorded);
 }
 

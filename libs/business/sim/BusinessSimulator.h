@@ -165,6 +165,15 @@ public:
     // The host ends the conference for everybody.
     void pushDismissal();
 
+    // --- sharing (SimSharing.cpp) ---
+    // Two screens and five windows into VoipView, the mail client, the conference's own
+    // window and "meeting" among them (titles the share chooser never offers).
+    void populateShareSources();
+    // The user's right to share a whiteboard (USER_AUTHORITY_WHITEBOARD).
+    void setWhiteboardEntitled(bool entitled);
+    // The telephone number of the directory's person at the index; empty past its end.
+    QString directoryPhoneNumber(int index) const;
+
     TestCardRenderer* renderer() const { return m_renderer; }
 
 signals:
@@ -196,6 +205,7 @@ private:
     void vidyoConnected();
     QSharedPointer<AddressBookPerson> attendee(const QString& account) const;
     void registerConferenceRunHandlers();
+    void registerSharingHandlers();
 
     // One-to-one calls.
     void registerCallHandlers();
