@@ -53,7 +53,8 @@ ShareScreenControl::ShareScreenControl(QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    const QFont font = KP_UI_UTIL::getFontScale(14, false);
+    // The narrow bar (330 px while sharing) holds the id and its 142 px buttons at 12 px.
+    const QFont font = KP_UI_UTIL::getFontScale(12, false);
     for (QWidget* w :
         std::initializer_list<QWidget*> { ui->label_confId, ui->label_time, ui->ptn_conf_imm, ui->btn_stop })
         w->setFont(font);
@@ -63,6 +64,8 @@ ShareScreenControl::ShareScreenControl(QWidget* parent)
         { ui->toolButton_camera, "camera_on_normal.png" }, { ui->toolButton_more, "more_normal.png" } };
     for (const auto& tool : tools) {
         tool.first->setFont(toolFont);
+        // The 54 px buttons elide their longer names; the tip tells them in full.
+        tool.first->setToolTip(tool.first->text());
         tool.first->setIcon(QIcon(shareCtrlIcon(tool.second)));
     }
     ui->btn_stop->setIcon(QIcon(shareCtrlIcon("stop_share.png")));
@@ -71,7 +74,7 @@ ShareScreenControl::ShareScreenControl(QWidget* parent)
     m_moreMenu->setWindowFlags(m_moreMenu->windowFlags() | Qt::Popup | Qt::FramelessWindowHint);
     m_moreMenu->setAttribute(Qt::WA_TranslucentBackground);
     m_moreMenu->setStyleSheet(QLatin1String(kMenuStyle));
-    m_moreMenu->setFont(font);
+    m_moreMenu->setFont(KP_UI_UTIL::getFontScale(14, false));
     connect(m_moreMenu.get(), &QMenu::triggered, this, &ShareScreenControl::on_menuAction_trigger);
 
     connect(ui->toolButton_more, &QToolButton::clicked, this, &ShareScreenControl::slot_toolButton_more);

@@ -46,11 +46,24 @@ void ShareConfInfoWgt::setConferenceInfo(const ConferenceBriefInfo& info)
     ui->label_title->setText(info.subject);
     ui->label_ID->setText(ConfSharePolicy::groupInThrees(info.confId));
     ui->label_host->setText(info.hostName);
-    const QFontMetrics metrics(KP_UI_UTIL::getFontScale(12, false));
-    ui->label_link->setText(metrics.elidedText(info.shareLink, Qt::ElideRight, kLinkWidth));
+    elideLink();
     ui->label_link->setToolTip(info.shareLink);
     ui->btn_copyLink->setEnabled(!info.shareLink.isEmpty());
     ui->btn_copyID->setEnabled(!info.confId.isEmpty());
+}
+
+void ShareConfInfoWgt::elideLink()
+{
+    // At most 210 px, and never wider than the card leaves the link once laid out.
+    const int width = isVisible() ? qMin(kLinkWidth, ui->label_link->width()) : kLinkWidth;
+    const QFontMetrics metrics(KP_UI_UTIL::getFontScale(12, false));
+    ui->label_link->setText(metrics.elidedText(m_link, Qt::ElideRight, width));
+}
+
+void ShareConfInfoWgt::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    elideLink();
 }
 
 void ShareConfInfoWgt::copy(const QString& text)

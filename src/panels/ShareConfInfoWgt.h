@@ -25,12 +25,16 @@ public:
 public slots:
     void slot_onCopyInfo();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void on_btn_copyID_clicked();
     void on_btn_copyLink_clicked();
 
 private:
     void copy(const QString& text);
+    void elideLink();
 
     std::unique_ptr<Ui::ShareConfInfoWgt> ui;
     QString m_confId;
