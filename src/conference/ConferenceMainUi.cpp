@@ -183,9 +183,11 @@ ConferenceMainUi::ConferenceMainUi(QWidget* parent)
 
 ConferenceMainUi::~ConferenceMainUi()
 {
-    // The windows made without parent go with the conference.
+    // The windows made without parent go with the conference, its tip too.
     delete m_quickInvite;
     delete m_shareControl.data();
+    if (KpMsgTip* tip = sharedTip())
+        tip->close();
     if (m_cursorConfined)
         KpPlatform::clipCursor(nullptr);
     if (m_oleInitialised)
