@@ -23,6 +23,7 @@ void registerVidyoScenarios(DemoRegistry& registry);
 void registerConferenceScenarios(DemoRegistry& registry);
 void registerLaunchScenarios(DemoRegistry& registry);
 void registerPopupScenarios(DemoRegistry& registry);
+void registerShareInviteScenarios(DemoRegistry& registry);
 
 namespace {
 
@@ -122,6 +123,7 @@ void registerAll(DemoRegistry& registry)
     registerConferenceScenarios(registry);
     registerLaunchScenarios(registry);
     registerPopupScenarios(registry);
+    registerShareInviteScenarios(registry);
 }
 
 } // namespace

@@ -236,7 +236,10 @@ QString windowCensus()
         { QStringLiteral("QMenu"), 3 * alive.value(QStringLiteral("ConferenceMainUi")) },
         { QStringLiteral("KpMsgTip"), 1 },
         // The launch manager (a widget never shown) and its loading window.
-        { QStringLiteral("SmartConferenceLaunchMgr"), 1 }, { QStringLiteral("SmartConferenceLoadingWnd"), 1 } };
+        { QStringLiteral("SmartConferenceLaunchMgr"), 1 }, { QStringLiteral("SmartConferenceLoadingWnd"), 1 },
+        // The conference window's dial pad and share bar, both without parent.
+        { QStringLiteral("PPC_QuickInvite"), alive.value(QStringLiteral("ConferenceMainUi")) },
+        { QStringLiteral("ShareScreenControl"), 1 } };
     QStringList excess;
     for (auto it = alive.cbegin(); it != alive.cend(); ++it) {
         if (it.value() > limits.value(it.key(), 0))

@@ -3,9 +3,9 @@
 // main venue, every layout, polling, the side panel, maximising, recording and
 // the network, the end countdown with its extension, and leaving as a member
 // or ending as host. Everything goes through the facade and the business
-// signals; the simulator plays the server. The confirmation pop-ups of the
-// exit flow are not in this build, so their answers are given as the pop-ups
-// would give them.
+// signals; the simulator plays the server. Layout and exit answers are given
+// here as their pop-ups give them; the pop-up scenarios click through the
+// pop-ups themselves.
 
 #include "business/KP_BusinessView.h"
 #include "business/sim/BusinessSimulator.h"
@@ -82,7 +82,7 @@ ConferenceMemberInfo someMember(int n)
     return ConferenceMemberInfo();
 }
 
-// The answer a pop-up of a later build would give.
+// The answer its pop-up gives.
 void answer(const char* slot, int type)
 {
     QMetaObject::invokeMethod(window(), slot, Q_ARG(int, type));

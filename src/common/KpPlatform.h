@@ -2,7 +2,9 @@
 
 // The module's few Windows calls. Elsewhere they do nothing and report success.
 
+#include <QPixmap>
 #include <QRect>
+#include <QScreen>
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
@@ -67,6 +69,16 @@ inline void clipCursor(const QRect* area)
 #else
     Q_UNUSED(area)
 #endif
+}
+
+// A picture of the native window (a screen share's desktop handle, or a
+// window id the business library reported) as the screen shows it now. Null
+// where the platform gives no grabs (offscreen, or a window that is gone).
+inline QPixmap grabNativeWindow(QScreen* screen, long long nativeId)
+{
+    if (!screen)
+        return QPixmap();
+    return screen->grabWindow(WId(nativeId));
 }
 
 } // namespace KpPlatform

@@ -21,6 +21,8 @@
 #include "conference/StopConfPopupWgt.h"
 #include "conference/WifiWgt.h"
 #include "conference/WorkbenchWgt.h"
+#include "conference/PPC_ShareScreen.h"
+#include "conference/ShareScreenControl.h"
 #include "customui/ExtendDurationWidget.h"
 #include "customui/KP_CustomStyle.h"
 #include "customui/KP_UI_UTIL.h"
@@ -30,10 +32,18 @@
 #include "meeting/RectangeTip.h"
 #include "members/ConfMembersControlWidget.h"
 #include "members/ConfRightWgt.h"
+#include "panels/CallPhoneDlg.h"
+#include "panels/ComConfirmDlg.h"
+#include "panels/ConfShareWidget.h"
 #include "panels/DebugForStatisticsWdg.h"
+#include "panels/InviteChoiceWgt.h"
 #include "panels/MoreMenuChild.h"
 #include "panels/PPC_Polling.h"
 #include "policy/ConferencePopupPolicy.h"
+#include "panels/PPC_QuickInvite.h"
+#include "panels/PhoneInvitation.h"
+#include "panels/ShareConfInfoWgt.h"
+#include "policy/ConfSharePolicy.h"
 #include "policy/ConferenceWindowPolicy.h"
 #include "policy/StatisticsPolicy.h"
 #include "util/KPFilePathMgr.h"
@@ -87,6 +97,12 @@ constexpr int kCountdownLeft = 10;
 constexpr int kCountdownAboveBottom = 100;
 constexpr int kMoreMenuGap = 10;
 constexpr int kShareFrameRate = 10;
+// The notice that another device of the user took over the conference.
+constexpr int kKickOutWidth = 400;
+constexpr int kKickOutHeight = 190;
+// The unified view's sharing mode of a wireless projection, and once it became a conference.
+constexpr int kProjectionMode = 2;
+constexpr int kConferenceMode = 1;
 
 const char* const kMenuStyle = "QMenu{            background-color:rgba(255,255,255,255);    border-radius:4px;}"
                                "QMenu::icon{    margin-left:10px;}"
@@ -132,7 +148,8 @@ ConferenceMainUi::ConferenceMainUi(QWidget* parent)
     m_confTimer->setObjectName(QStringLiteral("conferenceTimer"));
     connect(m_confTimer, &QTimer::timeout, this, &ConferenceMainUi::slot_confTimeout);
     createPopups();
-    notInThisBuild("ConferenceMainUi::ConferenceMainUi", "PPC_QuickInvite");
+    m_quickInvite = new PPC_QuickInvite(nullptr);
+    m_quickInvite->hide();
     m_countdown = new RectangeTip(this);
     m_countdown->hide();
 
@@ -176,6 +193,11 @@ ConferenceMainUi::ConferenceMainUi(QWidget* parent)
 
 ConferenceMainUi::~ConferenceMainUi()
 {
+    // The windows made without parent go with the conference, its tip too.
+    delete m_quickInvite;
+    delete m_shareControl.data();
+    if (KpMsgTip* tip = sharedTip())
+        tip->close();
     if (m_cursorConfined)
         KpPlatform::clipCursor(nullptr);
     if (m_oleInitialised)
@@ -293,8 +315,20 @@ void ConferenceMainUi::connectBusiness()
             raise();
         });
     connect(view, &V::sig_multiEndKickOut, this, [this] {
-        notInThisBuild("ConferenceMainUi sig_multiEndKickOut", "ComConfirmDlg");
-        emit conferenceView()->sig_closeConferenceMainWidget();
+        if (m_kickOutNotice)
+            return;
+        // Modal without a nested event loop: the window may be deleted while the notice waits.
+        auto* notice = new ComConfirmDlg(tr("Move out of meeting"),
+            tr("You have joined the meeting on another device, and the current device has been removed from the "
+               "meeting."),
+            kKickOutWidth, kKickOutHeight, this);
+        notice->setAttribute(Qt::WA_DeleteOnClose);
+        notice->setWindowModality(Qt::ApplicationModal);
+        m_kickOutNotice = notice;
+        connect(notice, &QDialog::finished, this, [] { emit conferenceView()->sig_closeConferenceMainWidget(); });
+        centreOnWindow(notice);
+        notice->show();
+        notice->raise();
     });
     connect(view, &V::sig_startConferenceWhiteborad, this, &ConferenceMainUi::slot_onStartWhiteBorad);
     connect(KP_BusinessView::instance()->getWhiteBoardView(), &WhiteBoardView::sig_onDeleteRoom, this,
@@ -385,6 +419,53 @@ void ConferenceMainUi::showSmallPopup(int type)
     centreOnWindow(m_smallPopup);
     m_smallPopup->show();
     m_smallPopup->raise();
+}
+
+InviteChoiceWgt* ConferenceMainUi::inviteChoice() const
+{
+    return m_inviteChoice;
+}
+
+CallPhoneDlg* ConferenceMainUi::callPhoneDialog() const
+{
+    return m_callPhone;
+}
+
+ShareConfInfoWgt* ConferenceMainUi::detailCard() const
+{
+    return m_detailCard;
+}
+
+ConfShareWidget* ConferenceMainUi::confShareWidget() const
+{
+    return m_confShare;
+}
+
+PPC_ShareScreen* ConferenceMainUi::shareChooser() const
+{
+    return m_shareScreen;
+}
+
+ShareScreenControl* ConferenceMainUi::shareControl() const
+{
+    return m_shareControl && m_shareControl->isVisible() ? m_shareControl.data() : nullptr;
+}
+
+void ConferenceMainUi::stopOwnShare()
+{
+    UnifiedConferenceView* view = conferenceView();
+    if (ShareScreenControl* bar = shareControl();
+        bar && view->isDesktopSharing(view->getCurrentAccount(), CONFMEMBER_DEVICE_PC))
+        bar->slot_stopShareScreenClicked();
+}
+
+void ConferenceMainUi::stopShareBar()
+{
+    // Leaving already: the bar's own leave request is not wanted on top.
+    if (ShareScreenControl* bar = shareControl()) {
+        bar->disconnect(this);
+        bar->slot_stopShareScreenClicked();
+    }
 }
 
 RectangeTip* ConferenceMainUi::countdownStrip() const
@@ -551,7 +632,21 @@ void ConferenceMainUi::on_btn_sharescreen_clicked()
             emit view->sig_activeWhiteborad();
             return;
         }
-        notInThisBuild("ConferenceMainUi::on_btn_sharescreen_clicked", "PPC_ShareScreen");
+        if (m_shareScreen && m_shareScreen->isVisible()) {
+            m_shareScreen->raise();
+            return;
+        }
+        if (m_shareScreen)
+            m_shareScreen->slot_close();
+        auto* chooser = new PPC_ShareScreen(this);
+        m_shareScreen = chooser;
+        connect(chooser, &PPC_ShareScreen::sig_startWhiteBoard, this, &ConferenceMainUi::slot_startWhiteBoard);
+        connect(chooser, &PPC_ShareScreen::sig_onClose, this, &ConferenceMainUi::slot_closeShareScreenWgt);
+        chooser->setFixedSize(chooser->size());
+        centreOnWindow(chooser);
+        voipView()->selectShareWindow();
+        chooser->show();
+        chooser->raise();
         return;
     }
     ENUM_CONFMEMBER_DEVICETYPE deviceType = CONFMEMBER_DEVICE_NONE;
@@ -627,9 +722,14 @@ void ConferenceMainUi::slot_on_workbench_clicked(QRect rect)
         ConferencePopupPolicy::anchoredPosition(ConferencePopupPolicy::Anchor::Workbench, rect, m_workbench->size()));
 }
 
-void ConferenceMainUi::slot_showDetailInfo(QRect)
+void ConferenceMainUi::slot_showDetailInfo(QRect rect)
 {
-    notInThisBuild("ConferenceMainUi::slot_showDetailInfo", "ShareConfInfoWgt");
+    if (!m_detailCard)
+        m_detailCard = new ShareConfInfoWgt(this);
+    m_detailCard->setConferenceInfo(m_confInfo);
+    m_detailCard->move(ConfSharePolicy::detailCardPosition(rect, m_detailCard->size(), m_maximised));
+    m_detailCard->show();
+    m_detailCard->raise();
 }
 
 void ConferenceMainUi::slot_safe_clicked(QRect rect)
@@ -741,13 +841,38 @@ void ConferenceMainUi::on_btn_exit_clicked()
 
 // ---------------------------------------------------------------- side panel
 
-void ConferenceMainUi::slot_invite_clicked(QRect)
+void ConferenceMainUi::slot_invite_clicked(QRect rect)
 {
     if (conferenceView()->allowCallPhone()) {
-        notInThisBuild("ConferenceMainUi::slot_invite_clicked", "InviteChoiceWgt");
+        if (!m_inviteChoice) {
+            m_inviteChoice = new InviteChoiceWgt(this);
+            connect(m_inviteChoice, &InviteChoiceWgt::sig_invite_phone, this, &ConferenceMainUi::showCallPhoneDialog);
+            connect(m_inviteChoice, &InviteChoiceWgt::sig_choice_members, this, &ConferenceMainUi::inviteMembers);
+        }
+        m_inviteChoice->move(ConfSharePolicy::inviteChoicePosition(rect, m_inviteChoice->size()));
+        m_inviteChoice->show();
+        m_inviteChoice->raise();
+        // Active, so that activating any other window puts it away.
+        m_inviteChoice->activateWindow();
         return;
     }
     inviteMembers();
+}
+
+void ConferenceMainUi::showCallPhoneDialog()
+{
+    if (!m_callPhone) {
+        m_callPhone = new CallPhoneDlg(this);
+        m_callPhone->setTexts(
+            tr("Invite phone to join"), tr("Please enter your mobile phone number"), tr("Confirm call"), tr("cancel"));
+        connect(m_callPhone, &CallPhoneDlg::sig_okClicked, this, [](const QString& number) {
+            conferenceView()->invitePhoneMembers(landingCallMembers({ PhoneInvitePolicy::typedNumber(number) }));
+        });
+    }
+    m_callPhone->clearNumber();
+    centreOnWindow(m_callPhone);
+    // Modal without a nested event loop: the answer comes back through the signals.
+    m_callPhone->open();
 }
 
 void ConferenceMainUi::inviteMembers()
@@ -854,6 +979,7 @@ void ConferenceMainUi::leaveConference(bool host)
     UnifiedConferenceView* view = conferenceView();
     emit view->sig_confUIClose(view->getCurrentConfId());
     emit view->sig_uiQuitWhiteborad();
+    stopShareBar();
     if (host) {
         view->sendCmdLectureMode(false);
         view->restStopRecording(kHostLeaves);
@@ -881,6 +1007,7 @@ void ConferenceMainUi::endConferenceForAll()
 {
     UnifiedConferenceView* view = conferenceView();
     emit view->sig_confUIClose(view->getCurrentConfId());
+    stopShareBar();
     view->restStopRecording(kHostEnds);
     m_layout->clearVideoList();
 }
@@ -928,7 +1055,15 @@ void ConferenceMainUi::slot_startWhiteBoard(QStringList listAccount, int whiteBo
 
 void ConferenceMainUi::slot_closeShareScreenWgt()
 {
-    notInThisBuild("ConferenceMainUi::slot_closeShareScreenWgt", "PPC_ShareScreen");
+    // A chooser replaced by a newer one reports its closing too; only the current one is forgotten.
+    auto* closing = qobject_cast<PPC_ShareScreen*>(sender());
+    if (closing && closing != m_shareScreen) {
+        closing->deleteLater();
+        return;
+    }
+    if (m_shareScreen)
+        m_shareScreen->deleteLater();
+    m_shareScreen = nullptr;
 }
 
 // ---------------------------------------------------------------- business signals
@@ -1019,7 +1154,30 @@ void ConferenceMainUi::slot_onBeginShareDesktop(bool isSuccess, QString)
 {
     if (!isSuccess)
         return;
-    notInThisBuild("ConferenceMainUi::slot_onBeginShareDesktop", "ShareScreenControl");
+    if (m_shareControl) {
+        m_shareControl->disconnect(this);
+        delete m_shareControl.data();
+    }
+    auto* bar = new ShareScreenControl(nullptr);
+    m_shareControl = bar;
+    bar->setConfId(m_confId);
+    bar->updateShareMode();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        bar->move((screen->availableGeometry().width() - bar->width()) / 2, 0);
+    connect(bar, &ShareScreenControl::sig_joinConf, this, [this] {
+        show();
+        raise();
+        activateWindow();
+    });
+    connect(bar, &ShareScreenControl::sig_leaveConf, this, [this] {
+        UnifiedConferenceView* view = conferenceView();
+        if (view->m_screenShareMode != kProjectionMode)
+            return;
+        view->stopScreenMirroring(true);
+        view->m_screenShareMode = kConferenceMode;
+        slot_onAccept(CommonPopup_Leave);
+    });
+    bar->show();
     m_layout->beginLocalShare();
 }
 
@@ -1032,11 +1190,14 @@ void ConferenceMainUi::slot_onNotifyCancelDesktopShare(bool cancelled)
 {
     if (!cancelled || !m_layout->isSharing())
         return;
+    stopOwnShare();
     showTip(tr("The moderator is about to start sharing, and you have been stopped sharing already"));
 }
 
 void ConferenceMainUi::slot_onNotifyConferenceLockStatus(int state)
 {
+    if (m_layout->isSharing() && (state & CONF_LOCK_BIT_SHARING) && !isHost())
+        stopOwnShare();
     m_lockStatus = state;
     if (m_workbench && m_workbench->isVisible()) {
         m_workbench->setConferenceLock(state & CONF_LOCK_BIT_CONFERENCE);
@@ -1149,7 +1310,16 @@ void ConferenceMainUi::slot_confTimeout()
 
 void ConferenceMainUi::slot_showConfShareWidget()
 {
-    notInThisBuild("ConferenceMainUi::slot_showConfShareWidget", "ConfShareWidget");
+    // One share window at a time: a new request shows fresh data.
+    if (m_confShare)
+        m_confShare->close();
+    auto* share = new ConfShareWidget(this);
+    m_confShare = share;
+    share->setConferenceInfo(m_confInfo);
+    share->move(
+        (KP_UI_UTIL::getDeskTopWidth() - share->width()) / 2, (KP_UI_UTIL::getDeskTopHeight() - share->height()) / 2);
+    share->show();
+    share->raise();
 }
 
 // ---------------------------------------------------------------- roster, speakers, main venue, sharing
@@ -1282,8 +1452,12 @@ void ConferenceMainUi::on_btn_InviteMenuAction_trigger(QAction* action)
         return;
     if (action->text() == tr("invite"))
         inviteMembers();
-    else if (action->text() == tr("invite tellphone"))
-        notInThisBuild("ConferenceMainUi::on_btn_InviteMenuAction_trigger", "PPC_QuickInvite");
+    else if (action->text() == tr("invite tellphone")) {
+        auto* from = qobject_cast<QWidget*>(sender());
+        m_quickInvite->move((from ? from : m_toolBar)->mapToGlobal(QPoint(0, 0)));
+        m_quickInvite->show();
+        m_quickInvite->raise();
+    }
 }
 
 // ---------------------------------------------------------------- window events

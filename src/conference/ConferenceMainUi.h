@@ -12,6 +12,16 @@
 
 #include <memory>
 
+// Invitation and sharing.
+class CallPhoneDlg;
+class ComConfirmDlg;
+class ConfShareWidget;
+class InviteChoiceWgt;
+class PPC_QuickInvite;
+class PPC_ShareScreen;
+class ShareConfInfoWgt;
+class ShareScreenControl;
+
 class ConfRightWgt;
 class ConfSmartVideoPlayMainWdg;
 class ConferenceLayoutControl;
@@ -79,6 +89,15 @@ public:
     ConfRightWgt* rightPanel() const { return m_rightWgt; }
     ConfSmartVideoPlayMainWdg* videoArea() const { return m_videoArea; }
     PPC_Polling* pollingPanel() const { return m_polling; }
+    // Invitation and sharing; null until first opened (the share bar and the
+    // share window: while none is open).
+    PPC_QuickInvite* quickInvite() const { return m_quickInvite; }
+    InviteChoiceWgt* inviteChoice() const;
+    CallPhoneDlg* callPhoneDialog() const;
+    ShareConfInfoWgt* detailCard() const;
+    ConfShareWidget* confShareWidget() const;
+    PPC_ShareScreen* shareChooser() const;
+    ShareScreenControl* shareControl() const;
     QTimer* conferenceTimer() const { return m_confTimer; }
     RectangeTip* countdownStrip() const;
     ExtendDurationWidget* extendOffer() const;
@@ -220,6 +239,10 @@ private:
     // A window of a later build: its opener says so in the log.
     void notInThisBuild(const char* opener, const char* window) const;
     bool isHost() const;
+    void showCallPhoneDialog();
+    // The user's own share ends through its bar, when the bar is open.
+    void stopOwnShare();
+    void stopShareBar();
 
     std::unique_ptr<Ui::ConferenceMainUi> ui;
     ConferenceTitleBar* m_titleBar = nullptr;
@@ -246,6 +269,15 @@ private:
 
     QMenu* m_moreMenu = nullptr;
     QMenu* m_inviteMenu = nullptr;
+    // Invitation and sharing (the quick invite and the share bar have no parent).
+    PPC_QuickInvite* m_quickInvite = nullptr;
+    QPointer<InviteChoiceWgt> m_inviteChoice;
+    QPointer<CallPhoneDlg> m_callPhone;
+    QPointer<ShareConfInfoWgt> m_detailCard;
+    QPointer<ConfShareWidget> m_confShare;
+    QPointer<PPC_ShareScreen> m_shareScreen;
+    QPointer<ShareScreenControl> m_shareControl;
+    QPointer<ComConfirmDlg> m_kickOutNotice;
     PPC_Polling* m_polling = nullptr;
     QPointer<RectangeTip> m_countdown;
     QPointer<ExtendDurationWidget> m_extendOffer;

@@ -11,6 +11,7 @@
 #include "members/PPC_Member.h"
 #include "panels/MoreMenuChild.h"
 #include "panels/NewPPC_Info.h"
+#include "panels/PPC_Invite.h"
 #include "panels/PPC_Chat.h"
 #include "panels/PPC_Material.h"
 #include "panels/PPC_Minutes.h"
@@ -50,6 +51,9 @@ PopupWidget::PopupWidget(QWidget* parent)
     m_minutesPage = host<PPC_Minutes>(ui->MinutesPage);
     m_memberPage = host<PPC_Member>(ui->MemberPage);
     m_chatPage = host<PPC_Chat>(ui->ChatPage);
+    // The invite page hides itself as a window would; hosted, it shows with its page.
+    m_invitePage = host<PPC_Invite>(ui->InvitePage);
+    m_invitePage->show();
     ui->SettingPage->setFixedSize(kSettingPageSize);
     connect(
         ui->btn_audio_setting, &QPushButton::clicked, this, [this] { showDeviceSettings(MoreMenuChild::Page_Audio); });
@@ -95,9 +99,6 @@ void PopupWidget::setShowType(int type)
     if (pageName.isEmpty())
         return;
     auto* page = ui->stackedWidget->findChild<QWidget*>(pageName);
-    if (type == ConferencePopupPolicy::Invite)
-        AreaLog::conference().LogInfo(
-            QStringLiteral("PopupWidget::setShowType the invite page: PPC_Invite not in this build"));
     if (type == ConferencePopupPolicy::Member)
         m_memberPage->slot_onGetConferenceMemberInfoList(
             KP_BusinessView::instance()->getUnifiedConferenceView()->getAllConferenceInfo());

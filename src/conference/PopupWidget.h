@@ -11,6 +11,7 @@
 class MoreMenuChild;
 class NewPPC_Info;
 class PPC_Chat;
+class PPC_Invite;
 class PPC_Material;
 class PPC_Member;
 class PPC_Minutes;
@@ -46,6 +47,7 @@ public:
     PPC_ScreenLayout* layoutPage() const { return m_layoutPage; }
     NewPPC_Info* infoPage() const { return m_infoPage; }
     PPC_Chat* chatPage() const { return m_chatPage; }
+    PPC_Invite* invitePage() const { return m_invitePage; }
     PPC_Member* memberPage() const { return m_memberPage; }
     QString title() const;
 
@@ -71,5 +73,6 @@ private:
     PPC_Minutes* m_minutesPage = nullptr;
     PPC_Member* m_memberPage = nullptr;
     PPC_Chat* m_chatPage = nullptr;
+    PPC_Invite* m_invitePage = nullptr;
     QPointer<MoreMenuChild> m_deviceSettings;
 };

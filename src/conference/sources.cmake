@@ -34,3 +34,11 @@ list(APPEND KP_MEDIACONF_SOURCES
   conference/RecordPopupWgt.h conference/RecordPopupWgt.cpp
   conference/PromptWidget_Control.h conference/PromptWidget_Control.cpp
   conference/PromptWidget_Warning.h conference/PromptWidget_Warning.cpp)
+# Sharing the screen: the source chooser and its cards, and the bar shown while sharing.
+list(APPEND KP_MEDIACONF_SOURCES
+  conference/PPC_ShareScreenChild.h conference/PPC_ShareScreenChild.cpp
+  conference/PPC_ShareScreen.h conference/PPC_ShareScreen.cpp
+  conference/ShareScreenControl.h conference/ShareScreenControl.cpp
+  conference/forms/ShareScreenControl.ui)
+# on_menuAction_trigger answers the More menu, which is no child of the form.
+set_source_files_properties(conference/forms/ShareScreenControl.ui PROPERTIES AUTOUIC_OPTIONS "--no-autoconnection")

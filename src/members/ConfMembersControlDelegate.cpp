@@ -6,6 +6,7 @@
 #include "customui/KP_UI_UTIL.h"
 #include "members/MemberListViewBase.h"
 #include "members/MemberRowPainter.h"
+#include "panels/PhoneInvitation.h"
 #include "policy/MemberRowGeometry.h"
 
 #include <QMenu>
@@ -228,10 +229,7 @@ void ConfMembersControlDelegate::inviteAgain(const QString& account, const QStri
 {
     UnifiedConferenceView* conf = conference();
     if (account == displayName) {
-        LandingCallMember phone;
-        phone.number = account;
-        phone.name = displayName;
-        conf->invitePhoneMembers({ { account, phone } });
+        conf->invitePhoneMembers(landingCallMembers({ PhoneInvitePolicy::rowCall(account, displayName) }));
     } else {
         conf->inviteMembers({ account });
     }

@@ -7,6 +7,7 @@
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
+#include "panels/ShareConfInfoWgt.h"
 #include "panels/SidePage.h"
 #include "policy/AgendaPolicy.h"
 
@@ -180,8 +181,11 @@ void NewPPC_Info::slot_textAreaChanged()
 
 void NewPPC_Info::slot_share()
 {
-    // The share card of the invitation panels opens from here once it is in this build.
-    AreaLog::panels().LogInfo(
-        QStringLiteral("NewPPC_Info::slot_share ShareConfInfoWgt not in this build (conference %1)")
-            .arg(m_info.confId));
+    auto* card = new ShareConfInfoWgt(this);
+    card->setAttribute(Qt::WA_DeleteOnClose); // one per opening
+    card->setConferenceInfo(m_info);
+    const QPoint centre = mapToGlobal(rect().center());
+    card->move(centre - QPoint(card->width() / 2, card->height() / 2));
+    card->raise();
+    card->show();
 }

@@ -12,3 +12,13 @@ list(APPEND KP_MEDIACONF_SOURCES
   panels/NewPPC_Info.h panels/NewPPC_Info.cpp
   panels/PPC_Minutes.h panels/PPC_Minutes.cpp
   panels/PPC_Material.h panels/PPC_Material.cpp)
+# Invitation by telephone or by choice, and sharing the conference's data.
+list(APPEND KP_MEDIACONF_SOURCES
+  panels/PanelShadow.h panels/PhoneInvitation.h
+  panels/CallPhoneDlg.h panels/CallPhoneDlg.cpp
+  panels/PPC_QuickInvite.h panels/PPC_QuickInvite.cpp
+  panels/InviteChoiceWgt.h panels/InviteChoiceWgt.cpp
+  panels/PPC_Invite.h panels/PPC_Invite.cpp
+  panels/ConfShareWidget.h panels/ConfShareWidget.cpp
+  panels/ShareConfInfoWgt.h panels/ShareConfInfoWgt.cpp
+  panels/ComConfirmDlg.h panels/ComConfirmDlg.cpp)

@@ -1,5 +1,7 @@
 #include "policy/ConferenceWindowPolicy.h"
 
+#include "policy/ConfSharePolicy.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTime>
@@ -7,7 +9,6 @@
 namespace ConferenceWindowPolicy {
 
 namespace {
-constexpr int kIdGroup = 3;
 constexpr int kMaxShownCount = 999;
 constexpr qint64 kDayMs = 86400000;
 
@@ -21,10 +22,7 @@ QString conferenceIdText(const QString& confId)
 {
     if (confId.isEmpty())
         return QString();
-    QStringList groups;
-    for (int at = 0; at < confId.size(); at += kIdGroup)
-        groups << confId.mid(at, kIdGroup);
-    return QStringLiteral("ID:") + groups.join(QLatin1Char(' '));
+    return QStringLiteral("ID:") + ConfSharePolicy::groupInThrees(confId);
 }
 
 QString memberCountText(int count)

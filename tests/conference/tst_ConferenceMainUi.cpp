@@ -10,6 +10,7 @@
 #include "customui/KpMsgBox.h"
 #include "meeting/RectangeTip.h"
 #include "members/ConfRightWgt.h"
+#include "panels/ComConfirmDlg.h"
 #include "panels/PPC_Polling.h"
 
 #include <QLabel>
@@ -310,6 +311,7 @@ private slots:
         QCOMPARE(tipText(), QStringLiteral("Media timeout, you will leave the meeting!"));
 
         emit conf()->sig_multiEndKickOut();
+        QVERIFY(click(w->findChild<ComConfirmDlg*>(), "btn_confirm"));
         QCOMPARE(closeWindow.count(), 1);
     }
 

@@ -7,6 +7,7 @@
 #include "customui/KpRedDotBtn.h"
 #include "customui/KpStyle.h"
 #include "customui/ScreenScale.h"
+#include "support/QrDecode.h"
 #include "util/KPSettings.h"
 
 #include <QHBoxLayout>
@@ -16,40 +17,7 @@
 
 #include <functional>
 
-#ifdef KP_HAVE_ZBAR
-#include <zbar.h>
-using namespace zbar; // the C interface, which zbar.h puts in a namespace for C++
-#endif
-
 namespace {
-
-// Decodes every QR symbol of the image with zbar; empty when zbar is absent.
-QStringList decodeQr(const QImage& source)
-{
-    QStringList texts;
-#ifdef KP_HAVE_ZBAR
-    const QImage gray = source.convertToFormat(QImage::Format_Grayscale8);
-    QByteArray raw;
-    for (int y = 0; y < gray.height(); ++y)
-        raw.append(reinterpret_cast<const char*>(gray.constScanLine(y)), gray.width());
-    zbar_image_scanner_t* scanner = zbar_image_scanner_create();
-    zbar_image_scanner_set_config(scanner, ZBAR_NONE, ZBAR_CFG_ENABLE, 1);
-    zbar_image_t* image = zbar_image_create();
-    zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
-    zbar_image_set_size(image, unsigned(gray.width()), unsigned(gray.height()));
-    zbar_image_set_data(image, raw.constData(), unsigned(raw.size()), nullptr);
-    zbar_scan_image(scanner, image);
-    for (const zbar_symbol_t* symbol = zbar_image_first_symbol(image); symbol; symbol = zbar_symbol_next(symbol)) {
-        if (zbar_symbol_get_type(symbol) == ZBAR_QRCODE)
-            texts << QString::fromUtf8(zbar_symbol_get_data(symbol), int(zbar_symbol_get_data_length(symbol)));
-    }
-    zbar_image_destroy(image);
-    zbar_image_scanner_destroy(scanner);
-#else
-    Q_UNUSED(source)
-#endif
-    return texts;
-}
 
 // The 7 x 7 finder pattern with its top-left module at (x, y).
 bool hasFinder(const KpQrMatrix& m, int x, int y)
@@ -123,7 +91,7 @@ private slots:
         QFETCH(QString, text);
         const QPixmap code = KP_UI_UTIL::getGroupQrcode(text, 240, 240);
         QCOMPARE(code.size(), QSize(240, 240));
-        QCOMPARE(decodeQr(code.toImage()), QStringList { text });
+        QCOMPARE(QrDecode::decode(code.toImage()), QStringList { text });
     }
 
     void qrCodeOfNothingIsBlankNotBroken()

@@ -24,6 +24,7 @@ BusinessSimulator::BusinessSimulator(QObject* parent)
     registerVidyoMeetingHandlers();
     registerConferenceRunHandlers();
     registerConferencePanelHandlers();
+    registerSharingHandlers();
     connect(CommandJournal::instance(), &CommandJournal::sig_recorded, this, &BusinessSimulator::onRecorded);
 }
 

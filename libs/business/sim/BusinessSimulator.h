@@ -180,6 +180,14 @@ public:
     void setAgendaSaveFailure(bool fail) { m_agendaSaveFails = fail; }
     // A member refuses the invitation to the conference.
     void pushInvitationRefused(const QString& account);
+    // --- sharing (SimSharing.cpp) ---
+    // Two screens and five windows into VoipView, the mail client, the conference's own
+    // window and "meeting" among them (titles the share chooser never offers).
+    void populateShareSources();
+    // The user's right to share a whiteboard (USER_AUTHORITY_WHITEBOARD).
+    void setWhiteboardEntitled(bool entitled);
+    // The telephone number of the directory's person at the index; empty past its end.
+    QString directoryPhoneNumber(int index) const;
 
     TestCardRenderer* renderer() const { return m_renderer; }
 
@@ -215,6 +223,7 @@ private:
     void registerConferencePanelHandlers();
     // The running conference's record as the server would send it again.
     ConferenceBriefInfo currentConferenceBrief() const;
+    void registerSharingHandlers();
 
     // One-to-one calls.
     void registerCallHandlers();
