@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+void registerMembersScenarios(DemoRegistry& registry);
+
 namespace {
 
 QTextStream& out()
@@ -109,6 +111,7 @@ void registerAll(DemoRegistry& registry)
     registerCallGallery(registry);
     registerPanelsGallery(registry);
     registerVideoGallery(registry);
+    registerMembersScenarios(registry);
 }
 
 } // namespace

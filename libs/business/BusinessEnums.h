@@ -122,6 +122,7 @@ enum ConfLockBits : int {
 namespace BusinessReason {
 constexpr int Success = 200;
 constexpr int DeviceSuccess = 0;
+constexpr int CallHungUp = 0; // ReleaseCall: this side ends the call, nothing failed
 constexpr int CallDeclined = 175603;
 constexpr int CallNotAnswered = 175408;
 constexpr int InvitationRefused = 107603;

@@ -6,18 +6,14 @@
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpPublicBtn.h"
 #include "customui/ScreenScale.h"
+#include "policy/CallPolicy.h"
 #include "util/KPFilePathMgr.h"
-#include "util/KPLog.h"
 
 #include <QKeyEvent>
 #include <QSound>
 #include <QTimer>
 
 BottomTipWidget* BottomTipWidget::ins = nullptr;
-
-namespace {
-constexpr int kRingLoops = 20;
-}
 
 BottomTipWidget* BottomTipWidget::instance()
 {
@@ -36,7 +32,7 @@ BottomTipWidget::BottomTipWidget(QWidget* parent)
     m_timeOutTimer->setObjectName(QStringLiteral("timeOutTimer"));
     m_timeOutTimer->setSingleShot(true);
     m_ringTone = new QSound(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("Ring.wav"), this);
-    m_ringTone->setLoops(kRingLoops);
+    m_ringTone->setLoops(CallPolicy::kRingLoops);
     initWidget();
     initConnect();
     initWidgetsStyle();
@@ -70,13 +66,13 @@ void BottomTipWidget::initConnect()
 
 void BottomTipWidget::initWidgetsStyle()
 {
-    ui->cancelBtn->setBtnStyle(KpBtnStyle(2), true);
-    ui->okBtn->setBtnStyle(KpBtnStyle(1), true);
+    ui->cancelBtn->setBtnStyle(BtnStyle_Secondary, true);
+    ui->okBtn->setBtnStyle(BtnStyle_Primary, true);
 }
 
 void BottomTipWidget::modifyTitleBar()
 {
-    ui->widget_title->setShowType(TitleButtonType(1));
+    ui->widget_title->setShowType(Title_CloseOnly);
     connect(ui->widget_title, &KPTitleBar::sig_closeBtn_clicked, this, &BottomTipWidget::slot_onCloseBtn);
 }
 
@@ -134,7 +130,8 @@ void BottomTipWidget::setConferenceInfo(ConferenceBriefInfo info)
 {
     setVariant(info.confId, kConfIdKey);
 
-    const int side = ui->headIconLbl->width();
+    // A square as wide as the label, then rounded to the label's own size.
+    const int width = ui->headIconLbl->width();
     QPixmap picture;
     QString hostName = info.hostName;
     AddressBookView* book = KP_BusinessView::instance()->getAddressBookView();
@@ -143,11 +140,11 @@ void BottomTipWidget::setConferenceInfo(ConferenceBriefInfo info)
         if (hostName.isEmpty())
             hostName = host->displayName();
         if (!picture.load(host->headImagePath()))
-            picture = KP_UI_UTIL::getSelfDrawPicHead(host->displayName(), host->account(), side, side, true, 4, 12);
+            picture = KP_UI_UTIL::getSelfDrawPicHead(host->displayName(), host->account(), width, width, true, 4, 12);
     } else {
-        picture = KP_UI_UTIL::getSelfDrawPicHead(info.hostName, info.hostAccount, side, side, true, 4, 12);
+        picture = KP_UI_UTIL::getSelfDrawPicHead(info.hostName, info.hostAccount, width, width, true, 4, 12);
     }
-    ui->headIconLbl->setPixmap(KP_UI_UTIL::PixmapToRound(picture, side, side, 4));
+    ui->headIconLbl->setPixmap(KP_UI_UTIL::PixmapToRound(picture, width, ui->headIconLbl->height(), 4));
 
     ui->stackedWidget->setCurrentWidget(ui->detailPage);
     ui->firstTipLbl->setText(tr("Conference theme: ") + info.subject);
@@ -243,12 +240,12 @@ void BottomTipWidget::handleTimeOutOrClose()
     switch (m_type) {
     case BottomTip_VidyoCall:
     case BottomTip_VidyoMeeting:
-        if (root->getVidyoView()->getVidyoingState() == 2)
+        if (root->getVidyoView()->getVidyoingState() == VidyoView::Vidyoing_Invited)
             root->getVidyoView()->resetVidyoingState();
         break;
     case BottomTip_VoiceMeeting:
     case BottomTip_VideoMeeting:
-        if (root->getMeetingView()->getMeetingStatus() == 3)
+        if (root->getMeetingView()->getMeetingStatus() == MeetingView::Meeting_Invited)
             root->getMeetingView()->resetMeetingStatus();
         break;
     case BottomTip_Conference:

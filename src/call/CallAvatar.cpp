@@ -5,14 +5,14 @@
 
 namespace CallAvatar {
 
-QPixmap picture(
-    const QSharedPointer<AddressBookPerson>& person, const QString& account, int width, int height, int radius)
+QPixmap picture(const QSharedPointer<AddressBookPerson>& person, const QString& account, const QSize& label)
 {
     QPixmap loaded;
     if (person && loaded.load(person->headImagePath()))
-        return KP_UI_UTIL::PixmapToRound(loaded, width, height, radius);
+        return KP_UI_UTIL::PixmapToRound(loaded, label.width(), label.height(), 4);
     const QString name = person ? person->displayName() : account;
-    return KP_UI_UTIL::getSelfDrawPicHead(name, account, width, height, true, radius, 12);
+    // Drawn height by width, the pane's own order; only a label that is not square shows it.
+    return KP_UI_UTIL::getSelfDrawPicHead(name, account, label.height(), label.width(), true, 4, 12);
 }
 
 } // namespace CallAvatar

@@ -2,16 +2,17 @@
 
 #include <QPixmap>
 #include <QSharedPointer>
+#include <QSize>
 #include <QString>
 
 class AddressBookPerson;
 
-// The picture the call windows show for a person: the directory's picture
-// file, or one drawn from the name when there is none, rounded to `radius`.
+// The picture a video pane shows for a person instead of video: the
+// directory's picture file rounded to the label, or, when it does not load,
+// one drawn from the name and account.
 namespace CallAvatar {
 
 // person may be null (not in the directory): the picture is drawn from the account.
-QPixmap picture(const QSharedPointer<AddressBookPerson>& person, const QString& account, int width, int height,
-    int radius);
+QPixmap picture(const QSharedPointer<AddressBookPerson>& person, const QString& account, const QSize& label);
 
 } // namespace CallAvatar

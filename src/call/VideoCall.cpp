@@ -5,6 +5,7 @@
 
 #include "business/KP_BusinessView.h"
 #include "call/CallAvatar.h"
+#include "call/CallWindowKeys.h"
 #include "call/VideoWidget.h"
 #include "common/AreaLog.h"
 #include "common/KpPlatform.h"
@@ -55,6 +56,10 @@ VideoCall::VideoCall(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
 
     initToolBar();
+    m_controls
+        = std::make_unique<CallMediaControls>(&m_callInfo, MoreMenuChild::Mode_AllDevices, QStringLiteral("VideoCall"));
+    // The checked microphone button is the muted one; there is no speaker button.
+    m_controls->setMuteView([this](bool muted) { m_toolBarUi->btn_audio->setChecked(muted); });
 
     voipView()->SetVoipCallStatus(VoipView::CALL_MARK_VIDEO);
     m_ringTone = new QSound(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("Ring.wav"), this);
@@ -99,7 +104,6 @@ VideoCall::VideoCall(QWidget* parent)
 VideoCall::~VideoCall()
 {
     releaseCall();
-    delete m_settings.data();
     // The question may be what deletes this window (a business library that answers its
     // confirmation at once): closing lets it finish its slot and delete itself afterwards.
     if (m_closeTip)
@@ -135,14 +139,12 @@ void VideoCall::initConnect()
     connect(bar->btn_wbss, &QPushButton::clicked, this, &VideoCall::slot_onWhiteBoardBtn);
     connect(bar->btn_config, &QPushButton::clicked, this, &VideoCall::slot_onClickSetting);
     connect(ui->btn_hideVideo, &QPushButton::clicked, this, &VideoCall::slot_onHideVideo);
-    connect(bar->btnSwitch, &QPushButton::clicked, this,
-        [this] { voipView()->switchCallType(m_toolBarUi->btnSwitch->isChecked() ? 0 : 1, QString()); });
+    connect(bar->btnSwitch, &QPushButton::clicked, this, [this] {
+        voipView()->switchCallType(m_toolBarUi->btnSwitch->isChecked() ? VOIP_CALL_VOICE : VOIP_CALL_VIDEO, QString());
+    });
 
+    // Mute and speaker answers go to the media controls.
     VoipView* voip = voipView();
-    connect(voip, &VoipView::sig_OnSetMuteStatus, this, &VideoCall::slot_onSetMuteStatus);
-    connect(voip, &VoipView::sig_onGetMuteStatus, this, &VideoCall::slot_onGetMuteStatus);
-    connect(voip, &VoipView::sig_OnSetSpeakerStatus, this, &VideoCall::slot_onSetSpeakerStatus);
-    connect(voip, &VoipView::sig_OnGetSpeakerStatus, this, &VideoCall::slot_onGetSpeakerStatus);
     connect(voip, &VoipView::sig_onLocalVideoScale, this, &VideoCall::slot_onLocalVideoScale);
     connect(voip, &VoipView::sig_onRemoteVideoScale, this, &VideoCall::slot_onRemoteVideoScale);
     connect(voip, &VoipView::sig_onSwitchMediaType, this, &VideoCall::slot_onSwitchMediaType);
@@ -153,12 +155,6 @@ void VideoCall::initConnect()
 
     connect(this, &VideoCall::isShowMaximized, ui->friendVideoWidget, &VideoWidget::slotResizeVideoWidget);
     connect(this, &VideoCall::isShowMaximized, ui->myVideoWidget, &VideoWidget::slotResizeVideoWidget);
-}
-
-QString VideoCall::currentUserAccount() const
-{
-    const QSharedPointer<AddressBookPerson> self = business()->getAddressBookView()->getCurUserAddressBook();
-    return self ? self->account() : business()->getUserInfoView()->getCurUserAccount();
 }
 
 VideoWidget* VideoCall::remotePane() const
@@ -175,16 +171,10 @@ VideoWidget* VideoCall::localPane() const
 
 void VideoCall::setCallInfo(Agent_VoIPCallMsg msg)
 {
-    switch (msg.eventCode) {
-    case VOIP_EVENT_PROCEEDING:
+    if (msg.eventCode == VOIP_EVENT_PROCEEDING)
         m_ringTone->play();
-        break;
-    case VOIP_EVENT_ANSWERED:
+    else if (msg.eventCode == VOIP_EVENT_ANSWERED)
         onAnswered();
-        break;
-    default:
-        break;
-    }
     m_callInfo = msg;
 }
 
@@ -240,7 +230,7 @@ void VideoCall::bindVideoByAccount(const QString& peerAccount)
     local->setRatioLocked(true);
     local->freezeVideoUpdates(kStopQtPainting);
     const bool hasCamera = !QCameraInfo::availableCameras().isEmpty();
-    local->setAccount(currentUserAccount(), hasCamera);
+    local->setAccount(CallMediaControls::currentUserAccount(), hasCamera);
     local->setTipText(hasCamera ? QString() : tr("No camera detected"));
     remote->setRatioLocked(false);
     remote->setAccount(peerAccount, false);
@@ -357,50 +347,14 @@ void VideoCall::placeHideButton()
 void VideoCall::slot_clickBtnMute()
 {
     // The button shows what the engine confirmed, not the click.
-    m_toolBarUi->btn_audio->setChecked(m_muted);
+    m_toolBarUi->btn_audio->setChecked(m_controls->isMuted());
+    // The business library's word that the media runs.
     if (m_callInfo.mediaConnected != 1) {
         AreaLog::call().LogInfo(
             QStringLiteral("VideoCall::slot_clickBtnMute media of call %1 not connected yet").arg(m_callInfo.callId));
         return;
     }
-    voipView()->GetMuteStatus();
-}
-
-void VideoCall::slot_onGetMuteStatus(bool mute)
-{
-    voipView()->SetMute(!mute);
-}
-
-void VideoCall::slot_onSetMuteStatus(int nReason, bool mute)
-{
-    if (nReason != 0) {
-        AreaLog::call().LogInfo(QStringLiteral("VideoCall::slot_onSetMuteStatus failed, reason %1").arg(nReason));
-        return;
-    }
-    m_muted = mute;
-    m_toolBarUi->btn_audio->setChecked(mute);
-}
-
-void VideoCall::slot_clickBtnLoudSpeaker()
-{
-    voipView()->GetSpeakerStatus();
-}
-
-void VideoCall::slot_onGetSpeakerStatus(int nReason, uint volume)
-{
-    if (nReason != 0) {
-        AreaLog::call().LogInfo(QStringLiteral("VideoCall::slot_onGetSpeakerStatus failed, reason %1").arg(nReason));
-        return;
-    }
-    voipView()->SetSpeakerStatus(CallPolicy::speakerVolumeToSet(volume));
-}
-
-void VideoCall::slot_onSetSpeakerStatus(int nReason, uint volume)
-{
-    if (nReason != 0)
-        AreaLog::call().LogInfo(QStringLiteral("VideoCall::slot_onSetSpeakerStatus failed, reason %1").arg(nReason));
-    else
-        AreaLog::call().LogDebug(QStringLiteral("VideoCall::slot_onSetSpeakerStatus volume %1").arg(volume));
+    m_controls->clickMute();
 }
 
 void VideoCall::slot_clickBtnCamera()
@@ -440,12 +394,10 @@ void VideoCall::slot_onSwitchMediaType(int flag, int type)
 
 void VideoCall::showVoicePeer()
 {
-    const QString peer
-        = CallPolicy::peerAccount(m_callInfo.callerAccount, m_callInfo.calleeAccount, currentUserAccount());
+    const QString peer = m_controls->peerAccount();
     const QSharedPointer<AddressBookPerson> person
         = business()->getAddressBookView()->getAddressBookOnePerson_Account(peer, false);
-    const int side = ui->label_voiceHead->maximumWidth();
-    ui->label_voiceHead->setPixmap(CallAvatar::picture(person, peer, side, side, side / 2));
+    ui->label_voiceHead->setPixmap(CallAvatar::picture(person, peer, ui->label_voiceHead->maximumSize()));
     ui->label_voiceName->setText(person ? person->displayName() : peer);
 }
 
@@ -478,26 +430,6 @@ void VideoCall::slot_onRemoteVideoScale(float scale)
     ui->friendVideoWidget->setVideoRatio(scale);
 }
 
-void VideoCall::slot_onWhiteBoardBtn()
-{
-    WhiteBoardView* board = business()->getWhiteBoardView();
-    if (board->isInMeeting()) {
-        emit board->sig_showWhiteBoardMainWidget();
-        board->wb_enterRoomAndSendMessage();
-        return;
-    }
-    voipView()->startWhiteBoard(
-        CallPolicy::peerAccount(m_callInfo.callerAccount, m_callInfo.calleeAccount, currentUserAccount()));
-}
-
-void VideoCall::slot_onClickSetting()
-{
-    if (!m_settings)
-        m_settings = new MoreMenuChild(nullptr, MoreMenuChild::Mode_AllDevices);
-    m_settings->move(CallPolicy::centredPosition(availableDesktop(), m_settings->size()));
-    m_settings->show();
-}
-
 // --- ending ---
 
 void VideoCall::slot_close()
@@ -516,12 +448,8 @@ void VideoCall::slot_close()
 
 void VideoCall::keyPressEvent(QKeyEvent* event)
 {
-    // Escape asks, like the close button, instead of ending the call at once.
-    if (event->key() == Qt::Key_Escape) {
-        slot_close();
-        return;
-    }
-    MoveWidget::keyPressEvent(event);
+    if (!CallWindowKeys::ignoreEscape(event))
+        MoveWidget::keyPressEvent(event);
 }
 
 void VideoCall::closeEvent(QCloseEvent* event)
@@ -538,6 +466,6 @@ void VideoCall::releaseCall()
     if (m_released)
         return;
     m_released = true;
-    voipView()->ReleaseCall(m_callInfo, 0);
+    voipView()->ReleaseCall(m_callInfo, BusinessReason::CallHungUp);
     voipView()->CancelVoipCallStatus(VoipView::CALL_MARK_VIDEO);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "business/CallRecords.h"
+#include "call/CallMediaControls.h"
 #include "customui/MoveWidget.h"
 
 #include <QPointer>
@@ -8,7 +9,6 @@
 #include <memory>
 
 class CloseMediaWidgetTip;
-class MoreMenuChild;
 class QSound;
 class QTimer;
 class VideoWidget;
@@ -64,16 +64,16 @@ public slots:
     void slot_clickBtnCamera();
     void slot_shareScreen();
     void slot_separateWidget();
-    void slot_clickBtnLoudSpeaker();
-    void slot_onGetMuteStatus(bool mute);
-    void slot_onSetMuteStatus(int nReason, bool mute);
-    void slot_onGetSpeakerStatus(int nReason, uint volume);
-    void slot_onSetSpeakerStatus(int nReason, uint volume);
+    void slot_clickBtnLoudSpeaker() { m_controls->clickSpeaker(); }
+    void slot_onGetMuteStatus(bool mute) { m_controls->onGetMuteStatus(mute); }
+    void slot_onSetMuteStatus(int nReason, bool mute) { m_controls->onSetMuteStatus(nReason, mute); }
+    void slot_onGetSpeakerStatus(int nReason, uint volume) { m_controls->onGetSpeakerStatus(nReason, volume); }
+    void slot_onSetSpeakerStatus(int nReason, uint volume) { m_controls->onSetSpeakerStatus(nReason, volume); }
     void slot_onLocalVideoScale(float scale);
     void slot_onRemoteVideoScale(float scale);
-    void slot_onWhiteBoardBtn();
+    void slot_onWhiteBoardBtn() { m_controls->openWhiteBoard(); }
     void slot_onHideVideo();
-    void slot_onClickSetting();
+    void slot_onClickSetting() { m_controls->openSettings(); }
     void slot_onSwitchMediaType(int flag, int type);
 
 protected:
@@ -98,7 +98,6 @@ private:
     void onAnswered();
     // The other party's picture and name while the call runs as voice only.
     void showVoicePeer();
-    QString currentUserAccount() const;
 
     std::unique_ptr<Ui::VideoCall> ui;
     std::unique_ptr<Ui::VoipToolBar> m_toolBarUi;
@@ -110,9 +109,8 @@ private:
     bool m_sharing = false;
     int m_separateMode = 0;
     QSize m_remotePaneSize;
-    QPointer<MoreMenuChild> m_settings;
+    std::unique_ptr<CallMediaControls> m_controls;
     QPointer<CloseMediaWidgetTip> m_closeTip;
-    bool m_muted = false; // as the engine last confirmed it
     bool m_released = false;
     long m_oleResult = 0;
 };

@@ -58,8 +58,7 @@ void VideoWidget::updateAvatar()
 {
     const QSharedPointer<AddressBookPerson> person
         = KP_BusinessView::instance()->getAddressBookView()->getAddressBookOnePerson_Account(m_account, false);
-    ui->headLabel->setPixmap(
-        CallAvatar::picture(person, m_account, ui->headLabel->maximumWidth(), ui->headLabel->maximumHeight(), 4));
+    ui->headLabel->setPixmap(CallAvatar::picture(person, m_account, ui->headLabel->maximumSize()));
     ui->nameLabel->setText(person ? person->displayName() : m_account);
 }
 

@@ -3,10 +3,10 @@
 #include "ui_VoiceCall.h"
 
 #include "business/KP_BusinessView.h"
-#include "call/CallAvatar.h"
-#include "common/AreaLog.h"
+#include "call/CallWindowKeys.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
+#include "customui/KpIconBtn.h"
 #include "customui/ScreenScale.h"
 #include "panels/MoreMenuChild.h"
 #include "policy/CallPolicy.h"
@@ -14,9 +14,6 @@
 #include "util/KPFilePathMgr.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QScreen>
 #include <QSound>
 #include <QTimer>
 
@@ -29,16 +26,10 @@ const char kSpeakerOn[]
     = "QPushButton#pushButton_player{border-image: url(:/Resource/VoiceCall/play_init.png);border:0px solid;}";
 const char kSpeakerOff[]
     = "QPushButton#pushButton_player{border-image: url(:/Resource/VoiceCall/disable_play_init.png);border:0px solid;}";
-constexpr int kSettingsGearType = 11;
-constexpr int kWhiteBoardMessageType = 311;
 
-KP_BusinessView* business()
-{
-    return KP_BusinessView::instance();
-}
 VoipView* voipView()
 {
-    return business()->getVoipView();
+    return KP_BusinessView::instance()->getVoipView();
 }
 } // namespace
 
@@ -56,7 +47,7 @@ VoiceCall::VoiceCall(QWidget* parent)
     m_ringBackTone->setObjectName(QStringLiteral("ringBackTone"));
     m_ringBackTone->setLoops(CallPolicy::kRingLoops);
 
-    ui->btnSetting->setBtnType(kSettingsGearType);
+    ui->btnSetting->setBtnType(Icon_Setting);
     ui->btnSetting->setGlyphColor(Qt::white);
     ui->label_name->setFont(KP_UI_UTIL::getFontScale(16, false));
     ui->label_call_notice->setFont(KP_UI_UTIL::getFontScale(14, false));
@@ -72,14 +63,18 @@ VoiceCall::VoiceCall(QWidget* parent)
     connect(ui->pushButton_mic, &QPushButton::clicked, this, &VoiceCall::slot_OnClickedMic);
     connect(ui->pushButton_player, &QPushButton::clicked, this, &VoiceCall::slot_OnClickedPlayer);
     connect(ui->btnSetting, &QPushButton::clicked, this, &VoiceCall::slot_onClickSetting);
-    VoipView* voip = voipView();
-    connect(voip, &VoipView::sig_OnSetMuteStatus, this, &VoiceCall::slot_OnSetMuteStatus);
-    connect(voip, &VoipView::sig_onGetMuteStatus, this, &VoiceCall::slot_onGetMuteStatus);
-    connect(voip, &VoipView::sig_OnSetSpeakerStatus, this, &VoiceCall::slot_OnSetSpeakerStatus);
-    connect(voip, &VoipView::sig_OnGetSpeakerStatus, this, &VoiceCall::slot_OnGetSpeakerStatus);
+    // VoipView's mute and speaker answers reach the controls, which show them on these buttons.
+    m_controls
+        = std::make_unique<CallMediaControls>(&m_callInfo, MoreMenuChild::Mode_AudioOnly, QStringLiteral("VoiceCall"));
+    m_controls->setMuteView(
+        [this](bool muted) { ui->pushButton_mic->setStyleSheet(QString::fromLatin1(muted ? kMicMuted : kMicOpen)); });
+    m_controls->setSpeakerView([this](bool on) {
+        ui->pushButton_player->setStyleSheet(QString::fromLatin1(on ? kSpeakerOn : kSpeakerOff));
+        ui->pushButton_player->repaint();
+    });
     connect(ui->whiteBoardBtn, &QPushButton::clicked, this, &VoiceCall::slot_onWhiteBoardBtn);
 
-    voip->SetVoipCallStatus(VoipView::CALL_MARK_VOICE);
+    voipView()->SetVoipCallStatus(VoipView::CALL_MARK_VOICE);
     // Mute and speaker make sense only once the call is answered.
     ui->pushButton_mic->hide();
     ui->pushButton_player->hide();
@@ -92,22 +87,15 @@ VoiceCall::~VoiceCall()
 {
     m_talkTimer->stop();
     m_ringBackTone->stop();
-    delete m_settings.data();
     // The call lives as long as its window.
-    voipView()->ReleaseCall(m_callInfo, 0);
+    voipView()->ReleaseCall(m_callInfo, BusinessReason::CallHungUp);
     voipView()->CancelVoipCallStatus(VoipView::CALL_MARK_VOICE);
-}
-
-QString VoiceCall::currentUserAccount() const
-{
-    const QSharedPointer<AddressBookPerson> self = business()->getAddressBookView()->getCurUserAddressBook();
-    return self ? self->account() : QString();
 }
 
 void VoiceCall::setCallInfo(Agent_VoIPCallMsg msg)
 {
     ui->whiteBoardBtn->hide();
-    ui->btnSetting->setBtnType(kSettingsGearType);
+    ui->btnSetting->setBtnType(Icon_Setting);
     switch (msg.eventCode) {
     case VOIP_EVENT_PROCEEDING:
         m_callInfo = msg; // the peer is read from the new record
@@ -130,9 +118,8 @@ void VoiceCall::setCallInfo(Agent_VoIPCallMsg msg)
 
 void VoiceCall::showPeer()
 {
-    AddressBookView* book = business()->getAddressBookView();
-    const QString peer
-        = CallPolicy::peerAccount(m_callInfo.callerAccount, m_callInfo.calleeAccount, currentUserAccount());
+    AddressBookView* book = KP_BusinessView::instance()->getAddressBookView();
+    const QString peer = m_controls->peerAccount();
     QSharedPointer<AddressBookPerson> person = book->getAddressBookOnePerson_Account(peer, false);
     if (person) {
         m_peerName = person->displayName();
@@ -147,10 +134,6 @@ void VoiceCall::showPeer()
     }
     ui->label_name->setToolTip(m_peerName);
     applyPeerName();
-    if (person) {
-        const int side = ui->label_head->width();
-        ui->label_head->setPixmap(CallAvatar::picture(person, person->account(), side, side, side / 2));
-    }
 }
 
 void VoiceCall::applyPeerName()
@@ -176,7 +159,8 @@ void VoiceCall::onAnswered()
     ui->pushButton_player->show();
     const AppEnvionmentConfig config = AppEnvionmentSetting::instance()->getAppEnvionmentConfig();
     if (CallPolicy::whiteBoardOffered(
-            business()->getUserInfoView()->getUserAuthority(USER_AUTHORITY_WHITEBOARD), config.whiteBoardMode)) {
+            KP_BusinessView::instance()->getUserInfoView()->getUserAuthority(USER_AUTHORITY_WHITEBOARD),
+            config.whiteBoardMode)) {
         ui->whiteBoardBtn->show();
         if (config.collapseWhiteBoardButton)
             ui->whiteBoardBtn->setFixedSize(0, 0);
@@ -201,83 +185,6 @@ void VoiceCall::slot_OnMinWnd()
     showMinimized();
 }
 
-void VoiceCall::slot_OnClickedMic()
-{
-    voipView()->GetMuteStatus();
-}
-
-void VoiceCall::slot_onGetMuteStatus(bool mute)
-{
-    voipView()->SetMute(!mute);
-}
-
-void VoiceCall::slot_OnSetMuteStatus(int nReason, bool mute)
-{
-    if (nReason != 0) {
-        AreaLog::call().LogInfo(QStringLiteral("VoiceCall::slot_OnSetMuteStatus failed, reason %1").arg(nReason));
-        return;
-    }
-    ui->pushButton_mic->setStyleSheet(QString::fromLatin1(mute ? kMicMuted : kMicOpen));
-}
-
-void VoiceCall::slot_OnClickedPlayer()
-{
-    voipView()->GetSpeakerStatus();
-}
-
-void VoiceCall::slot_OnGetSpeakerStatus(int nReason, uint volume)
-{
-    if (nReason != 0) {
-        AreaLog::call().LogInfo(QStringLiteral("VoiceCall::slot_OnGetSpeakerStatus failed, reason %1").arg(nReason));
-        return;
-    }
-    voipView()->SetSpeakerStatus(CallPolicy::speakerVolumeToSet(volume));
-}
-
-void VoiceCall::slot_OnSetSpeakerStatus(int nReason, uint volume)
-{
-    if (nReason != 0) {
-        AreaLog::call().LogInfo(QStringLiteral("VoiceCall::slot_OnSetSpeakerStatus failed, reason %1").arg(nReason));
-        return;
-    }
-    ui->pushButton_player->setStyleSheet(QString::fromLatin1(volume > 0 ? kSpeakerOn : kSpeakerOff));
-    ui->pushButton_player->repaint();
-}
-
-void VoiceCall::slot_onClickSetting()
-{
-    if (!m_settings)
-        m_settings = new MoreMenuChild(nullptr, MoreMenuChild::Mode_AudioOnly);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        m_settings->move(CallPolicy::centredPosition(screen->availableGeometry(), m_settings->size()));
-    m_settings->show();
-}
-
-void VoiceCall::slot_onWhiteBoardBtn()
-{
-    WhiteBoardView* board = business()->getWhiteBoardView();
-    if (board->isInMeeting()) {
-        emit board->sig_showWhiteBoardMainWidget();
-        board->wb_enterRoomAndSendMessage();
-        return;
-    }
-    startWhiteBoardWithPeer();
-}
-
-void VoiceCall::slot_onMultimediaMessageAccept(int type)
-{
-    if (type != kWhiteBoardMessageType)
-        return;
-    business()->getWhiteBoardView()->wb_leaveRoom();
-    startWhiteBoardWithPeer();
-}
-
-void VoiceCall::startWhiteBoardWithPeer()
-{
-    voipView()->startWhiteBoard(
-        CallPolicy::peerAccount(m_callInfo.callerAccount, m_callInfo.calleeAccount, currentUserAccount()));
-}
-
 void VoiceCall::slot_ReleaseCall()
 {
     requestClose();
@@ -293,17 +200,13 @@ void VoiceCall::closeEvent(QCloseEvent* event)
 void VoiceCall::requestClose()
 {
     // The facade usually deletes the window on the first signal: touch nothing of it afterwards.
-    WhiteBoardView* board = business()->getWhiteBoardView();
+    WhiteBoardView* board = KP_BusinessView::instance()->getWhiteBoardView();
     emit sig_CloseVoiceWnd();
     emit board->sig_closeWhiteBoardMainWidget();
 }
 
 void VoiceCall::keyPressEvent(QKeyEvent* event)
 {
-    // A stray Escape must not end the call.
-    if (event->key() == Qt::Key_Escape) {
-        event->ignore();
-        return;
-    }
-    MoveWidget::keyPressEvent(event);
+    if (!CallWindowKeys::ignoreEscape(event))
+        MoveWidget::keyPressEvent(event);
 }

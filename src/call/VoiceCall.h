@@ -1,12 +1,11 @@
 #pragma once
 
 #include "business/CallRecords.h"
+#include "call/CallMediaControls.h"
 #include "customui/MoveWidget.h"
 
-#include <QPointer>
 #include <memory>
 
-class MoreMenuChild;
 class QSound;
 class QTimer;
 
@@ -35,17 +34,17 @@ signals:
 
 public slots:
     void slot_OnMinWnd();
-    void slot_OnClickedMic();
-    void slot_OnClickedPlayer();
-    void slot_onClickSetting();
+    void slot_OnClickedMic() { m_controls->clickMute(); }
+    void slot_OnClickedPlayer() { m_controls->clickSpeaker(); }
+    void slot_onClickSetting() { m_controls->openSettings(); }
     void slot_ReleaseCall();
     void slot_ConfTimer();
-    void slot_onGetMuteStatus(bool mute);
-    void slot_OnSetMuteStatus(int nReason, bool mute);
-    void slot_OnGetSpeakerStatus(int nReason, uint volume);
-    void slot_OnSetSpeakerStatus(int nReason, uint volume);
-    void slot_onWhiteBoardBtn();
-    void slot_onMultimediaMessageAccept(int type);
+    void slot_onGetMuteStatus(bool mute) { m_controls->onGetMuteStatus(mute); }
+    void slot_OnSetMuteStatus(int nReason, bool mute) { m_controls->onSetMuteStatus(nReason, mute); }
+    void slot_OnGetSpeakerStatus(int nReason, uint volume) { m_controls->onGetSpeakerStatus(nReason, volume); }
+    void slot_OnSetSpeakerStatus(int nReason, uint volume) { m_controls->onSetSpeakerStatus(nReason, volume); }
+    void slot_onWhiteBoardBtn() { m_controls->openWhiteBoard(); }
+    void slot_onMultimediaMessageAccept(int type) { m_controls->onMultimediaMessageAccept(type); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,17 +56,15 @@ private:
     // The peer's name in its label, elided to the label's current width when it is a directory name.
     void applyPeerName();
     void onAnswered();
-    void startWhiteBoardWithPeer();
     // Asks the facade to close the window and the whiteboard to close with it.
     void requestClose();
-    QString currentUserAccount() const;
 
     std::unique_ptr<Ui::VoiceCall> ui;
     QTimer* m_talkTimer = nullptr;
     int m_seconds = 0;
     QSound* m_ringBackTone = nullptr;
     Agent_VoIPCallMsg m_callInfo;
-    QPointer<MoreMenuChild> m_settings;
+    std::unique_ptr<CallMediaControls> m_controls;
     QString m_peerName;
     bool m_elidePeerName = false;
 };

@@ -3,7 +3,7 @@
 #include "ui_VoipCallIncoming.h"
 
 #include "business/KP_BusinessView.h"
-#include "call/CallAvatar.h"
+#include "call/CallWindowKeys.h"
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
@@ -12,6 +12,7 @@
 #include "util/KPFilePathMgr.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QSound>
 #include <QTimer>
@@ -80,12 +81,9 @@ void VoipCallIncoming::setComingInfo(Agent_VoIPComingInfo info)
 
     const QSharedPointer<AddressBookPerson> caller
         = KP_BusinessView::instance()->getAddressBookView()->getAddressBookOnePerson_Account(m_callerAccount, false);
-    if (!caller)
-        return;
-    ui->label_name->setText(caller->displayName());
-    // The caller's picture over the default one the style sheet draws.
-    const int side = ui->label_head->width();
-    ui->label_head->setPixmap(CallAvatar::picture(caller, m_callerAccount, side, side, 4));
+    // label_head keeps the default picture of the style sheet.
+    if (caller)
+        ui->label_name->setText(caller->displayName());
 }
 
 Agent_VoIPComingInfo VoipCallIncoming::getComingInfo() const
@@ -131,17 +129,17 @@ void VoipCallIncoming::slot_OnAccept()
 
 void VoipCallIncoming::slot_OnRelease()
 {
-    release(CallPolicy::kReasonDeclined);
+    release(BusinessReason::CallDeclined);
 }
 
 void VoipCallIncoming::slot_OnNoResponse()
 {
-    release(CallPolicy::kReasonNotAnswered);
+    release(BusinessReason::CallNotAnswered);
 }
 
 void VoipCallIncoming::slot_CallingTimeOut()
 {
-    release(CallPolicy::kReasonNotAnswered);
+    release(BusinessReason::CallNotAnswered);
 }
 
 void VoipCallIncoming::release(int reason)
@@ -158,4 +156,11 @@ void VoipCallIncoming::stopRinging()
 {
     m_ringTone->stop();
     m_ringTimer->stop();
+}
+
+void VoipCallIncoming::keyPressEvent(QKeyEvent* event)
+{
+    // Hidden by Escape, the window would ring on unseen and hold off other calls until the time-out.
+    if (!CallWindowKeys::ignoreEscape(event))
+        MoveWidget::keyPressEvent(event);
 }

@@ -39,6 +39,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Ends the ringing with the business reason and asks the facade to close the window.

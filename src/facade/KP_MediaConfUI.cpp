@@ -1,59 +1,51 @@
 #include "facade/KP_MediaConfUI.h"
 
+#include "business/BusinessMetaTypes.h"
 #include "business/KP_BusinessView.h"
-#include "business/UI_ControlView.h"
-#include "call/BottomTipWidget.h"
-#include "call/MessageNotice.h"
-#include "call/VideoCall.h"
-#include "call/VoiceCall.h"
-#include "call/VoipCallIncoming.h"
 #include "common/AreaLog.h"
-#include "customui/GroupConfMsgBox.h"
-#include "customui/KP_UI_UTIL.h"
-#include "customui/MessageTipWidget.h"
-#include "customui/SectionStaffWindow.h"
-#include "policy/FacadePolicy.h"
-#include "util/AppEnvionmentSetting.h"
-#include "util/KP_Util.h"
+#include "facade/CallWindowController.h"
+#include "facade/ConferenceController.h"
+#include "facade/InvitationController.h"
+#include "facade/MeetingController.h"
+#include "facade/MemberPickerController.h"
+#include "facade/VidyoController.h"
 
-#include <QEventLoop>
-#include <QHash>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMetaType>
-#include <QSet>
 
-namespace {
-
-KP_BusinessView* business()
+// The area controllers, in the order they are made. Some Vidyo messages close
+// the invitation's notification, which the invitation controller (made after
+// the Vidyo controller, as it needs it) owns: the Vidyo controller is handed a
+// call that runs only once both exist.
+struct KP_MediaConfUI::Controllers
 {
-    return KP_BusinessView::instance();
-}
-
-constexpr int kSuccess = 200;
-constexpr int kEventReleased = 4;
-constexpr int kMediaFree = 300;
-constexpr int kGroupConference = 6;
-constexpr int kMaskTag = 2;
-
-} // namespace
+    CallWindowController calls;
+    ConferenceController conference;
+    VidyoController vidyo { [this] { invitations.closeTipAndMask(); } };
+    InvitationController invitations { vidyo, conference };
+    MeetingController meetings;
+    MemberPickerController pickers;
+};
 
 KP_MediaConfUI::KP_MediaConfUI()
     : QObject(nullptr)
+    , d(std::make_unique<Controllers>())
 {
-    m_pMessageNotice = new MessageNotice(nullptr);
     InitConnect();
 }
 
 KP_MediaConfUI::~KP_MediaConfUI()
 {
     slot_destructorChildWgt();
+    // What the teardown above leaves: the group box and the bottom
+    // notification, which nobody can answer any more (the notification itself
+    // is process-wide and stays), and the pickers.
+    d->invitations.closeInvitations();
+    d->pickers.destroyWindows();
 }
 
-void KP_MediaConfUI::startLaunchConf(QString, QString, QString)
+void KP_MediaConfUI::startLaunchConf(QString first, QString second, QString third)
 {
-    AreaLog::facade().LogInfo(
-        QStringLiteral("KP_MediaConfUI::startLaunchConf the launch flow is not part of this build"));
+    d->conference.startLaunchConf(first, second, third);
 }
 
 void KP_MediaConfUI::setLaunchExtendParam(QString, QString, QString) { }
@@ -70,7 +62,7 @@ void KP_MediaConfUI::InitConnect()
 
     // Senders are fetched afresh for every row, as the client's views may be
     // replaced between modules; the table order is the order of delivery.
-    KP_BusinessView* root = business();
+    KP_BusinessView* root = KP_BusinessView::instance();
     connect(root->getVoipView(), SIGNAL(sig_CallEvents(int, Agent_VoIPCallMsg)), this,
         SLOT(slot_CallEvents(int, Agent_VoIPCallMsg)));
     connect(root->getVoipView(), SIGNAL(sig_ShowVoipCallWnd(int, QString, bool)), this,
@@ -146,820 +138,254 @@ void KP_MediaConfUI::InitConnect()
         SLOT(slot_onQueryConferenceMember(int, QString, QList<Agent_GroupMember>)));
 }
 
-// ---------------------------------------------------------------------------
-// Teardown
-
 void KP_MediaConfUI::slot_destructorChildWgt()
 {
-    auto closeAndDelete = [](auto*& window) {
-        if (window) {
-            window->close();
-            delete window;
-            window = nullptr;
-        }
-    };
-    // The Vidyo and meeting windows join this order as they are built.
-    closeAndDelete(m_pVoiceCallWnd);
-    closeAndDelete(m_pCallIncomingWnd);
-    closeAndDelete(m_pMessageNotice);
-    closeAndDelete(m_pVideoCallWnd);
-    closeAndDelete(m_pMsgBox);
-    m_pRemovePerson.reset();
-    delete m_pReserveTip;
-    m_pReserveTip = nullptr;
-}
-
-// ---------------------------------------------------------------------------
-// Invitations and the bottom notification
-
-QString KP_MediaConfUI::displayName(const QString& account) const
-{
-    const QSharedPointer<AddressBookPerson> person
-        = business()->getAddressBookView()->getAddressBookOnePerson_Account(account, false);
-    return person ? person->displayName() : QString();
-}
-
-void KP_MediaConfUI::closeTipAndMask()
-{
-    BottomTipWidget::instance()->closeBottomTip();
-    if (m_pGroupConfMsgBox)
-        emit UI_ControlView::instance()->sig_hideMaskWgt(PopUpHandleType(kMaskTag));
-}
-
-void KP_MediaConfUI::slot_onCallVidyo(VidyoJsonTransferData& data)
-{
-    m_lastVidyoInvitation = data;
-    BottomTipWidget* tip = BottomTipWidget::instance();
-    const QString name = displayName(data.fromAccount);
-    bool numeric = false;
-    const int kind = data.callKind.toInt(&numeric);
-    switch (numeric ? kind : -1) {
-    case 0:
-        tip->setMessageTitle(tr("Video invitation"));
-        tip->setMessageType(BottomTipWidget::BottomTip_VidyoCall);
-        tip->setMessageText(name + tr("You receive a video invitation!"));
-        break;
-    case 1:
-        tip->setMessageTitle(tr("Video meeting invitation"));
-        tip->setMessageType(BottomTipWidget::BottomTip_VidyoMeeting);
-        tip->setMessageText(name + tr("You receive a video meeting invitation!"));
-        break;
-    default:
-        AreaLog::facade().LogInfo(
-            QStringLiteral("KP_MediaConfUI::slot_onCallVidyo unknown call kind ") + data.callKind);
-        break;
-    }
-    tip->setBtnText(tr("Accept"), tr("No"));
-    tip->BottomTipShow();
-}
-
-void KP_MediaConfUI::slot_onInviteMeetingCall(int meetingType, QString caller, QString confId)
-{
-    BottomTipWidget* tip = BottomTipWidget::instance();
-    QString title;
-    QString text;
-    BottomTipWidget::BottomTipType type = BottomTipWidget::BottomTip_None;
-    if (meetingType == 1) {
-        title = tr("A Voice meeting invitation");
-        text = caller + tr(" Invite you to an audio conference");
-        type = BottomTipWidget::BottomTip_VoiceMeeting;
-    } else if (meetingType == 2) {
-        title = tr("Video meeting invitation");
-        text = caller + tr("Invite you to a video conference");
-        type = BottomTipWidget::BottomTip_VideoMeeting;
-    } else {
-        AreaLog::facade().LogInfo(
-            QStringLiteral("KP_MediaConfUI::slot_onInviteMeetingCall unknown meeting type %1").arg(meetingType));
-    }
-    tip->setMessageTitle(title);
-    tip->setVariant(confId, BottomTipWidget::kConfIdKey);
-    tip->setMessageType(type);
-    tip->setMessageText(text);
-    tip->setBtnText(tr("Accept"), tr("No"));
-    tip->BottomTipShow();
-}
-
-void KP_MediaConfUI::slot_onInviteNormalConference(ConferenceBriefInfo confInfo, QString sender)
-{
-    const QString name = displayName(sender);
-    if (confInfo.extension.contains(QLatin1String("groupId"))) {
-        const QString text = name + tr("You are invited to the integrated meeting");
-        if (m_pGroupConfMsgBox) {
-            AreaLog::facade().LogInfo(
-                QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConference group invitation dropped: ")
-                + confInfo.confId);
-            return;
-        }
-        m_pGroupConfMsgBox = new GroupConfMsgBox(nullptr);
-        m_pGroupConfMsgBox->setConferenceInfo(confInfo.confId, confInfo.extension);
-        m_pGroupConfMsgBox->setInviteMessage(text);
-        emit UI_ControlView::instance()->sig_showMaskWgt(m_pGroupConfMsgBox.data(), PopUpHandleType(kMaskTag));
-        return;
-    }
-
-    BottomTipWidget* tip = BottomTipWidget::instance();
-    if (tip->isVisible()) {
-        AreaLog::facade().LogInfo(
-            QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConference invitation dropped: ") + confInfo.confId);
-        return;
-    }
-    const QString phrase = business()->getUnifiedConferenceView()->getInviteConfType() == 3
-        ? tr("You are invited to attend the training meeting")
-        : tr("You are invited to the integrated meeting");
-    tip->setMessageTitle(name + phrase);
-    tip->setMessageType(BottomTipWidget::BottomTip_Conference);
-    tip->setVariant(confInfo.confId, BottomTipWidget::kConfIdKey);
-    tip->setConferenceInfo(confInfo);
-    tip->setBtnText(tr("Accept"), tr("No"));
-    tip->setFromAccount(sender);
-    tip->BottomTipShow();
-}
-
-void KP_MediaConfUI::slot_onBottomTipWidgeAccept(const BottomTipWidget::BottomTipType& type)
-{
-    KP_BusinessView* root = business();
-    switch (type) {
-    case BottomTipWidget::BottomTip_VidyoCall:
-        initVidyoShow(1);
-        root->getVidyoView()->AcceptVidyo(m_lastVidyoInvitation, 1);
-        break;
-    case BottomTipWidget::BottomTip_VidyoMeeting:
-        initVidyoShow(4);
-        root->getVidyoView()->AcceptVidyo(m_lastVidyoInvitation, 4);
-        break;
-    case BottomTipWidget::BottomTip_VoiceMeeting:
-    case BottomTipWidget::BottomTip_VideoMeeting:
-        root->getMeetingView()->acceptMeeting();
-        break;
-    case BottomTipWidget::BottomTip_Conference: {
-        UnifiedConferenceView* conf = root->getUnifiedConferenceView();
-        conf->setConferenceType(CONFERENCE_TYPE_UNIFIED);
-        if (m_pConferenceMainUi)
-            conf->leaveConference(conferenceIdOfMainWindow());
-        conf->joinConference(BottomTipWidget::instance()->variant(BottomTipWidget::kConfIdKey), QString(), 128,
-            ENUM_CONFERENCE_TYPE(1), 1, 0, QString());
-        break;
-    }
-    default:
-        break;
-    }
-    BottomTipWidget::instance()->clearData();
-}
-
-void KP_MediaConfUI::slot_onBottomTipWidgeReject(const BottomTipWidget::BottomTipType& type)
-{
-    KP_BusinessView* root = business();
-    switch (type) {
-    case BottomTipWidget::BottomTip_VidyoCall:
-    case BottomTipWidget::BottomTip_VidyoMeeting:
-        root->getVidyoView()->RejectVidyo(m_lastVidyoInvitation);
-        break;
-    case BottomTipWidget::BottomTip_VoiceMeeting:
-    case BottomTipWidget::BottomTip_VideoMeeting:
-        root->getMeetingView()->rejectMeeting();
-        break;
-    case BottomTipWidget::BottomTip_Conference:
-        rejectConference(BottomTipWidget::kConfIdKey);
-        break;
-    default:
-        break;
-    }
-    BottomTipWidget::instance()->clearData();
+    d->calls.destroyWindows();
+    d->vidyo.destroyWindows();
+    d->vidyo.forgetPendingRemoval();
+    d->invitations.destroyReminder();
 }
 
 void KP_MediaConfUI::rejectConference(int variantKey)
 {
-    BottomTipWidget* tip = BottomTipWidget::instance();
-    const QString confId = tip->variant(variantKey);
-    if (confId.isEmpty())
-        return;
-    UnifiedConferenceView* conf = business()->getUnifiedConferenceView();
-    conf->rejectInvitation(confId, tip->getFromAccount(), 107603);
-    conf->resetInviteConfId();
+    d->invitations.rejectConference(variantKey);
 }
 
-void KP_MediaConfUI::slot_onInviteNormalConferenceClose(Agent_ConfNtyMsg msg)
+void KP_MediaConfUI::slot_CallEvents(int reason, Agent_VoIPCallMsg msg)
 {
-    if (msg.confId.isEmpty()) {
-        // Would match a notification that holds no invitation at all.
-        AreaLog::facade().LogInfo(
-            QStringLiteral("KP_MediaConfUI::slot_onInviteNormalConferenceClose without conference id"));
-        return;
-    }
-    bool handled = false;
-    BottomTipWidget* tip = BottomTipWidget::instance();
-    if (tip->variant(BottomTipWidget::kConfIdKey) == msg.confId) {
-        tip->closeBottomTip();
-        handled = true;
-    }
-    if (m_pGroupConfMsgBox && m_pGroupConfMsgBox->getConfId() == msg.confId) {
-        emit UI_ControlView::instance()->sig_hideMaskWgt(PopUpHandleType(kMaskTag));
-        handled = true;
-    }
-    const bool open = m_pConferenceMainUi && conferenceIdOfMainWindow() == msg.confId;
-    if ((handled || open) && msg.kind != 20) {
-        if (msg.result.isEmpty())
-            emit UI_ControlView::instance()->sig_showMsgTip(tr("The other end is answered"), PopUpHandleType(kMaskTag));
-        else if (msg.result == QLatin1String("107781"))
-            emit UI_ControlView::instance()->sig_showMsgTip(tr("Other ends have refused"), PopUpHandleType(kMaskTag));
-    }
+    d->calls.callEvents(reason, msg);
+    d->invitations.closeInvitationOfReleasedCall(reason, msg);
 }
 
-void KP_MediaConfUI::slot_onInviteRejectConference()
+void KP_MediaConfUI::slot_ShowVoipCallWnd(int nCallType, QString called, bool fromCallComing)
 {
-    BottomTipWidget* tip = BottomTipWidget::instance();
-    if (tip->isVisible())
-        tip->slot_onCancelBtn();
+    d->calls.showVoipCallWnd(nCallType, called, fromCallComing);
 }
 
-void KP_MediaConfUI::slot_onStopInviteNormalConference()
+void KP_MediaConfUI::slot_CloseVoiceWnd()
 {
-    BottomTipWidget::instance()->closeWidget();
-    if (m_pGroupConfMsgBox)
-        emit UI_ControlView::instance()->sig_hideMaskWgt(PopUpHandleType(kMaskTag));
+    d->calls.closeVoiceWnd();
 }
 
-void KP_MediaConfUI::slot_CloseBottomTipWidget()
+void KP_MediaConfUI::slot_ShowCallIncomingWnd(Agent_VoIPComingInfo comingInfo)
 {
-    closeTipAndMask();
+    d->calls.showCallIncomingWnd(comingInfo);
 }
 
-void KP_MediaConfUI::slot_onCloseBottomWidget(VidyoJsonTransferData)
+void KP_MediaConfUI::slot_ReleaseCallIncoming(Agent_VoIPComingInfo comingInfo)
 {
-    closeTipAndMask();
+    d->calls.releaseCallIncoming(comingInfo);
 }
 
-void KP_MediaConfUI::slot_onOtherDeviceAnswer()
+void KP_MediaConfUI::slot_AcceptCallIncoming(Agent_VoIPComingInfo comingInfo)
 {
-    BottomTipWidget* tip = BottomTipWidget::instance();
-    tip->close();
-    tip->setMessageTitle(tr("Video invitation"));
-    tip->setMessageType(BottomTipWidget::BottomTip_OtherDeviceAnswered);
-    tip->setMessageText(tr("Answered by other device!"));
-    tip->setBtnText(tr("OK"), tr("Cancle"));
-    tip->BottomTipShow();
+    d->calls.acceptCallIncoming(comingInfo);
 }
 
-void KP_MediaConfUI::slot_reserveConfInviteNofity(ConferenceBriefInfo confInfo)
+void KP_MediaConfUI::slot_onCloseVidyoWidget()
 {
-    if (!m_pReserveTip)
-        m_pReserveTip = new MessageTipWidget(nullptr);
-    m_pReserveTip->setMessageType(1);
-    m_pReserveTip->setConfInfo(confInfo.confId, confInfo.subject, confInfo.startTime);
-    m_pReserveTip->bottomTipShow();
-}
-
-// ---------------------------------------------------------------------------
-// Vidyo meeting
-
-void KP_MediaConfUI::initVidyoShow(int type)
-{
-    if (!m_pVidyoWidget) {
-        AreaLog::facade().LogInfo(
-            QStringLiteral("KP_MediaConfUI::initVidyoShow no meeting window in this build, type %1").arg(type));
-        return;
-    }
+    d->vidyo.onCloseVidyoWidget();
 }
 
 void KP_MediaConfUI::slot_onGetPlayerWidget(VidyoView::VidyoViewStartVidyoType type)
 {
-    initVidyoShow(int(type));
+    d->vidyo.initVidyoShow(int(type));
 }
 
-void KP_MediaConfUI::slot_onCloseVidyoWidget() { }
-
-void KP_MediaConfUI::closeVidyoLater()
+void KP_MediaConfUI::slot_onCallVidyo(VidyoJsonTransferData& data)
 {
-    // The meeting window, once part of the build, closes itself 3 s after this.
-    if (m_pVidyoWidget)
-        AreaLog::facade().LogInfo(QStringLiteral("KP_MediaConfUI::closeVidyoLater"));
+    d->invitations.onCallVidyo(data);
 }
 
-namespace {
-// Every Vidyo message uses the same box: no title, message type 0, a single button.
-constexpr int kVidyoBoxType = 0;
-const QFlags<KpMsgBox::KpButton> kVidyoButtons(4);
-} // namespace
+void KP_MediaConfUI::slot_onBottomTipWidgeAccept(const BottomTipWidget::BottomTipType& type)
+{
+    d->invitations.onBottomTipWidgeAccept(type);
+}
+
+void KP_MediaConfUI::slot_onBottomTipWidgeReject(const BottomTipWidget::BottomTipType& type)
+{
+    d->invitations.onBottomTipWidgeReject(type);
+}
+
+void KP_MediaConfUI::slot_CloseBottomTipWidget()
+{
+    d->invitations.closeTipAndMask();
+}
 
 void KP_MediaConfUI::slot_onOtherRefuse(VidyoJsonTransferData data)
 {
-    closeTipAndMask();
-    showMessagebox(
-        QString(), displayName(data.fromAccount) + tr("Your invitation rejected!"), kVidyoBoxType, kVidyoButtons, true);
-    closeVidyoLater();
+    d->vidyo.onOtherRefuse(data);
 }
 
 void KP_MediaConfUI::slot_confOtherRefuse(VidyoJsonTransferData data)
 {
-    showMessagebox(
-        QString(), displayName(data.fromAccount) + tr("Your invitation rejected!"), kVidyoBoxType, kVidyoButtons, true);
-}
-
-void KP_MediaConfUI::slot_onOtherHangUp(VidyoJsonTransferData data)
-{
-    const QString account = data.fromAccount;
-    if (account == business()->getUserInfoView()->getCurUserAccount())
-        return; // the user's own hang-up needs no message
-    showMessagebox(QString(), displayName(account) + tr("Cancelled!"), kVidyoBoxType, kVidyoButtons, true);
-    closeVidyoLater();
-    closeTipAndMask();
-}
-
-void KP_MediaConfUI::slot_remoteSourceRemoved(QString account, int)
-{
-    if (account == business()->getUserInfoView()->getCurUserAccount())
-        return;
-    showMessagebox(QString(), displayName(account) + tr("User disconnected link!"), kVidyoBoxType, kVidyoButtons, true);
-    closeVidyoLater();
-    closeTipAndMask();
-}
-
-void KP_MediaConfUI::slot_onHaveRemovedOut(VidyoJsonTransferData)
-{
-    closeTipAndMask();
-    showMessagebox(QString(), tr("You were removed from the meeting!"), kVidyoBoxType, kVidyoButtons, true);
-    closeVidyoLater();
-}
-
-void KP_MediaConfUI::slot_onOtherBusy(QSharedPointer<AddressBookPerson> person)
-{
-    const QString who = person ? person->displayName() : tr("The user");
-    showMessagebox(QString(), who + tr("Busy now!"), kVidyoBoxType, kVidyoButtons, true);
-    closeVidyoLater();
-}
-
-void KP_MediaConfUI::slot_onInviteOverTime(int type)
-{
-    if (type == 1) {
-        showMessagebox(QString(), tr("The other party’s mobile phone is not around, please try again later"),
-            kVidyoBoxType, kVidyoButtons, true);
-        return;
-    }
-    closeVidyoLater();
-    showMessagebox(QString(), tr("Connection timeout, video call canceled"), kVidyoBoxType, kVidyoButtons, true);
-}
-
-void KP_MediaConfUI::slot_onVidyoing()
-{
-    showMessagebox(QString(), tr("Please close the current video and then go on to the next video!"), kVidyoBoxType,
-        kVidyoButtons, true);
-}
-
-void KP_MediaConfUI::slot_onCompereStopVidyo()
-{
-    closeTipAndMask();
-    showMessagebox(QString(), tr("The meeting disbanded by the host!"), kVidyoBoxType, kVidyoButtons, true);
-    closeVidyoLater();
-}
-
-void KP_MediaConfUI::slot_onVidyovideofailed()
-{
-    if (m_pVidyoWidget)
-        showMessagebox(QString(), tr("Your video connection is abnormal!"), kVidyoBoxType, kVidyoButtons, false);
-}
-
-void KP_MediaConfUI::slot_GetVidyoInfofaild()
-{
-    if (m_pVidyoWidget)
-        showMessagebox(
-            QString(), tr("You may have a network connection problem!"), kVidyoBoxType, kVidyoButtons, false);
-}
-
-void KP_MediaConfUI::slot_onDialInviteJoinMeetingFaild(int reason)
-{
-    if (m_pVidyoWidget)
-        showMessagebox(QString(), tr("Failed to join in-line video conference: %1").arg(reason), kVidyoBoxType,
-            kVidyoButtons, false);
-}
-
-void KP_MediaConfUI::slot_CloseDialMeettingWidget()
-{
-    if (!m_pVidyoWidget)
-        return;
-    showMessagebox(QString(), tr("Failed to join the video conference"), kVidyoBoxType, kVidyoButtons, true);
-    closeVidyoLater();
-}
-
-void KP_MediaConfUI::slot_onLoginSever(bool state)
-{
-    if (!state)
-        showMessagebox(QString(), tr("Server logging in failed!"), kVidyoBoxType, kVidyoButtons, true);
-}
-
-void KP_MediaConfUI::slot_onCloseMainWidgetAll()
-{
-    closeTipAndMask();
-    closeVidyoLater();
-}
-
-void KP_MediaConfUI::slot_onRemovedOutPerson(QSharedPointer<AddressBookPerson> person)
-{
-    m_pRemovePerson = person;
-    const QString text
-        = tr("Sure to delete") + (person ? person->displayName() + QStringLiteral("!") : tr("the user!"));
-    showMessagebox(QString(), text, 10, QFlags<KpMsgBox::KpButton>(3), false);
+    d->vidyo.confOtherRefuse(data);
 }
 
 void KP_MediaConfUI::slot_onMessageAccept(int type)
 {
-    if (type == 10)
-        business()->getVidyoView()->removeOutMeeting(m_pRemovePerson);
+    d->vidyo.onMessageAccept(type);
 }
 
-void KP_MediaConfUI::showMessagebox(
-    const QString& title, const QString& text, int type, QFlags<KpMsgBox::KpButton> buttons, bool autoClose)
+void KP_MediaConfUI::slot_onOtherHangUp(VidyoJsonTransferData data)
 {
-    if (!m_pMsgBox) {
-        m_pMsgBox = new KpMsgBox(nullptr);
-        connect(m_pMsgBox, qOverload<int>(&KpMsgBox::signal_Accept), this, &KP_MediaConfUI::slot_onMessageAccept);
-    }
-    m_pMsgBox->setMessageTitle(title);
-    m_pMsgBox->setMessageText(text);
-    m_pMsgBox->setMessageType(type);
-    m_pMsgBox->setStandardButtons(buttons);
-    m_pMsgBox->show();
-    m_pMsgBox->setFocus(Qt::OtherFocusReason);
-    if (autoClose)
-        m_pMsgBox->startCloseWidgetTimeOut();
+    d->vidyo.onOtherHangUp(data);
 }
 
-// ---------------------------------------------------------------------------
-// Conference windows and conference errors
-
-void KP_MediaConfUI::slot_showConferenceMainWidget(ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE, bool)
+void KP_MediaConfUI::slot_remoteSourceRemoved(QString account, int)
 {
-    business()->getUnifiedConferenceView()->queryConfenceAppSetting();
-    AreaLog::facade().LogInfo(
-        QStringLiteral("KP_MediaConfUI::slot_showConferenceMainWidget no conference window in this build, "
-                       "type %1")
-            .arg(int(confType)));
+    d->vidyo.remoteSourceRemoved(account);
+}
+
+void KP_MediaConfUI::slot_onHaveRemovedOut(VidyoJsonTransferData)
+{
+    d->vidyo.onHaveRemovedOut();
+}
+
+void KP_MediaConfUI::slot_onOtherDeviceAnswer()
+{
+    d->invitations.onOtherDeviceAnswer();
+}
+
+void KP_MediaConfUI::slot_onOtherBusy(QSharedPointer<AddressBookPerson> person)
+{
+    d->vidyo.onOtherBusy(person);
+}
+
+void KP_MediaConfUI::slot_onInviteOverTime(int type)
+{
+    d->vidyo.onInviteOverTime(type);
+}
+
+void KP_MediaConfUI::slot_onVidyoing()
+{
+    d->vidyo.onVidyoing();
+}
+
+void KP_MediaConfUI::slot_onCompereStopVidyo()
+{
+    d->vidyo.onCompereStopVidyo();
+}
+
+void KP_MediaConfUI::slot_onVidyovideofailed()
+{
+    d->vidyo.onVidyovideofailed();
+}
+
+void KP_MediaConfUI::slot_GetVidyoInfofaild()
+{
+    d->vidyo.getVidyoInfofaild();
+}
+
+void KP_MediaConfUI::slot_onDialInviteJoinMeetingFaild(int reason)
+{
+    d->vidyo.onDialInviteJoinMeetingFaild(reason);
+}
+
+void KP_MediaConfUI::slot_CloseDialMeettingWidget()
+{
+    d->vidyo.closeDialMeettingWidget();
+}
+
+void KP_MediaConfUI::slot_showMeetingWidget(int meetingType)
+{
+    d->meetings.showMeetingWidget(meetingType);
+}
+
+void KP_MediaConfUI::slot_onInviteMeetingCall(int meetingType, QString caller, QString confId)
+{
+    d->invitations.onInviteMeetingCall(meetingType, caller, confId);
+}
+
+void KP_MediaConfUI::slot_closeVoiceMeeting()
+{
+    d->meetings.closeVoiceMeeting();
+}
+
+void KP_MediaConfUI::slot_closeVideoMeeting()
+{
+    d->meetings.closeVideoMeeting();
+}
+
+void KP_MediaConfUI::slot_showConferenceMainWidget(
+    ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE mediaType, bool flag)
+{
+    d->conference.showConferenceMainWidget(confType, mediaType, flag);
 }
 
 void KP_MediaConfUI::slot_closeConferenceMainWidget()
 {
-    business()->getMultimediaMgrView()->resetStatus();
-    if (m_pVideoCallWnd) {
-        // A video call that went on beside the conference renders in its own window again,
-        // each picture in the pane the call window bound it to (remote first).
-        AreaLog::facade().LogInfo(QStringLiteral("Before_Set_Video_View"));
-        business()->getVoipView()->setVideoViewEX(
-            m_pVideoCallWnd->remoteRenderHandle(), m_pVideoCallWnd->localRenderHandle(), nullptr, nullptr);
-    }
+    d->conference.closeConferenceMainWidget();
+    d->calls.rebindVideoAfterConference();
 }
 
-QString KP_MediaConfUI::conferenceIdOfMainWindow() const
+void KP_MediaConfUI::slot_onInviteNormalConference(ConferenceBriefInfo confInfo, QString sender)
 {
-    return QString();
+    d->invitations.onInviteNormalConference(confInfo, sender);
+}
+
+void KP_MediaConfUI::slot_onInviteNormalConferenceClose(Agent_ConfNtyMsg msg)
+{
+    d->invitations.onInviteNormalConferenceClose(msg);
+}
+
+void KP_MediaConfUI::slot_onInviteRejectConference()
+{
+    d->invitations.onInviteRejectConference();
+}
+
+void KP_MediaConfUI::slot_onStopInviteNormalConference()
+{
+    d->invitations.onStopInviteNormalConference();
+}
+
+void KP_MediaConfUI::slot_reserveConfInviteNofity(ConferenceBriefInfo confInfo)
+{
+    d->invitations.reserveConfInviteNofity(confInfo);
 }
 
 void KP_MediaConfUI::slot_onOperatorConferenceError(QString text, int reason)
 {
-    const QString shown = FacadePolicy::conferenceErrorText(text, reason);
-    if (shown.isEmpty()) {
-        AreaLog::facade().LogInfo(
-            QStringLiteral("KP_MediaConfUI::slot_onOperatorConferenceError no text for reason %1").arg(reason));
-        return;
-    }
-    emit UI_ControlView::instance()->sig_showMsgTip(shown, PopUpHandleType(kMaskTag));
+    d->conference.onOperatorConferenceError(text, reason);
 }
 
-// ---------------------------------------------------------------------------
-// Member picker and conference creation
+void KP_MediaConfUI::slot_closeVideoCallWnd()
+{
+    d->calls.closeVideoCallWnd();
+}
+
+void KP_MediaConfUI::slot_onLoginSever(bool state)
+{
+    d->vidyo.onLoginSever(state);
+}
+
+void KP_MediaConfUI::slot_onRemovedOutPerson(QSharedPointer<AddressBookPerson> person)
+{
+    d->vidyo.onRemovedOutPerson(person);
+}
+
+void KP_MediaConfUI::slot_onCloseBottomWidget(VidyoJsonTransferData)
+{
+    d->invitations.closeTipAndMask();
+}
+
+void KP_MediaConfUI::slot_onCloseMainWidgetAll()
+{
+    d->vidyo.onCloseMainWidgetAll();
+}
 
 void KP_MediaConfUI::slot_onlySelectConfMembers(QList<QString> listMember, int nType)
 {
-    if (!m_pSelectStaffWnd)
-        m_pSelectStaffWnd = new SectionStaffWindow(nType, nullptr);
-    AreaLog::facade().LogDebug(QStringLiteral("=================================="));
-    m_pSelectStaffWnd->setDefaultStaff(listMember);
-    m_pSelectStaffWnd->setIsInMask(false, PopUpHandleType(0));
-    m_pSelectStaffWnd->show();
-    m_pSelectStaffWnd->activateWindow();
-    m_pSelectStaffWnd->raise();
+    d->pickers.onlySelectConfMembers(listMember, nType);
 }
 
 void KP_MediaConfUI::slot_showSelectConfMemberWidget(
     bool createConf, ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE mediaType)
 {
-    if (int(confType) != kGroupConference)
-        return;
-    KP_BusinessView* root = business();
-    const QJsonDocument doc
-        = QJsonDocument::fromJson(root->getUnifiedConferenceView()->getConfInfo().extension.toUtf8());
-    const QString groupId = doc.object().value(QLatin1String("groupId")).toString();
-    if (groupId.isEmpty()) {
-        AreaLog::facade().LogInfo(QStringLiteral("KP_MediaConfUI::slot_showSelectConfMemberWidget no group id"));
-        return;
-    }
-    const QSharedPointer<AddressBookGroup> group = root->getGroupMgrView()->getOneAddressBookGroup(groupId, true);
-    if (!group || group->isDisbanded()) {
-        emit UI_ControlView::instance()->sig_showMsgTip(tr("The group has been disbanded"), PopUpHandleType(kMaskTag));
-        return;
-    }
-    createConference(groupId, group->memberAccounts(), confType, mediaType, createConf);
+    d->pickers.showSelectConfMemberWidget(createConf, confType, mediaType);
 }
 
 void KP_MediaConfUI::slot_onQueryConferenceMember(int, QString groupid, QList<Agent_GroupMember> list)
 {
-    QStringList members;
-    members.reserve(list.size());
-    for (const Agent_GroupMember& member : qAsConst(list))
-        members.append(member.account);
-    createConference(groupid, members, ENUM_CONFERENCE_TYPE(groupid.isEmpty() ? 1 : kGroupConference),
-        ENUM_CONFERENCE_MEDIA_TYPE(2), true);
-}
-
-void KP_MediaConfUI::createConference(
-    QString groupId, QStringList members, ENUM_CONFERENCE_TYPE type, ENUM_CONFERENCE_MEDIA_TYPE media, bool create)
-{
-    AddressBookView* book = business()->getAddressBookView();
-    QList<QSharedPointer<AddressBookBase>> persons;
-    for (const QString& account : qAsConst(members)) {
-        const QSharedPointer<AddressBookPerson> person = book->getAddressBookOnePerson_Account(account, false);
-        if (person && person->isValidPerson(false))
-            persons.append(person);
-    }
-    auto* picker = new SectionStaffWindow(10, nullptr);
-    connect(picker, &SectionStaffWindow::sig_returnAccouts, this,
-        [this, groupId, type, media, create](
-            QStringList accounts, int) { onPickedConferenceMembers(groupId, type, media, create, accounts); });
-    picker->setOnlyDefaultStaff(members, persons);
-    emit UI_ControlView::instance()->sig_showMaskWgt(picker, PopUpHandleType(kMaskTag));
-}
-
-void KP_MediaConfUI::onPickedConferenceMembers(const QString& groupId, ENUM_CONFERENCE_TYPE type,
-    ENUM_CONFERENCE_MEDIA_TYPE media, bool create, QStringList accounts)
-{
-    KP_BusinessView* root = business();
-    if (!create) {
-        // Inviting by telephone into the running conference.
-        QMap<QString, LandingCallMember> phones;
-        for (const QString& account : qAsConst(accounts)) {
-            const QSharedPointer<AddressBookPerson> person
-                = root->getAddressBookView()->getAddressBookOnePerson_Account(account, false);
-            if (!person || person->phoneNumber().isEmpty())
-                continue;
-            LandingCallMember member;
-            member.name = person->displayName();
-            member.number = person->phoneNumber();
-            phones.insert(account, member);
-        }
-        if (!phones.isEmpty())
-            root->getUnifiedConferenceView()->invitePhoneMembers(phones);
-        return;
-    }
-
-    const int status = root->getMultimediaMgrView()->getMultimediaStatus();
-    if (status != kMediaFree) {
-        // The devices are busy with another call or meeting: say so and create nothing.
-        auto* box = new KpMsgBox(nullptr);
-        box->setMultimediaTip(MultimediaStatusEnum(status));
-        QEventLoop loop;
-        connect(box, qOverload<int>(&KpMsgBox::signal_Accept), &loop, &QEventLoop::quit);
-        connect(box, qOverload<int>(&KpMsgBox::signal_Reject), &loop, &QEventLoop::quit);
-        connect(box, &QObject::destroyed, &loop, &QEventLoop::quit);
-        box->show();
-        loop.exec();
-        box->deleteLater();
-        return;
-    }
-
-    const QString subject = root->getUserInfoView()->getCurUserName() + tr("Meetings initiated");
-    accounts.removeAll(root->getUserInfoView()->getCurUserAccount());
-    if (!groupId.isEmpty() && accounts.isEmpty()) {
-        emit UI_ControlView::instance()->sig_showMsgTip(
-            tr("Two people are required to open the Jiugongge meeting"), PopUpHandleType(kMaskTag));
-        return;
-    }
-    root->getUnifiedConferenceView()->createConferenceAndInvite(
-        subject, QString(), accounts, groupId, type, media, 196);
-}
-
-// ---------------------------------------------------------------------------
-// Older meetings
-
-void KP_MediaConfUI::slot_showMeetingWidget(int meetingType)
-{
-    AreaLog::facade().LogInfo(
-        QStringLiteral("KP_MediaConfUI::slot_showMeetingWidget no meeting window in this build, type %1")
-            .arg(meetingType));
-}
-
-void KP_MediaConfUI::slot_closeVoiceMeeting() { }
-
-void KP_MediaConfUI::slot_closeVideoMeeting() { }
-
-// ---------------------------------------------------------------------------
-// One-to-one calls
-
-void KP_MediaConfUI::slot_CallEvents(int reason, Agent_VoIPCallMsg msg)
-{
-    if (FacadePolicy::isVoiceCallType(msg.callType))
-        OnHandleVoiceCallEvents(reason, msg);
-    else if (FacadePolicy::isVideoCallType(msg.callType))
-        onHandleVideoCallEvents(reason, msg);
-    else
-        AreaLog::facade().LogInfo(
-            QStringLiteral("KP_MediaConfUI::slot_CallEvents unknown call type %1").arg(msg.callType));
-
-    if (reason != kSuccess || msg.eventCode != kEventReleased)
-        return;
-    // A released call may be the one behind a pending meeting invitation.
-    BottomTipWidget* tip = BottomTipWidget::instance();
-    const BottomTipWidget::BottomTipType type = tip->getMessageType();
-    if ((type == BottomTipWidget::BottomTip_VoiceMeeting || type == BottomTipWidget::BottomTip_VideoMeeting)
-        && business()->getMeetingView()->getInviteMeetingCallid() == msg.callId) {
-        tip->closeBottomTip();
-        if (m_pGroupConfMsgBox)
-            emit UI_ControlView::instance()->sig_hideMaskWgt(PopUpHandleType(kMaskTag));
-    }
-}
-
-void KP_MediaConfUI::ShowErrMsgNotice(int reason)
-{
-    if (!m_pMessageNotice)
-        return;
-    const QString text = FacadePolicy::callFailureText(reason, KP_Util::GetErrMsgByReason(reason));
-    AreaLog::facade().LogInfo(QStringLiteral("KP_MediaConfUI::ShowErrMsgNotice ") + text);
-    m_pMessageNotice->SetMessageNotice(text);
-}
-
-namespace {
-
-// A call event belongs to a call window when the callee or the call id agree.
-bool matchesCall(const Agent_VoIPCallMsg& event, const Agent_VoIPCallMsg& window)
-{
-    return event.calleeAccount == window.calleeAccount || event.callId == window.callId;
-}
-
-} // namespace
-
-bool KP_MediaConfUI::incomingMatches(const Agent_VoIPCallMsg& msg) const
-{
-    return m_pCallIncomingWnd && m_pCallIncomingWnd->getComingInfo().callId == msg.callId;
-}
-
-template<class CallWindow>
-void KP_MediaConfUI::handleCallEvent(
-    int reason, const Agent_VoIPCallMsg& msg, CallWindow* window, void (KP_MediaConfUI::*closeWindow)())
-{
-    const bool matching = window && matchesCall(msg, window->getCallInfo());
-    switch (msg.eventCode) {
-    case VOIP_EVENT_PROCEEDING:
-        return;
-    case VOIP_EVENT_ALERTING:
-        if (matching) {
-            window->setCallInfo(msg);
-            window->show();
-        }
-        return;
-    case VOIP_EVENT_ANSWERED:
-        if (matching)
-            window->setCallInfo(msg);
-        return;
-    case VOIP_EVENT_RELEASED:
-        if (matching) {
-            (this->*closeWindow)();
-            emit business()->getWhiteBoardView()->sig_closeWhiteBoardMainWidget();
-        }
-        break;
-    default: // ended, or an event the facade does not know: the window goes
-        if (matching)
-            (this->*closeWindow)();
-        break;
-    }
-    // A released call, or an unknown event, also ends a ringing window of the same call.
-    if (msg.eventCode != VOIP_EVENT_ENDED && incomingMatches(msg))
-        CloseCallIncomingWnd();
-    if (reason != kSuccess)
-        ShowErrMsgNotice(reason);
-}
-
-void KP_MediaConfUI::OnHandleVoiceCallEvents(int reason, Agent_VoIPCallMsg msg)
-{
-    handleCallEvent(reason, msg, m_pVoiceCallWnd, &KP_MediaConfUI::slot_CloseVoiceWnd);
-}
-
-void KP_MediaConfUI::onHandleVideoCallEvents(int reason, Agent_VoIPCallMsg msg)
-{
-    handleCallEvent(reason, msg, m_pVideoCallWnd, &KP_MediaConfUI::slot_closeVideoCallWnd);
-}
-
-void KP_MediaConfUI::slot_ShowVoipCallWnd(int nCallType, QString called, bool fromCallComing)
-{
-    if (business()->getVoipView()->GetVoipCallStatus() != 0)
-        return;
-    if (m_pMessageNotice && !m_pMessageNotice->isHidden())
-        m_pMessageNotice->close();
-    if (FacadePolicy::isVoiceCallType(nCallType))
-        ShowVoiceCallWnd(called, fromCallComing, QString(), nCallType);
-    else if (FacadePolicy::isVideoCallType(nCallType))
-        ShowVideoCallWnd(called, fromCallComing, QString(), nCallType);
-    else
-        AreaLog::facade().LogInfo(
-            QStringLiteral("KP_MediaConfUI::slot_ShowVoipCallWnd unknown call type %1").arg(nCallType));
-}
-
-Agent_VoIPCallMsg KP_MediaConfUI::placeOrAnswer(
-    const QString& account, bool answering, const QString& callId, int callType, bool logPlacing)
-{
-    KP_BusinessView* root = business();
-    const QSharedPointer<AddressBookPerson> self = root->getAddressBookView()->getCurUserAddressBook();
-    const QString selfAccount = self ? self->account() : root->getUserInfoView()->getCurUserAccount();
-    Agent_VoIPCallMsg record;
-    record.eventCode = VOIP_EVENT_PROCEEDING;
-    record.callType = callType;
-    if (answering) {
-        root->getVoipView()->AcceptCall(callId);
-        record.callId = callId;
-        record.callerAccount = account;
-        record.calleeAccount = selfAccount;
-    } else {
-        if (logPlacing)
-            AreaLog::facade().LogInfo(QStringLiteral("Before_Make_Call"));
-        root->getVoipView()->MakeCall(callType, account);
-        if (logPlacing)
-            AreaLog::facade().LogInfo(QStringLiteral("After_Make_Call"));
-        record.callerAccount = selfAccount;
-        record.calleeAccount = account;
-    }
-    return record;
-}
-
-void KP_MediaConfUI::ShowVoiceCallWnd(QString account, bool answering, QString callId, int callType)
-{
-    m_pVoiceCallWnd = new VoiceCall(nullptr);
-    connect(m_pVoiceCallWnd, &VoiceCall::sig_CloseVoiceWnd, this, &KP_MediaConfUI::slot_CloseVoiceWnd);
-    m_pVoiceCallWnd->setCallInfo(placeOrAnswer(account, answering, callId, callType, false));
-    m_pVoiceCallWnd->show();
-}
-
-void KP_MediaConfUI::ShowVideoCallWnd(QString account, bool answering, QString callId, int callType)
-{
-    m_pVideoCallWnd = new VideoCall(nullptr);
-    // Shown first: the panes need native surfaces before the call starts rendering.
-    m_pVideoCallWnd->show();
-    AreaLog::facade().LogInfo(QStringLiteral("Before_Set_Video_View"));
-    if (AppEnvionmentSetting::instance()->getAppEnvionmentConfig().videoViewByHandle)
-        m_pVideoCallWnd->bindVideoByHandle();
-    else
-        m_pVideoCallWnd->bindVideoByAccount(account);
-    AreaLog::facade().LogInfo(QStringLiteral("After_Set_Video_View"));
-    m_pVideoCallWnd->setCallInfo(placeOrAnswer(account, answering, callId, callType, true));
-}
-
-void KP_MediaConfUI::slot_CloseVoiceWnd()
-{
-    // The window releases the call when it is destroyed.
-    delete m_pVoiceCallWnd;
-    m_pVoiceCallWnd = nullptr;
-}
-
-void KP_MediaConfUI::slot_closeVideoCallWnd()
-{
-    business()->getVoipView()->setVideoViewEX(nullptr, nullptr, nullptr, nullptr);
-    if (m_pVideoCallWnd) {
-        m_pVideoCallWnd->deleteLater();
-        m_pVideoCallWnd = nullptr;
-    }
-}
-
-void KP_MediaConfUI::CloseCallIncomingWnd()
-{
-    delete m_pCallIncomingWnd;
-    m_pCallIncomingWnd = nullptr;
-}
-
-void KP_MediaConfUI::slot_ShowCallIncomingWnd(Agent_VoIPComingInfo comingInfo)
-{
-    KP_BusinessView* root = business();
-    if (m_pCallIncomingWnd || !root || !root->getVoipView() || root->getVoipView()->GetVoipCallStatus() != 0) {
-        AreaLog::facade().LogInfo(
-            QStringLiteral("KP_MediaConfUI::slot_ShowCallIncomingWnd not shown, call ") + comingInfo.callId);
-        return;
-    }
-    m_pCallIncomingWnd = new VoipCallIncoming(nullptr);
-    emit root->getMsgCtrl()->sig_onCloseVoicePlay();
-    connect(
-        m_pCallIncomingWnd, &VoipCallIncoming::sig_AcceptCallIncoming, this, &KP_MediaConfUI::slot_AcceptCallIncoming);
-    connect(m_pCallIncomingWnd, &VoipCallIncoming::sig_ReleaseCallIncoming, this,
-        &KP_MediaConfUI::slot_ReleaseCallIncoming);
-    m_pCallIncomingWnd->setComingInfo(comingInfo);
-    m_pCallIncomingWnd->show();
-}
-
-void KP_MediaConfUI::slot_AcceptCallIncoming(Agent_VoIPComingInfo comingInfo)
-{
-    if (m_pCallIncomingWnd && m_pCallIncomingWnd->getComingInfo().callId == comingInfo.callId)
-        CloseCallIncomingWnd();
-    if (comingInfo.callType == 0)
-        ShowVoiceCallWnd(comingInfo.callerAccount, true, comingInfo.callId, 0);
-    else if (comingInfo.callType == 1)
-        ShowVideoCallWnd(comingInfo.callerAccount, true, comingInfo.callId, 0);
-}
-
-void KP_MediaConfUI::slot_ReleaseCallIncoming(Agent_VoIPComingInfo comingInfo)
-{
-    if (m_pCallIncomingWnd && m_pCallIncomingWnd->getComingInfo().callId == comingInfo.callId)
-        CloseCallIncomingWnd();
+    d->pickers.onQueryConferenceMember(groupid, list);
 }

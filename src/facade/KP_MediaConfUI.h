@@ -7,29 +7,18 @@
 #include "business/ConferenceRecords.h"
 #include "business/VidyoView.h"
 #include "call/BottomTipWidget.h"
-#include "customui/KpMsgBox.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QSharedPointer>
 
-class AddressBookPerson;
-class ConferenceMainUi;
-class GroupConfMsgBox;
-class MediaLayoutWgt;
-class MessageNotice;
-class MessageTipWidget;
-class SectionStaffWindow;
-class SmartConferenceLaunchMgr;
-class VideoCall;
-class VideoMeetingWidget;
-class VidyoWidget;
-class VoiceCall;
-class VoiceMeetingWidget;
-class VoipCallIncoming;
+#include <memory>
 
-// The one object the client sees. It turns business events into windows and
-// the user's answers into business commands; it owns every window it opens.
+class AddressBookPerson;
+
+// The one object the client sees: a switchboard. Its slots receive the
+// business library's signals and hand each to the controller of its area
+// (calls, invitations, Vidyo, conferences, meetings, member picking), which
+// owns that area's windows.
 class KP_MEDIACONFUI_EXPORT KP_MediaConfUI : public QObject
 {
     Q_OBJECT
@@ -95,48 +84,7 @@ private slots:
 
 private:
     void InitConnect();
-    void OnHandleVoiceCallEvents(int reason, Agent_VoIPCallMsg msg);
-    void onHandleVideoCallEvents(int reason, Agent_VoIPCallMsg msg);
-    void ShowVoiceCallWnd(QString account, bool answering, QString callId, int callType);
-    void ShowVideoCallWnd(QString account, bool answering, QString callId, int callType);
-    void ShowErrMsgNotice(int reason);
-    void CloseCallIncomingWnd();
-    void createConference(
-        QString groupId, QStringList members, ENUM_CONFERENCE_TYPE type, ENUM_CONFERENCE_MEDIA_TYPE media, bool create);
-    void initVidyoShow(int type);
-    void showMessagebox(
-        const QString& title, const QString& text, int type, QFlags<KpMsgBox::KpButton> buttons, bool autoClose);
 
-    // Helpers shared by several slots.
-    void closeTipAndMask();
-    void closeVidyoLater();
-    QString displayName(const QString& account) const;
-    QString conferenceIdOfMainWindow() const;
-    bool incomingMatches(const Agent_VoIPCallMsg& msg) const;
-    // The event table shared by voice and video call windows.
-    template<class CallWindow>
-    void handleCallEvent(
-        int reason, const Agent_VoIPCallMsg& msg, CallWindow* window, void (KP_MediaConfUI::*closeWindow)());
-    // Places the call or answers it, and returns the record the call window starts from.
-    Agent_VoIPCallMsg placeOrAnswer(
-        const QString& account, bool answering, const QString& callId, int callType, bool logPlacing);
-    void onPickedConferenceMembers(const QString& groupId, ENUM_CONFERENCE_TYPE type, ENUM_CONFERENCE_MEDIA_TYPE media,
-        bool create, QStringList accounts);
-
-    QPointer<SectionStaffWindow> m_pSelectStaffWnd;
-    VoiceCall* m_pVoiceCallWnd = nullptr;
-    VideoCall* m_pVideoCallWnd = nullptr;
-    VoipCallIncoming* m_pCallIncomingWnd = nullptr;
-    MessageNotice* m_pMessageNotice = nullptr;
-    VidyoWidget* m_pVidyoWidget = nullptr;
-    KpMsgBox* m_pMsgBox = nullptr;
-    VoiceMeetingWidget* m_pVoiceMeetingWidget = nullptr;
-    VideoMeetingWidget* m_pVideoMeetingWidget = nullptr;
-    ConferenceMainUi* m_pConferenceMainUi = nullptr;
-    MediaLayoutWgt* m_pMediaLayoutWgt = nullptr;
-    VidyoJsonTransferData m_lastVidyoInvitation;
-    QSharedPointer<AddressBookPerson> m_pRemovePerson;
-    MessageTipWidget* m_pReserveTip = nullptr;
-    SmartConferenceLaunchMgr* m_pLaunchMgr = nullptr;
-    QPointer<GroupConfMsgBox> m_pGroupConfMsgBox;
+    struct Controllers;
+    std::unique_ptr<Controllers> d;
 };

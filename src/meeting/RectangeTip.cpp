@@ -37,8 +37,6 @@ void RectangeTip::startCountdown(int seconds)
         m_timer->setObjectName(QStringLiteral("countdownTimer"));
         connect(m_timer, &QTimer::timeout, this, &RectangeTip::slot_tick);
     }
-    // Until the first tick the strip shows where the count starts.
-    ui->label->setText(MeetingTipPolicy::countdownText(seconds));
     m_timer->start(MeetingTipPolicy::kCountdownTickMs);
 }
 

@@ -11,8 +11,6 @@
 #include "policy/DevicePolicy.h"
 
 #include <QGraphicsDropShadowEffect>
-#include <QHideEvent>
-#include <QShowEvent>
 
 namespace {
 constexpr int kDragBandHeight = 30;
@@ -39,11 +37,7 @@ MoreMenuChild::MoreMenuChild(QWidget* parent, int mode)
     voipView()->getSpeakerInfo();
 }
 
-MoreMenuChild::~MoreMenuChild()
-{
-    // The preview area's window goes with the dialog: the renderer must let go first.
-    stopPreview();
-}
+MoreMenuChild::~MoreMenuChild() = default;
 
 void MoreMenuChild::initWidget()
 {
@@ -96,7 +90,6 @@ void MoreMenuChild::showPage(int page)
         ui->label_title->setText(tr("audio Setting"));
         ui->stackedWidget_6->setCurrentWidget(ui->page_audio);
     }
-    updatePreview();
 }
 
 int MoreMenuChild::currentPage() const
@@ -109,7 +102,6 @@ void MoreMenuChild::slot_btnVoiceClick()
     voipView()->getMicroPhoneInfo();
     voipView()->getSpeakerInfo();
     ui->stackedWidget_6->setCurrentWidget(ui->page_audio);
-    updatePreview();
 }
 
 void MoreMenuChild::slot_btnVideoClick()
@@ -117,71 +109,47 @@ void MoreMenuChild::slot_btnVideoClick()
     ui->comboBox_camera->clear();
     voipView()->getCameraInfo();
     ui->stackedWidget_6->setCurrentWidget(ui->page_video);
-    updatePreview();
 }
 
 void MoreMenuChild::slot_onGetCameraInfo(QList<Agent_CameraInfo> cameraInfo)
 {
     QComboBox* box = ui->comboBox_camera;
     box->clear();
-    m_camerasKnown = true;
-    if (cameraInfo.isEmpty()) {
+    box->setEnabled(!cameraInfo.isEmpty());
+    if (cameraInfo.isEmpty())
         box->addItem(tr("No camera detected"));
-        box->setEnabled(false);
-        updatePreview();
-        return;
-    }
-    box->setEnabled(true);
     for (const Agent_CameraInfo& camera : cameraInfo) {
         box->addItem(camera.name, QVariant::fromValue(camera));
         AreaLog::panels().LogInfo(
             QStringLiteral("%1,name: %2, id: %3")
                 .arg(QStringLiteral("MoreMenuChild::slot_onGetCameraInfo"), camera.name, camera.id));
     }
-    // A refreshed list keeps the camera in use rather than jumping to the first.
-    box->setCurrentIndex(DevicePolicy::cameraToShow(cameraInfo, m_chosenCameraId));
-    // The shown camera is put to use at once. The dialog stays open: a list
-    // that arrives while the user looks at it must not take it away.
-    applyCamera();
-    updatePreview();
+    // A fresh list puts its first camera to use at once, as Save does.
+    btn_save_clicked();
 }
 
 void MoreMenuChild::slot_onGetMicroPhoneInfo(QList<Agent_MicroPhoneInfo> microPhoneInfo)
 {
     QComboBox* box = ui->comboBox_mic;
-    const QString previous = m_chosenMicrophone;
     m_microphones = microPhoneInfo;
     box->clear();
-    if (microPhoneInfo.isEmpty()) {
+    box->setEnabled(!microPhoneInfo.isEmpty());
+    if (microPhoneInfo.isEmpty())
         box->addItem(tr("No microphone detected"));
-        box->setEnabled(false);
-        return;
-    }
-    box->setEnabled(true);
-    QStringList names;
     for (const Agent_MicroPhoneInfo& mic : microPhoneInfo)
-        names << mic.name;
-    box->addItems(names);
-    box->setCurrentIndex(DevicePolicy::entryToShow(names, previous));
+        box->addItem(mic.name);
 }
 
 void MoreMenuChild::slot_onGetSpeakerInfo(QList<Agent_SpeakerInfo> speakerInfo)
 {
     QComboBox* box = ui->comboBox_speaker;
-    const QString previous = m_chosenSpeaker;
     m_speakers = speakerInfo;
     box->clear();
-    if (speakerInfo.isEmpty()) {
+    box->setEnabled(!speakerInfo.isEmpty());
+    if (speakerInfo.isEmpty())
         box->addItem(tr("No speaker detected"));
-        box->setEnabled(false);
-        return;
-    }
-    box->setEnabled(true);
-    QStringList names;
     for (const Agent_SpeakerInfo& speaker : speakerInfo)
-        names << speaker.name;
-    box->addItems(names);
-    box->setCurrentIndex(DevicePolicy::entryToShow(names, previous));
+        box->addItem(speaker.name);
 }
 
 void MoreMenuChild::slot_onSave()
@@ -210,83 +178,19 @@ void MoreMenuChild::on_btn_save_2_clicked()
 
 void MoreMenuChild::btn_save_clicked()
 {
-    applyCamera();
-    close();
-}
-
-bool MoreMenuChild::applyCamera()
-{
     QComboBox* box = ui->comboBox_camera;
     const QVariant data = box->currentData();
-    if (!data.canConvert<Agent_CameraInfo>())
-        return false;
-    const Agent_CameraInfo camera = data.value<Agent_CameraInfo>();
-    const int capability = DevicePolicy::preferredCapabilityIndex(camera.capabilities);
-    voipView()->selectCamera(box->currentIndex(), capability, DevicePolicy::kCameraFrameRate, 0, true, camera.id);
-    m_chosenCameraId = camera.id;
-    return true;
+    if (data.canConvert<Agent_CameraInfo>()) {
+        const Agent_CameraInfo camera = data.value<Agent_CameraInfo>();
+        const DevicePolicy::CameraChoice choice = DevicePolicy::cameraChoice(
+            box->currentIndex(), DevicePolicy::preferredCapabilityIndex(camera.capabilities));
+        voipView()->selectCamera(
+            choice.cameraIndex, choice.capabilityIndex, DevicePolicy::kCameraFrameRate, 0, true, camera.id);
+    }
+    close();
 }
 
 void MoreMenuChild::on_btn_close_clicked()
 {
     close();
-}
-
-void MoreMenuChild::showEvent(QShowEvent* event)
-{
-    MoveWidget::showEvent(event);
-    updatePreview();
-}
-
-void MoreMenuChild::hideEvent(QHideEvent* event)
-{
-    MoveWidget::hideEvent(event);
-    updatePreview();
-}
-
-bool MoreMenuChild::callWindowOpen() const
-{
-    const int marks = VoipView::CALL_MARK_VOICE | VoipView::CALL_MARK_VIDEO;
-    return (voipView()->GetVoipCallStatus() & marks) != 0;
-}
-
-void MoreMenuChild::updatePreview()
-{
-    const bool onVideoPage = currentPage() == Page_Video;
-    const bool hasCamera = ui->comboBox_camera->currentData().canConvert<Agent_CameraInfo>();
-    if (!isVisible() || !onVideoPage || !hasCamera) {
-        stopPreview();
-        if (m_camerasKnown && !hasCamera)
-            ui->label_video->setText(tr("No camera detected"));
-        else if (!m_camerasKnown)
-            ui->label_video->setText(tr("Looking for cameras..."));
-        return;
-    }
-    // A call window renders the local camera itself; taking its view would blank it.
-    if (!m_previewRunning && callWindowOpen()) {
-        ui->label_video->setText(tr("The camera picture is shown in the call window"));
-        return;
-    }
-    ui->label_video->clear();
-    startPreview();
-}
-
-void MoreMenuChild::startPreview()
-{
-    if (m_previewRunning)
-        return;
-    m_previewRunning = true;
-    // The business library renders the local camera into a native window.
-    void* handle = reinterpret_cast<void*>(ui->label_video->winId());
-    voipView()->setVideoView(nullptr, handle);
-    voipView()->setLocalCameraPreview(QString(), true);
-}
-
-void MoreMenuChild::stopPreview()
-{
-    if (!m_previewRunning)
-        return;
-    m_previewRunning = false;
-    voipView()->setLocalCameraPreview(QString(), false);
-    voipView()->setVideoView(nullptr, nullptr);
 }

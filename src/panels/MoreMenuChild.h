@@ -12,9 +12,8 @@ class MoreMenuChild;
 }
 
 // The device dialog: an audio page (microphone, speaker) and a video page
-// (camera with a live preview). It lists what VoipView reports and applies
-// the choice through it. Not deleted on close: owners keep it (or a QPointer
-// to it) and show it again.
+// (camera). It lists what VoipView reports and applies the choice through it.
+// Not deleted on close: owners keep it (or a QPointer to it) and show it again.
 class MoreMenuChild : public MoveWidget
 {
     Q_OBJECT
@@ -39,8 +38,7 @@ public:
     int currentPage() const;
 
     QString chosenMicrophone() const { return m_chosenMicrophone; }
-    // Whether the business library is rendering the camera into the preview area.
-    bool isPreviewRunning() const { return m_previewRunning; }
+    QString chosenSpeaker() const { return m_chosenSpeaker; }
 
     // Applies the chosen speaker and microphone, then closes.
     void on_btn_save_2_clicked();
@@ -57,21 +55,10 @@ public slots:
 private slots:
     void on_btn_close_clicked();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
 private:
     void initWidget();
     void initConnect();
     void slot_onSave();
-    // selectCamera for the current entry; false when it carries no camera.
-    bool applyCamera();
-    // Starts or stops the preview to match visibility, page and camera list.
-    void updatePreview();
-    void startPreview();
-    void stopPreview();
-    bool callWindowOpen() const;
 
     std::unique_ptr<Ui::MoreMenuChild> ui;
     int m_mode = Mode_AllDevices;
@@ -79,7 +66,4 @@ private:
     QList<Agent_SpeakerInfo> m_speakers;
     QString m_chosenMicrophone;
     QString m_chosenSpeaker;
-    QString m_chosenCameraId; // kept across list refreshes
-    bool m_camerasKnown = false;
-    bool m_previewRunning = false;
 };

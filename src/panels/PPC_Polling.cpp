@@ -48,7 +48,7 @@ PPC_Polling::~PPC_Polling() = default;
 
 void PPC_Polling::setPollingState(bool on)
 {
-    m_isPolling = on;
+    // Only the check mark: the confirmed state stays what OK last set, and Cancel restores that.
     if (on)
         ui->OpenPolling->setChecked(true);
     else

@@ -20,7 +20,8 @@ public:
     explicit PPC_Polling(QWidget* parent = nullptr);
     ~PPC_Polling() override;
 
-    // Reflects polling switched on or off elsewhere (the work bench, a layout change).
+    // Checks On or Off to reflect polling switched elsewhere (the work bench, a
+    // layout change); the confirmed state that Close and Cancel restore is kept.
     void setPollingState(bool on);
 
     bool isPolling() const { return m_isPolling; }

@@ -11,11 +11,8 @@ namespace CallPolicy {
 // Ring time-out of the incoming-call window and the tick of the call clocks.
 constexpr int kIncomingRingTimeOutMs = 50000;
 constexpr int kClockTickMs = 1000;
+// Every ring and ring-back tone of the call windows and the bottom notification.
 constexpr int kRingLoops = 20;
-
-// Business reasons the incoming-call window releases with.
-constexpr int kReasonDeclined = 175603;
-constexpr int kReasonNotAnswered = 175408;
 
 // Talk time of the voice call window: 00:00:00 plus the seconds as "hh:mm:ss",
 // wrapping after 24 hours like a wall clock.

@@ -2,10 +2,11 @@
 
 namespace DevicePolicy {
 
-int entryToShow(const QStringList& names, const QString& previous)
+CameraChoice cameraChoice(int listIndex, int preferredCapability)
 {
-    const int i = previous.isEmpty() ? -1 : names.indexOf(previous);
-    return i < 0 ? 0 : i;
+    if (preferredCapability < 0)
+        return {};
+    return { listIndex, preferredCapability };
 }
 
 } // namespace DevicePolicy

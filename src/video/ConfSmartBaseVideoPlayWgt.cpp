@@ -305,8 +305,9 @@ void ConfSmartBaseVideoPlayWgt::setHeadInfo(
         QPixmap picture;
         if (!headPath.isEmpty() && headPath != defaultHeadPath())
             picture.load(headPath);
+        // Account first: the tile's drawn avatar takes its initials from the account.
         if (picture.isNull())
-            picture = KP_UI_UTIL::getSelfDrawPicHead(name, account, side, side, true, 4, 12);
+            picture = KP_UI_UTIL::getSelfDrawPicHead(account, name, side, side, true, 4, 12);
         else
             picture = picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         d->avatar = picture;

@@ -1,12 +1,9 @@
 #pragma once
 
 #include "support/BusinessFixture.h"
+#include "support/TestWindows.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QWidget>
-
-// Shorthands shared by the call window tests: a test class derives from it next to QObject.
+// Call shorthands of the call window suites: a test class derives from it next to QObject.
 struct CallTestSupport
 {
     static VoipView* voip() { return BusinessFixture::business()->getVoipView(); }
@@ -21,20 +18,6 @@ struct CallTestSupport
             out << e.args.value(arg);
         return out;
     }
-    template<typename T = QWidget> static T* child(const QObject* root, const char* name)
-    {
-        return root->findChild<T*>(QLatin1String(name));
-    }
-    static void click(const QObject* root, const char* name) { child<QAbstractButton>(root, name)->click(); }
-    template<typename T> static QList<T*> visibleWindows()
-    {
-        QList<T*> out;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* t = qobject_cast<T*>(top); t && t->isVisible())
-                out << t;
-        }
-        return out;
-    }
     // Fresh views, "wang.lei" logged in, "bob.li" (Bob Li) in the directory.
     static void resetWithUsers()
     {
@@ -43,6 +26,7 @@ struct CallTestSupport
         BusinessFixture::business()->getAddressBookView()->addPerson(
             BusinessFixture::makePerson(QStringLiteral("bob.li"), QStringLiteral("Bob Li")));
     }
+    // Call "call-1" from wang.lei to bob.li unless said otherwise.
     static Agent_VoIPCallMsg callMsg(int event, int type, int mediaConnected = 0,
         const QString& caller = QStringLiteral("wang.lei"), const QString& callee = QStringLiteral("bob.li"))
     {

@@ -6,9 +6,10 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSound>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+using namespace TestWindows;
 
 class tst_VoipCallIncoming : public QObject, CallTestSupport
 {
@@ -26,42 +27,21 @@ class tst_VoipCallIncoming : public QObject, CallTestSupport
     }
     static QString text(QWidget* w, const char* label) { return child<QLabel>(w, label)->text(); }
     static QTimer* ringTimer(QWidget* w) { return child<QTimer>(w, "ringTimer"); }
-    // The ReleaseCall entries of the journal as (call id, reason).
-    static QList<QPair<QString, int>> releases()
-    {
-        QList<QPair<QString, int>> out;
-        for (const JournalEntry& e : journal()->entries(QStringLiteral("ReleaseCall")))
-            out << qMakePair(e.args.value(0).value<Agent_VoIPComingInfo>().callId, e.args.value(1).toInt());
-        return out;
-    }
-    static QList<QPair<QString, int>> releasedAs(int reason) { return { { QStringLiteral("call-7"), reason } }; }
+    static QVariantList reasons() { return argsOf("ReleaseCall", 1); }
 
 private slots:
     void init() { resetWithUsers(); }
-
-    void ringsAndHoldsTheIncomingMarkWhileItLives()
-    {
-        {
-            VoipCallIncoming w;
-            // While set, the facade opens no second incoming window and no outgoing call.
-            QCOMPARE(voip()->GetVoipCallStatus(), int(VoipView::CALL_MARK_INCOMING));
-            auto* tone = child<QSound>(&w, "ringTone");
-            QVERIFY(tone->fileName().endsWith(QStringLiteral("/Ring.wav")));
-            QCOMPARE(tone->loops(), 20);
-        }
-        QCOMPARE(voip()->GetVoipCallStatus(), 0);
-        QCOMPARE(argsOf("CancelVoipCallStatus", 0), QVariantList { 8 });
-    }
+    void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
 
     void comingInfoFillsTheLabelsAndComesBackUnchanged()
     {
         VoipCallIncoming w;
-        w.setComingInfo(coming(0));
+        w.setComingInfo(coming(VOIP_CALL_VOICE));
         QCOMPARE(text(&w, "label_name"), QStringLiteral("Bob Li"));
         QCOMPARE(text(&w, "label_notice"), QStringLiteral("You receive a voice call..."));
-        w.setComingInfo(coming(1));
+        w.setComingInfo(coming(VOIP_CALL_VIDEO));
         QCOMPARE(text(&w, "label_notice"), QStringLiteral("You receive a video call..."));
-        QCOMPARE(w.getComingInfo(), coming(1));
+        QCOMPARE(w.getComingInfo(), coming(VOIP_CALL_VIDEO));
         // An unknown type and caller keep the form's placeholders.
         VoipCallIncoming odd;
         odd.setComingInfo(coming(5, QStringLiteral("stranger")));
@@ -73,19 +53,18 @@ private slots:
     void answeringOnlyAsksTheFacade()
     {
         VoipCallIncoming w;
-        w.setComingInfo(coming(1));
+        w.setComingInfo(coming(VOIP_CALL_VIDEO));
         w.show();
         QSignalSpy accepted(&w, &VoipCallIncoming::sig_AcceptCallIncoming);
         QSignalSpy released(&w, &VoipCallIncoming::sig_ReleaseCallIncoming);
-        click(&w, "pushButton_accept");
+        QVERIFY(click(&w, "pushButton_accept"));
         QCOMPARE(accepted.count(), 1);
-        QCOMPARE(accepted.at(0).at(0).value<Agent_VoIPComingInfo>(), coming(1));
+        QCOMPARE(accepted.at(0).at(0).value<Agent_VoIPComingInfo>(), coming(VOIP_CALL_VIDEO));
         QVERIFY(!ringTimer(&w)->isActive());
         // The call is the facade's now: a late hang-up or time-out must not release it.
-        click(&w, "pushButton_release");
+        QVERIFY(click(&w, "pushButton_release"));
         w.slot_CallingTimeOut();
-        QVERIFY(releases().isEmpty());
-        QCOMPARE(released.count(), 0);
+        QVERIFY(reasons().isEmpty() && released.isEmpty());
         QCOMPARE(accepted.count(), 1);
     }
 
@@ -99,31 +78,33 @@ private slots:
     {
         QFETCH(bool, fromBusiness);
         VoipCallIncoming w;
-        w.setComingInfo(coming(0));
+        w.setComingInfo(coming(VOIP_CALL_VOICE));
         w.show();
         QSignalSpy released(&w, &VoipCallIncoming::sig_ReleaseCallIncoming);
         // The business is told before the facade is asked to close the window.
-        connect(&w, &VoipCallIncoming::sig_ReleaseCallIncoming, this, [] { QCOMPARE(releases().size(), 1); });
+        connect(&w, &VoipCallIncoming::sig_ReleaseCallIncoming, this, [] { QCOMPARE(count("ReleaseCall"), 1); });
         if (fromBusiness)
             emit voip()->sig_RejectCallIncoming();
         else
-            click(&w, "pushButton_release");
-        QCOMPARE(releases(), releasedAs(175603));
-        QCOMPARE(last("ReleaseCall").args.value(0).value<Agent_VoIPComingInfo>(), coming(0));
-        QCOMPARE(released.count(), 1);
-        QCOMPARE(released.at(0).at(0).value<Agent_VoIPComingInfo>(), coming(0));
+            QVERIFY(click(&w, "pushButton_release"));
+        QCOMPARE(reasons(), QVariantList { 175603 });
+        QCOMPARE(last("ReleaseCall").args.value(0).value<Agent_VoIPComingInfo>(), coming(VOIP_CALL_VOICE));
+        QCOMPARE(released.at(0).at(0).value<Agent_VoIPComingInfo>(), coming(VOIP_CALL_VOICE));
         QVERIFY(!ringTimer(&w)->isActive());
         // Released once, whatever comes after.
         emit voip()->sig_RejectCallIncoming();
         w.slot_OnNoResponse();
-        QCOMPARE(releases().size(), 1);
+        QCOMPARE(reasons(), QVariantList { 175603 });
         QCOMPARE(released.count(), 1);
     }
 
     void eachShowingRingsFiftySecondsInTheCornerThenTimesOut()
     {
         VoipCallIncoming w;
-        w.setComingInfo(coming(0));
+        auto* tone = child<QSound>(&w, "ringTone");
+        QVERIFY(tone->fileName().endsWith(QStringLiteral("/Ring.wav")));
+        QCOMPARE(tone->loops(), 20);
+        w.setComingInfo(coming(VOIP_CALL_VOICE));
         QVERIFY(!ringTimer(&w)->isActive());
         // Shown again after being moved away: the full time again, back in the corner.
         w.show();
@@ -131,47 +112,41 @@ private slots:
         w.hide();
         w.move(5, 5);
         w.show();
-        QVERIFY(ringTimer(&w)->isActive());
         QCOMPARE(ringTimer(&w)->interval(), 50000);
-        const QRect desk = QGuiApplication::primaryScreen()->availableGeometry();
-        QCOMPARE(w.geometry().bottomRight(), desk.bottomRight());
-
+        QVERIFY(ringTimer(&w)->isActive());
+        QCOMPARE(w.geometry().bottomRight(), QGuiApplication::primaryScreen()->availableGeometry().bottomRight());
         QSignalSpy released(&w, &VoipCallIncoming::sig_ReleaseCallIncoming);
-        QMetaObject::invokeMethod(ringTimer(&w), "timeout");
-        QCOMPARE(releases(), releasedAs(175408));
+        BusinessFixture::fire(ringTimer(&w));
+        QCOMPARE(reasons(), QVariantList { 175408 });
         QCOMPARE(released.count(), 1);
     }
 
-    void deletingTheWindowOnItsSignalIsSafe()
+    void escapeNeitherHidesNorEndsTheRingingCall()
     {
-        // What the facade does: delete at once on the window's signal.
+        VoipCallIncoming w;
+        w.setComingInfo(coming(VOIP_CALL_VOICE));
+        w.show();
+        QSignalSpy released(&w, &VoipCallIncoming::sig_ReleaseCallIncoming);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(w.isVisible() && ringTimer(&w)->isActive());
+        QVERIFY(!child<QSound>(&w, "ringTone")->isFinished());
+        QVERIFY(reasons().isEmpty() && released.isEmpty());
+        QCOMPARE(voip()->GetVoipCallStatus(), 8); // other calls stay refused while it rings
+    }
+
+    void theFacadeMayDeleteTheWindowOnItsSignal()
+    {
         auto* w = new VoipCallIncoming(nullptr);
-        w->setComingInfo(coming(0));
+        w->setComingInfo(coming(VOIP_CALL_VOICE));
         w->show();
         QPointer<VoipCallIncoming> guard(w);
         connect(w, &VoipCallIncoming::sig_ReleaseCallIncoming, this, [w] { delete w; });
-        click(w, "pushButton_release");
+        QVERIFY(click(w, "pushButton_release"));
         QVERIFY(!guard);
+        QCOMPARE(argsOf("CancelVoipCallStatus", 0), QVariantList { 8 });
         QCOMPARE(voip()->GetVoipCallStatus(), 0);
-        // Business signals for the gone window reach nobody.
-        emit voip()->sig_RejectCallIncoming();
-        QCOMPARE(releases().size(), 1);
-    }
-
-    void missingRingFileIsHarmless()
-    {
-        QTemporaryDir empty;
-        const QByteArray saved = qgetenv("KP_APP_PATH");
-        qputenv("KP_APP_PATH", empty.path().toLocal8Bit());
-        {
-            VoipCallIncoming w;
-            QVERIFY(!QFile::exists(child<QSound>(&w, "ringTone")->fileName()));
-            w.setComingInfo(coming(0));
-            w.show();
-            w.slot_CallingTimeOut();
-            QCOMPARE(releases(), releasedAs(175408));
-        }
-        qputenv("KP_APP_PATH", saved);
+        emit voip()->sig_RejectCallIncoming(); // reaches nobody
+        QCOMPARE(reasons(), QVariantList { 175603 });
     }
 };
 

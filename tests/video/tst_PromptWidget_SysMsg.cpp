@@ -1,4 +1,5 @@
 #include "support/BusinessFixture.h"
+#include "support/TestWindows.h"
 #include "video/PromptWidget_SysMsg.h"
 
 #include <QTimer>
@@ -8,14 +9,15 @@ class tst_PromptWidget_SysMsg : public QObject
 {
     Q_OBJECT
 
-    static void fire(PromptWidget_SysMsg& prompt) { QMetaObject::invokeMethod(prompt.timer(), "timeout"); }
+    static void fire(PromptWidget_SysMsg& prompt) { BusinessFixture::fire(prompt.timer()); }
     static QStringList texts(std::initializer_list<const char*> items) { return BusinessFixture::texts(items); }
 
 private slots:
+    void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
+
     void queuedMessagesFollowOneAnotherEveryTwoSecondsThenTheStripHides()
     {
         PromptWidget_SysMsg prompt;
-        QVERIFY(!prompt.timer()->isActive());
         prompt.show();
         prompt.addMessage(QStringLiteral("one"), false);
         QCOMPARE(prompt.timer()->interval(), 2000);
@@ -34,49 +36,42 @@ private slots:
         QVERIFY(!prompt.timer()->isActive());
     }
 
-    void laterMessagesDoNotExtendTheCurrentPeriod()
-    {
-        PromptWidget_SysMsg prompt;
-        prompt.addMessage(QStringLiteral("one"), false);
-        QTRY_VERIFY(prompt.timer()->remainingTime() < 1990);
-        const int left = prompt.timer()->remainingTime();
-        prompt.addMessage(QStringLiteral("two"), false);
-        prompt.addMessage(QStringLiteral("now"), true);
-        QVERIFY(prompt.timer()->remainingTime() <= left);
-    }
-
-    void immediateMessageShowsAtOnceAndKeepsTheQueue()
+    void immediateMessageShowsAtOnceWithoutExtendingThePeriod()
     {
         PromptWidget_SysMsg prompt;
         prompt.show();
         prompt.addMessage(QStringLiteral("one"), false);
         prompt.addMessage(QStringLiteral("two"), false);
+        QTRY_VERIFY(prompt.timer()->remainingTime() < 1990);
+        const int left = prompt.timer()->remainingTime();
         prompt.addMessage(QStringLiteral("urgent"), true);
+        QVERIFY(prompt.timer()->remainingTime() <= left);
         QCOMPARE(prompt.currentText(), QStringLiteral("urgent"));
         QCOMPARE(prompt.queuedMessages(), texts({ "two" }));
         fire(prompt);
         QCOMPARE(prompt.currentText(), QStringLiteral("two"));
-
-        // Alone, an immediate message is shown for one period, then the strip hides.
-        PromptWidget_SysMsg lone;
-        lone.show();
-        lone.addMessage(QStringLiteral("now"), true);
-        QCOMPARE(lone.currentText(), QStringLiteral("now"));
-        fire(lone);
-        QVERIFY(lone.isHidden());
     }
 
-    void aStaleQueueIsDroppedWhole()
+    void theQueueIsDroppedWhenMoreThan500Wait()
     {
-        PromptWidget_SysMsg prompt;
-        prompt.addMessage(QStringLiteral("shown"), false);
-        for (int i = 0; i < 501; ++i)
-            prompt.addMessage(QStringLiteral("m%1").arg(i), false);
-        QCOMPARE(prompt.queuedMessages().size(), 501);
-        // More than 500 waiting: the next message replaces them all.
-        prompt.addMessage(QStringLiteral("fresh"), false);
-        QCOMPARE(prompt.queuedMessages(), texts({ "fresh" }));
-        QCOMPARE(prompt.currentText(), QStringLiteral("shown"));
+        // The first message is taken out to be shown; 501 then wait and the next one drops them.
+        PromptWidget_SysMsg idle;
+        for (int i = 1; i <= 502; ++i)
+            idle.addMessage(QStringLiteral("m%1").arg(i), false);
+        QCOMPARE(idle.currentText(), QStringLiteral("m1"));
+        QCOMPARE(idle.queuedMessages().size(), 501);
+        idle.addMessage(QStringLiteral("m503"), false);
+        QCOMPARE(idle.queuedMessages(), texts({ "m503" }));
+
+        // While the strip is busy with an immediate message every message waits: the 502nd drops the queue.
+        PromptWidget_SysMsg busy;
+        busy.addMessage(QStringLiteral("now"), true);
+        for (int i = 1; i <= 501; ++i)
+            busy.addMessage(QStringLiteral("m%1").arg(i), false);
+        QCOMPARE(busy.queuedMessages().size(), 501);
+        busy.addMessage(QStringLiteral("m502"), false);
+        QCOMPARE(busy.queuedMessages(), texts({ "m502" }));
+        QCOMPARE(busy.currentText(), QStringLiteral("now"));
     }
 };
 

@@ -19,6 +19,7 @@ BusinessSimulator::BusinessSimulator(QObject* parent)
     registerVidyoHandlers();
     registerCallAndDeviceHandlers();
     registerRenderHandlers();
+    registerMemberHandlers();
     connect(CommandJournal::instance(), &CommandJournal::sig_recorded, this, &BusinessSimulator::onRecorded);
 }
 

@@ -92,6 +92,26 @@ public:
     // call id when there is none.
     Agent_VoIPCallMsg currentCall() const { return m_callActive ? m_call : Agent_VoIPCallMsg(); }
 
+    // --- the member roster (SimMembers.cpp) ---
+    // A roster of n members for lists of any size (10 to 10,000 and more): makeRoster's
+    // self, host, main venue, telephone participants and absent members, and besides the
+    // user's own mobile, every 25th other member present from a second device (mobile).
+    QList<ConferenceMemberInfo> makeMemberRoster(int n, const QString& hostAccount = QString()) const;
+    // The roster becomes the conference's and is pushed as the full member list.
+    QList<ConferenceMemberInfo> pushRoster(int n, const QString& hostAccount = QString());
+    void pushRoster(const QList<ConferenceMemberInfo>& members);
+    // A member joins (in the conference from now on) or quits / is kicked.
+    void pushMemberJoin(ConferenceMemberInfo member);
+    bool pushMemberQuit(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, bool kicked = false);
+    bool pushHandUp(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, bool up);
+    // The members of the account become host, everybody else not; the changed records are pushed.
+    bool pushHostChange(const QString& account);
+    // One media flag of a member by the action of sig_updateMemberInfo (ConfMemberAction).
+    bool pushMediaChange(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, ConfMemberAction action);
+    void pushSpeakers(const QList<Agent_ConferenceParticipantMemberInfo>& speakers);
+    // Up to count members in the conference with the microphone open, spread over the roster.
+    QList<Agent_ConferenceParticipantMemberInfo> pickSpeakers(int count) const;
+
     TestCardRenderer* renderer() const { return m_renderer; }
 
 signals:
@@ -115,6 +135,7 @@ private:
     void registerVidyoHandlers();
     void registerCallAndDeviceHandlers();
     void registerRenderHandlers();
+    void registerMemberHandlers();
 
     // One-to-one calls.
     void registerCallHandlers();
@@ -132,6 +153,10 @@ private:
     void enterConference(
         const ConferenceBriefInfo& brief, const QList<ConferenceMemberInfo>& roster, bool calling, int media);
     void endConference(const QString& confId, bool dismissed);
+
+    // Member area.
+    void answerInvitation(const QStringList& accounts, bool telephone);
+    void answerAllMembers(bool microphone, bool on);
 
     using HandlerKey = QPair<QString, QString>; // view, operation
     QHash<HandlerKey, Handler> m_handlers;

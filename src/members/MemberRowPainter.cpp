@@ -1,0 +1,97 @@
+#include "members/MemberRowPainter.h"
+
+#include "business/KP_BusinessView.h"
+#include "customui/KP_UI_UTIL.h"
+#include "policy/MemberRowGeometry.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPixmapCache>
+
+namespace MemberRowPainter {
+
+namespace {
+
+int g_fileReads = 0;
+
+QPixmap readPicture(const QString& path)
+{
+    QPixmap picture;
+    if (path.isEmpty())
+        return picture;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return picture;
+    ++g_fileReads;
+    picture.loadFromData(file.readAll());
+    return picture;
+}
+
+} // namespace
+
+QPixmap avatar(const QString& account, const QString& displayName, int side)
+{
+    const QSharedPointer<AddressBookPerson> person
+        = KP_BusinessView::instance()->getAddressBookView()->getAddressBookOnePerson_Account(account, false);
+    const QString path = person ? person->headImagePath() : QString();
+    // The name is part of the key: a drawn avatar shows it.
+    const QString key
+        = QStringLiteral("kp.member.avatar\x1f%1\x1f%2\x1f%3\x1f%4").arg(account, path, displayName).arg(side);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    const QPixmap picture = readPicture(path);
+    pixmap = picture.isNull() ? KP_UI_UTIL::getSelfDrawPicHead(account, displayName, side, side, true, 4, 12)
+                              : KP_UI_UTIL::PixmapToRound(picture, side, side, 4);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+int avatarFileReads()
+{
+    return g_fileReads;
+}
+
+QPixmap icon(const QString& path, int size)
+{
+    const QString key = QStringLiteral("kp.member.icon\x1f%1\x1f%2").arg(path).arg(size);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = QPixmap(path);
+    if (!pixmap.isNull())
+        pixmap = pixmap.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+QFont nameFont()
+{
+    QFont font(QStringLiteral("Microsoft Yahei"));
+    font.setWeight(75);
+    font.setPixelSize(14);
+    return font;
+}
+
+QFont labelFont()
+{
+    QFont font(QStringLiteral("Microsoft Yahei"));
+    font.setPixelSize(12);
+    return font;
+}
+
+void paintAvatarAndName(
+    QPainter* painter, const QRect& row, double scale, const ConferenceMemberInfo& member, const QFont& font)
+{
+    const QRect avatarArea = MemberRowGeometry::avatarRect(row, scale);
+    painter->drawPixmap(avatarArea.topLeft(), avatar(member.account, member.name, avatarArea.width()));
+
+    const QRect nameArea = MemberRowGeometry::nameRect(row, scale);
+    painter->setFont(font);
+    painter->setPen(QColor(QStringLiteral("#333333")));
+    const QString elided = QFontMetrics(font).elidedText(member.name, Qt::ElideRight, nameArea.width());
+    painter->drawText(nameArea, Qt::AlignLeft | Qt::AlignVCenter, elided);
+}
+
+} // namespace MemberRowPainter

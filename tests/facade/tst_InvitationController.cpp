@@ -1,0 +1,211 @@
+#include "facade/InvitationController.h"
+
+#include "business/UI_ControlView.h"
+#include "customui/GroupConfMsgBox.h"
+#include "facade/ConferenceController.h"
+#include "facade/FacadeTestSupport.h"
+#include "facade/VidyoController.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace FacadeTest;
+
+namespace {
+
+Agent_ConfNtyMsg closedElsewhere(const QString& confId)
+{
+    Agent_ConfNtyMsg msg;
+    msg.confId = confId;
+    return msg;
+}
+
+} // namespace
+
+class tst_InvitationController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        resetBusiness();
+        m_vidyo = std::make_unique<VidyoController>([] {});
+        m_invitations = std::make_unique<InvitationController>(*m_vidyo, m_conference);
+        // The notification reports its answers to the facade, which hands them on.
+        connect(tip(), &BottomTipWidget::signal_Accept, m_invitations.get(),
+            [this](BottomTipWidget::BottomTipType type) { m_invitations->onBottomTipWidgeAccept(type); });
+        connect(tip(), &BottomTipWidget::signal_Reject, m_invitations.get(),
+            [this](BottomTipWidget::BottomTipType type) { m_invitations->onBottomTipWidgeReject(type); });
+    }
+    void cleanup()
+    {
+        m_invitations.reset();
+        m_vidyo.reset();
+        resetBottomTip();
+        KP_VERIFY_NO_WINDOW_LEFT(BottomTipWidget::instance());
+    }
+
+    void conferenceInvitationIsShownAndAcceptJoins();
+    void secondInvitationWhileOneShowsIsDropped();
+    void rejectSendsRefusalOnlyWithConferenceId();
+    void groupInvitationOpensOneBoxInTheMask();
+    void invitationClosedElsewhere();
+    void vidyoInvitationKindsAndAnswers();
+    void meetingInvitationAndReleasedCallClosesIt();
+    void otherDeviceAnswerShowsSilentNotice();
+
+private:
+    ConferenceController m_conference;
+    std::unique_ptr<VidyoController> m_vidyo;
+    std::unique_ptr<InvitationController> m_invitations;
+};
+
+void tst_InvitationController::conferenceInvitationIsShownAndAcceptJoins()
+{
+    m_invitations->onInviteNormalConference(brief(QStringLiteral("c-1")), QStringLiteral("bob"));
+    QVERIFY(TestWindows::click(tip(), "okBtn"));
+    QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("setConferenceType")), QStringLiteral("5"));
+    QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("joinConference")), QStringLiteral("c-1||128|1|1|0|"));
+    QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("leaveConference")), 0); // no conference running
+    QVERIFY(!tip()->isVisible());
+    QVERIFY(tip()->variant(256).isEmpty()); // cleared after the answer
+}
+
+void tst_InvitationController::secondInvitationWhileOneShowsIsDropped()
+{
+    m_invitations->onInviteNormalConference(brief(QStringLiteral("c-1")), QStringLiteral("bob"));
+    m_invitations->onInviteNormalConference(brief(QStringLiteral("c-2")), QStringLiteral("eve"));
+    QCOMPARE(tip()->variant(256), QStringLiteral("c-1"));
+    QCOMPARE(tip()->getFromAccount(), QStringLiteral("bob"));
+}
+
+void tst_InvitationController::rejectSendsRefusalOnlyWithConferenceId()
+{
+    m_invitations->onInviteNormalConference(brief(QStringLiteral("c-1")), QStringLiteral("bob"));
+    QVERIFY(TestWindows::click(tip(), "cancelBtn"));
+    QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("rejectInvitation")), QStringLiteral("c-1|bob|107603"));
+    QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("resetInviteConfId")), 1);
+
+    BusinessFixture::journal()->clear();
+    m_invitations->onBottomTipWidgeReject(BottomTipWidget::BottomTip_Conference); // the id is gone
+    QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("rejectInvitation")), 0);
+}
+
+void tst_InvitationController::groupInvitationOpensOneBoxInTheMask()
+{
+    QSignalSpy masks(UI_ControlView::instance(), &UI_ControlView::sig_showMaskWgt);
+    m_invitations->onInviteNormalConference(brief(QStringLiteral("c-1"), groupExtension()), QStringLiteral("bob"));
+    m_invitations->onInviteNormalConference(brief(QStringLiteral("c-2"), groupExtension()), QStringLiteral("bob"));
+    QCOMPARE(masks.count(), 1);
+    QCOMPARE(masks.at(0).at(1).value<PopUpHandleType>(), PopUpHandleType(2));
+    auto* box = static_cast<GroupConfMsgBox*>(masks.at(0).at(0).value<void*>());
+    QCOMPARE(box->getConfId(), QStringLiteral("c-1"));
+    QCOMPARE(box->inviteMessage(), QStringLiteral("BobYou are invited to the integrated meeting"));
+    QVERIFY(!tip()->isVisible()); // group invitations never use the corner notification
+
+    // The mask goes with the notification while the box is alive.
+    QSignalSpy hidden(UI_ControlView::instance(), &UI_ControlView::sig_hideMaskWgt);
+    m_invitations->closeTipAndMask();
+    QCOMPARE(hidden.count(), 1);
+    BusinessFixture::flushDeletes(); // the box heard the mask go and closed itself
+    m_invitations->onInviteNormalConference(brief(QStringLiteral("c-3"), groupExtension()), QStringLiteral("bob"));
+    QCOMPARE(masks.count(), 2);
+}
+
+void tst_InvitationController::invitationClosedElsewhere()
+{
+    QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
+    m_invitations->onInviteNormalConference(brief(QStringLiteral("c-1")), QStringLiteral("bob"));
+    m_invitations->onInviteNormalConferenceClose(closedElsewhere(QStringLiteral("c-9"))); // another conference
+    m_invitations->onInviteNormalConferenceClose(closedElsewhere(QString()));
+    QVERIFY(tip()->isVisible());
+    QCOMPARE(tips.count(), 0);
+
+    Agent_ConfNtyMsg refused = closedElsewhere(QStringLiteral("c-1"));
+    refused.result = QStringLiteral("107781");
+    m_invitations->onInviteNormalConferenceClose(refused);
+    QVERIFY(!tip()->isVisible());
+    QCOMPARE(tips.count(), 1);
+    QCOMPARE(tips.at(0).at(0).toString(), QStringLiteral("Other ends have refused"));
+
+    // Nothing pending at all: an empty id must not pass for "no invitation".
+    tip()->clearData();
+    m_invitations->onInviteNormalConferenceClose(closedElsewhere(QString()));
+    QCOMPARE(tips.count(), 1);
+}
+
+void tst_InvitationController::vidyoInvitationKindsAndAnswers()
+{
+    VidyoJsonTransferData data;
+    data.callKind = QStringLiteral("0");
+    data.fromAccount = QStringLiteral("eve");
+    data.roomId = QStringLiteral("r-1");
+    m_invitations->onCallVidyo(data);
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("initVidyoShow .* not in this build, type 1")));
+    QVERIFY(TestWindows::click(tip(), "okBtn"));
+    JournalEntry accept = BusinessFixture::journal()->last(QStringLiteral("AcceptVidyo"));
+    QCOMPARE(accept.args.value(0).value<VidyoJsonTransferData>(), data);
+    QCOMPARE(accept.args.value(1).toInt(), 1);
+
+    data.callKind = QStringLiteral("1");
+    m_invitations->onCallVidyo(data);
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("initVidyoShow .* not in this build, type 4")));
+    QVERIFY(TestWindows::click(tip(), "okBtn"));
+    QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("AcceptVidyo")).args.value(1).toInt(), 4);
+
+    m_invitations->onCallVidyo(data);
+    QVERIFY(TestWindows::click(tip(), "cancelBtn"));
+    QCOMPARE(
+        BusinessFixture::journal()->last(QStringLiteral("RejectVidyo")).args.value(0).value<VidyoJsonTransferData>(),
+        data);
+
+    // An unknown kind changes neither title nor type, but is still offered.
+    data.callKind = QStringLiteral("7");
+    m_invitations->onCallVidyo(data);
+    QVERIFY(tip()->isVisible());
+    QCOMPARE(tip()->getMessageType(), BottomTipWidget::BottomTip_None);
+    QCOMPARE(tipTitle(), QStringLiteral("Video meeting invitation"));
+}
+
+void tst_InvitationController::meetingInvitationAndReleasedCallClosesIt()
+{
+    MeetingView* meeting = BusinessFixture::business()->getMeetingView();
+    m_invitations->onInviteMeetingCall(2, QStringLiteral("Bob"), QStringLiteral("m-2"));
+    QCOMPARE(tip()->getMessageType(), BottomTipWidget::BottomTip_VideoMeeting);
+    QCOMPARE(tip()->variant(256), QStringLiteral("m-2"));
+
+    // Only a successful release of the meeting's own call ends the invitation.
+    meeting->state().inviteMeetingCallid = QStringLiteral("call-7");
+    Agent_VoIPCallMsg msg;
+    msg.eventCode = VOIP_EVENT_RELEASED;
+    msg.callId = QStringLiteral("call-8");
+    m_invitations->closeInvitationOfReleasedCall(200, msg);
+    msg.callId = QStringLiteral("call-7");
+    m_invitations->closeInvitationOfReleasedCall(175486, msg);
+    msg.eventCode = VOIP_EVENT_ENDED;
+    m_invitations->closeInvitationOfReleasedCall(200, msg);
+    QVERIFY(tip()->isVisible());
+    msg.eventCode = VOIP_EVENT_RELEASED;
+    m_invitations->closeInvitationOfReleasedCall(200, msg);
+    QVERIFY(!tip()->isVisible());
+
+    m_invitations->onInviteMeetingCall(1, QStringLiteral("Bob"), QStringLiteral("m-3"));
+    QVERIFY(TestWindows::click(tip(), "okBtn"));
+    QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("acceptMeeting")), 1);
+}
+
+void tst_InvitationController::otherDeviceAnswerShowsSilentNotice()
+{
+    QSignalSpy accepted(tip(), &BottomTipWidget::signal_Accept);
+    m_invitations->onInviteNormalConference(brief(QStringLiteral("c-1")), QStringLiteral("bob"));
+    m_invitations->onOtherDeviceAnswer();
+    QVERIFY(tip()->isVisible());
+    QCOMPARE(tipText(), QStringLiteral("Answered by other device!"));
+    QCOMPARE(TestWindows::child<QAbstractButton>(tip(), "cancelBtn")->text(), QStringLiteral("Cancle"));
+    QVERIFY(TestWindows::click(tip(), "okBtn"));
+    QCOMPARE(accepted.count(), 0);
+}
+
+QTEST_MAIN(tst_InvitationController)
+#include "tst_InvitationController.moc"
