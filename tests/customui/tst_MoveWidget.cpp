@@ -2,13 +2,12 @@
 #include "customui/MoveWidget.h"
 #include "support/TestWindows.h"
 
-#include <QLabel>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QtTest>
 
-// The frameless base window (dragging by its band, edge resizing, Escape,
-// its painted frame) and the title bar (button sets, signals, alignment).
+// The frameless base window (dragging by its band, edge resizing, Escape)
+// and the title bar (button sets, signals, double click).
 class tst_MoveWidget : public QObject
 {
     Q_OBJECT
@@ -111,20 +110,6 @@ private slots:
         QCOMPARE(resizable.pos(), QPoint(10, 10));
     }
 
-    void paintsAFrameOnlyWhenItShould()
-    {
-        MoveWidget opaque;
-        opaque.resize(100, 80);
-        QImage image = opaque.grab().toImage();
-        QCOMPARE(image.pixelColor(0, 0), QColor(0xe3, 0xe3, 0xe3));
-        QCOMPARE(image.pixelColor(50, 40), QColor(Qt::white));
-
-        MoveWidget translucent;
-        translucent.setAttribute(Qt::WA_TranslucentBackground);
-        translucent.resize(100, 80);
-        QCOMPARE(translucent.grab().toImage().pixelColor(50, 40).alpha(), 0);
-    }
-
     void titleBarShowTypesPickTheButtons_data()
     {
         QTest::addColumn<int>("type");
@@ -172,22 +157,6 @@ private slots:
         bar.setShowType(1); // no maximise button: double click does nothing
         QTest::mouseDClick(&bar, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
         QCOMPARE(max.count(), 2);
-    }
-
-    void titleBarCentresTheTitleOnTheWholeBar()
-    {
-        KPTitleBar bar;
-        bar.setTitle(QStringLiteral("Duration   00:00:00"));
-        bar.setShowType(2);
-        bar.setAlignType(1);
-        bar.resize(600, 40);
-        bar.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bar));
-        auto* title = TestWindows::child<QLabel>(&bar, "label_title");
-        QCOMPARE(title->text(), QStringLiteral("Duration   00:00:00"));
-        QTRY_VERIFY(qAbs(title->geometry().center().x() - bar.width() / 2) <= 8);
-        bar.setAlignType(Title_AlignLeft);
-        QTRY_VERIFY(title->geometry().left() < 40);
     }
 };
 
