@@ -261,38 +261,30 @@ private slots:
     void sampleDataHasSelfHostMainVenueAndDistinctKeys()
     {
         const QList<ConferenceMemberInfo> roster = sim->makeRoster(12);
-        QCOMPARE(roster.size(), 12);
         QCOMPARE(roster.first().key(), SampleData::currentUserAccount() + QStringLiteral("|20"));
         QVERIFY(roster.first().isInConf && !roster.first().isHost);
         int hosts = 0, venues = 0, absent = 0, phones = 0;
-        QSet<QString> keys;
         for (const ConferenceMemberInfo& m : roster) {
             hosts += m.isHost;
             venues += m.isMainVenue;
             absent += !m.isInConf;
-            if (m.deviceType == CONFMEMBER_DEVICE_TELEPHONE) {
-                ++phones;
-                QCOMPARE(m.name, m.account); // a telephone participant is named by the number
-            }
-            keys << m.key();
+            phones += m.deviceType == CONFMEMBER_DEVICE_TELEPHONE && m.name == m.account; // named by the number
         }
-        QCOMPARE(QVector<int>({ hosts, venues, phones, keys.size() }), QVector<int>({ 1, 1, 1, 12 }));
+        QCOMPARE(QVector<int>({ roster.size(), hosts, venues, phones }), QVector<int>({ 12, 1, 1, 1 }));
         QVERIFY(absent >= 1);
         QVERIFY(sim->makeRoster(1).first().isHost); // alone, the user hosts
-        keys.clear();
+        QSet<QString> keys;
         for (const ConferenceMemberInfo& m : sim->makeRoster(10000))
             keys << m.key();
         QCOMPARE(keys.size(), 10000);
 
-        const auto company = sim->populateSampleDirectory(50);
-        QCOMPARE(business()->getUserInfoView()->getCurUserAccount(), SampleData::currentUserAccount());
         QSet<QString> accounts;
-        for (const auto& p : company) {
+        for (const auto& p : sim->populateSampleDirectory(50)) {
             QVERIFY(!p->displayName().isEmpty() && !p->department().isEmpty() && !p->phoneNumber().isEmpty());
             accounts << p->account();
         }
         QCOMPARE(accounts.size(), 50);
-        QCOMPARE(business()->getAddressBookView()->directorySize(), 50);
+        QCOMPARE(business()->getUserInfoView()->getCurUserAccount(), SampleData::currentUserAccount());
     }
 };
 

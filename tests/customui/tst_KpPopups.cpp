@@ -14,7 +14,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <tuple>
 
 using F = BusinessFixture;
 using TestWindows::child;
@@ -132,29 +131,6 @@ private slots:
         box.startCloseWidgetTimeOut();
         QVERIFY(click(&box, "okBtn"));
         QVERIFY(!box.closeTimer()->isActive());
-    }
-
-    void buttonSetsShowTheRightButtons()
-    {
-        KpMsgBox box;
-        box.show();
-        auto* ok = child<QAbstractButton>(&box, "okBtn");
-        auto* cancel = child<QAbstractButton>(&box, "cancelBtn");
-        // Buttons flags, then the accepting button's text ("" hidden) and whether Cancel shows.
-        const QList<std::tuple<int, QString, bool>> sets { { 3, QStringLiteral("Confirm"), true },
-            { 4, QStringLiteral("OK"), false }, { 5, QStringLiteral("OK"), false }, { 0, QString(), false } };
-        for (const auto& set : sets) {
-            box.setStandardButtons(KpMsgBox::KpButtons(QFlag(std::get<0>(set))));
-            QCOMPARE(ok->isVisible() ? ok->text() : QString(), std::get<1>(set));
-            QCOMPARE(cancel->isVisible(), std::get<2>(set));
-            QCOMPARE(child(&box, "widget_bottom")->isVisible(), std::get<0>(set) != 0);
-        }
-        // Own texts win over the defaults until cleared.
-        box.setStandardButtons(KpMsgBox::Ok);
-        box.setBtnText(QStringLiteral("Ignore"), QStringLiteral("Connect"));
-        QCOMPARE(ok->text() + cancel->text(), QStringLiteral("IgnoreConnect"));
-        box.setBtnText(QString(), QString());
-        QCOMPARE(ok->text(), QStringLiteral("OK"));
     }
 
     void handlerMayDeleteTheBox()

@@ -1,6 +1,7 @@
 // The ring tones that the call windows play from the application folder: present, in a
-// format QSound plays (16-bit PCM mono), audible, unclipped, and as long as their pattern;
-// played through KpRingTone, a program still ringing when it ends exits cleanly.
+// format QSound plays (16-bit PCM mono), audible, unclipped, and as long as their pattern.
+// Played through KpRingTone, closing a ringing window never hangs, and a program still
+// ringing when it ends exits cleanly.
 #include "customui/KpRingTone.h"
 #include "util/KPFilePathMgr.h"
 
@@ -8,10 +9,40 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QTest>
+#include <QThread>
 #include <QtEndian>
 
 #include <cstdio>
+#include <memory>
+
+namespace {
+
+// Turns a hang of the GUI thread into a failure.
+class Watchdog
+{
+public:
+    explicit Watchdog(int ms)
+        : m_thread(QThread::create([this, ms] {
+            if (!m_done.tryAcquire(1, ms))
+                qFatal("a ring tone hung the GUI thread");
+        }))
+    {
+        m_thread->start();
+    }
+    ~Watchdog()
+    {
+        m_done.release();
+        m_thread->wait();
+    }
+
+private:
+    QSemaphore m_done;
+    std::unique_ptr<QThread> m_thread;
+};
+
+} // namespace
 
 class tst_RingTones : public QObject
 {
@@ -22,6 +53,7 @@ private slots:
     void tonesArePcmMonoWavesInTheApplicationFolder();
     void tonesPlayInLoopsUntilStopped_data();
     void tonesPlayInLoopsUntilStopped();
+    void closingTonesWhileOthersStartNeverHangs();
     void tonesStillLoadingOrRingingAtTheEndLetTheProgramExit();
 
 private:
@@ -76,23 +108,45 @@ void tst_RingTones::tonesArePcmMonoWavesInTheApplicationFolder()
 void tst_RingTones::tonesPlayInLoopsUntilStopped_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::newRow("ring") << appFile("Ring.wav");
-    QTest::newRow("ring-back") << appFile("RingBack.wav");
-    QTest::newRow("missing file") << appFile("NoSuchTone.wav");
+    QTest::addColumn<bool>("heard");
+    QTest::newRow("ring") << appFile("Ring.wav") << true;
+    QTest::newRow("ring-back") << appFile("RingBack.wav") << true;
+    QTest::newRow("missing file: silent") << appFile("NoSuchTone.wav") << false;
 }
 
 void tst_RingTones::tonesPlayInLoopsUntilStopped()
 {
     QFETCH(QString, file);
+    QFETCH(bool, heard);
     KpRingTone tone(file);
     tone.setLoops(20);
     tone.play();
-    QCOMPARE(tone.fileName(), file);
+    QCOMPARE(tone.fileName(), heard ? file : QString());
     QCOMPARE(tone.loops(), 20);
     // Without an audio device nothing is heard, but the tone reports it is ringing.
-    QVERIFY(!tone.isFinished());
+    QCOMPARE(tone.isFinished(), !heard);
     tone.stop();
     QVERIFY(tone.isFinished());
+}
+
+void tst_RingTones::closingTonesWhileOthersStartNeverHangs()
+{
+    Watchdog watchdog(60000);
+    // One tone rings all along (the bottom notification's) while windows' tones come
+    // and go; one is asked for right after a tone whose file is loaded already.
+    const QString ring = appFile("Ring.wav"), ringBack = appFile("RingBack.wav");
+    KpRingTone kept(ring);
+    kept.play();
+    for (int i = 0; i < 200; ++i) {
+        delete new KpRingTone(ringBack);
+        QCoreApplication::processEvents();
+        std::unique_ptr<KpRingTone> before(new KpRingTone(ring));
+        std::unique_ptr<KpRingTone> window(new KpRingTone(ringBack));
+        std::unique_ptr<KpRingTone> after(new KpRingTone(ring));
+        window->play();
+        QCoreApplication::processEvents();
+        window.reset(); // a call window closed
+    }
 }
 
 void tst_RingTones::tonesStillLoadingOrRingingAtTheEndLetTheProgramExit()
