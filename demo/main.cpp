@@ -18,6 +18,9 @@
 #include <QTranslator>
 
 void registerMembersScenarios(DemoRegistry& registry);
+void registerMeetingScenarios(DemoRegistry& registry);
+void registerVidyoScenarios(DemoRegistry& registry);
+void registerConferenceScenarios(DemoRegistry& registry);
 
 namespace {
 
@@ -112,6 +115,9 @@ void registerAll(DemoRegistry& registry)
     registerPanelsGallery(registry);
     registerVideoGallery(registry);
     registerMembersScenarios(registry);
+    registerMeetingScenarios(registry);
+    registerVidyoScenarios(registry);
+    registerConferenceScenarios(registry);
 }
 
 } // namespace

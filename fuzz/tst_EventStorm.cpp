@@ -215,12 +215,26 @@ QString windowCensus()
             ++alive[QString::fromLatin1(top->metaObject()->className())];
     }
     const int callWindows = alive.value(QStringLiteral("VoiceCall")) + alive.value(QStringLiteral("VideoCall"));
+    // The meeting windows ask their own leave question; the voice grid has its own confirmation box.
+    const int closeQuestions = alive.value(QStringLiteral("VideoCall"))
+        + alive.value(QStringLiteral("VoiceMeetingWidget")) + alive.value(QStringLiteral("VideoMeetingWidget"));
+    const int gridBoxes = alive.value(QStringLiteral("MediaLayoutWgt"));
+    const int vidyoWindows = alive.value(QStringLiteral("VidyoWidget"));
     const QMap<QString, int> limits { { QStringLiteral("VoiceCall"), 1 }, { QStringLiteral("VideoCall"), 1 },
         { QStringLiteral("VoipCallIncoming"), 1 }, { QStringLiteral("MessageNotice"), 1 },
-        { QStringLiteral("KpMsgBox"), 2 }, { QStringLiteral("SectionStaffWindow"), 2 },
+        { QStringLiteral("KpMsgBox"), 2 + 2 * vidyoWindows + gridBoxes }, { QStringLiteral("SectionStaffWindow"), 2 },
         { QStringLiteral("GroupConfMsgBox"), 1 }, { QStringLiteral("MessageTipWidget"), 1 },
         { QStringLiteral("BottomTipWidget"), 1 }, { QStringLiteral("MoreMenuChild"), callWindows },
-        { QStringLiteral("CloseMediaWidgetTip"), alive.value(QStringLiteral("VideoCall")) } };
+        { QStringLiteral("CloseMediaWidgetTip"), closeQuestions }, { QStringLiteral("MediaLayoutWgt"), 1 },
+        { QStringLiteral("VoiceMeetingWidget"), 1 }, { QStringLiteral("VideoMeetingWidget"), 1 },
+        // The Vidyo meeting window, its keypad, and its close question and sharing notice (KpMsgBox).
+        { QStringLiteral("VidyoWidget"), 1 }, { QStringLiteral("PasswordKeypad"), vidyoWindows },
+        // The conference window, its title bar's network card, the row menus of its member lists
+        // (one per list), and the tip every conference window shares.
+        { QStringLiteral("ConferenceMainUi"), 1 },
+        { QStringLiteral("NetworkWidget"), alive.value(QStringLiteral("ConferenceMainUi")) },
+        { QStringLiteral("QMenu"), 3 * alive.value(QStringLiteral("ConferenceMainUi")) },
+        { QStringLiteral("KpMsgTip"), 1 } };
     QStringList excess;
     for (auto it = alive.cbegin(); it != alive.cend(); ++it) {
         if (it.value() > limits.value(it.key(), 0))

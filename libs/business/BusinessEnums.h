@@ -64,6 +64,12 @@ enum VoipCallType : int {
     VOIP_CALL_VIDEO_CONF = 7,
 };
 
+// Kind of an older meeting of MeetingView (sig_showMeetingWidget, invitations).
+enum MeetingType : int {
+    MEETING_TYPE_VOICE = 1,
+    MEETING_TYPE_VIDEO = 2,
+};
+
 // Owner under which the client shows a module's tip or modal mask.
 enum PopUpHandleType : int {
     POPUP_HANDLE_DEFAULT = 0, // the active window of the client

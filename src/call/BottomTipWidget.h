@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/BottomTipKind.h"
 #include "common/kp_mediaconfui_global.h"
 
 #include "business/ConferenceRecords.h"
@@ -26,13 +27,13 @@ class KP_MEDIACONFUI_EXPORT BottomTipWidget : public MoveWidget
 public:
     // A fixed underlying type keeps values the client invents well-defined.
     enum BottomTipType : int {
-        BottomTip_None = 0,
-        BottomTip_VidyoCall = 1,
-        BottomTip_VidyoMeeting = 2,
-        BottomTip_VoiceMeeting = 3,
-        BottomTip_VideoMeeting = 4,
-        BottomTip_Conference = 5,
-        BottomTip_OtherDeviceAnswered = 6,
+        BottomTip_None = BottomTipKind::None,
+        BottomTip_VidyoCall = BottomTipKind::VidyoCall,
+        BottomTip_VidyoMeeting = BottomTipKind::VidyoMeeting,
+        BottomTip_VoiceMeeting = BottomTipKind::VoiceMeeting,
+        BottomTip_VideoMeeting = BottomTipKind::VideoMeeting,
+        BottomTip_Conference = BottomTipKind::Conference,
+        BottomTip_OtherDeviceAnswered = BottomTipKind::OtherDeviceAnswered,
     };
     Q_ENUM(BottomTipType)
 

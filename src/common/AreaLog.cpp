@@ -33,9 +33,27 @@ const KPLog& meeting()
     return log;
 }
 
+const KPLog& members()
+{
+    static const KPLog log("kp.mediaconf.members");
+    return log;
+}
+
+const KPLog& vidyo()
+{
+    static const KPLog log("kp.mediaconf.vidyo");
+    return log;
+}
+
 const KPLog& common()
 {
     static const KPLog log("kp.mediaconf.common");
+    return log;
+}
+
+const KPLog& conference()
+{
+    static const KPLog log("kp.mediaconf.conference");
     return log;
 }
 

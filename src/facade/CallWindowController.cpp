@@ -173,8 +173,13 @@ void CallWindowController::closeVoiceWnd()
 void CallWindowController::closeVideoCallWnd()
 {
     business()->getVoipView()->setVideoViewEX(nullptr, nullptr, nullptr, nullptr);
-    // Later: the renderer may still be drawing into the panes' native windows.
+    // Closed now, so that its call and its call-status mark are released before
+    // another video call window can take the mark; deleted later, as the
+    // renderer may still be drawing into the panes' native windows.
+    const QPointer<VideoCall> window = m_videoCall.get();
     m_videoCall.destroyLater();
+    if (window)
+        window->close();
 }
 
 void CallWindowController::CloseCallIncomingWnd()

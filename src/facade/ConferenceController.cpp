@@ -4,32 +4,82 @@
 #include "common/AreaLog.h"
 #include "facade/ControllerSupport.h"
 #include "policy/FacadePolicy.h"
+#include "video/MediaLayoutWgt.h"
 
 using ControllerSupport::business;
+
+namespace {
+// UnifiedConferenceView::m_screenShareMode of a conference that only shares the screen.
+constexpr int kMirroringOnly = 2;
+} // namespace
 
 ConferenceController::ConferenceController() = default;
 
 ConferenceController::~ConferenceController() = default;
 
-void ConferenceController::showConferenceMainWidget(ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE, bool)
+void ConferenceController::showConferenceMainWidget(
+    ENUM_CONFERENCE_TYPE confType, ENUM_CONFERENCE_MEDIA_TYPE, bool flag)
 {
     business()->getUnifiedConferenceView()->queryConfenceAppSetting();
-    AreaLog::facade().LogInfo(QStringLiteral("ConferenceController::showConferenceMainWidget the conference "
-                                             "window and the voice grid are not in this build, type %1")
-                                  .arg(int(confType)));
+    if (confType == CONFERENCE_TYPE_GROUP) {
+        showVoiceGrid(flag);
+        return;
+    }
+    showConferenceMainUi();
+}
+
+void ConferenceController::showConferenceMainUi()
+{
+    ConferenceMainUi* window = m_mainUi.get();
+    if (!window)
+        window = m_mainUi.replace(nullptr);
+    if (business()->getUnifiedConferenceView()->m_screenShareMode == kMirroringOnly)
+        window->startMirroringShare();
+    else
+        window->show();
 }
 
 void ConferenceController::closeConferenceMainWidget()
 {
     business()->getMultimediaMgrView()->resetStatus();
-    AreaLog::facade().LogDebug(
-        QStringLiteral("ConferenceController::closeConferenceMainWidget the conference windows are not in this build"));
+    closeConferenceMainUi();
+    closeVoiceGrid();
+}
+
+void ConferenceController::closeConferenceMainUi()
+{
+    if (!m_mainUi)
+        return;
+    emit business()->getUnifiedConferenceView()->sig_closeConferenceChat(m_mainUi->confId());
+    m_mainUi.destroyLater();
+}
+
+MediaLayoutWgt* ConferenceController::voiceGrid() const
+{
+    return m_voiceGrid.get();
+}
+
+void ConferenceController::showVoiceGrid(bool calling)
+{
+    if (!m_voiceGrid)
+        m_voiceGrid.replace(nullptr);
+    m_voiceGrid->setCallingState(calling);
+    m_voiceGrid->show();
+}
+
+void ConferenceController::closeVoiceGrid()
+{
+    if (!m_voiceGrid)
+        return;
+    emit business()->getUnifiedConferenceView()->sig_closeConferenceChat(m_voiceGrid->confId());
+    m_voiceGrid.destroyLater();
 }
 
 std::optional<QString> ConferenceController::runningConferenceId() const
 {
-    // No conference main window in this build.
-    return std::nullopt;
+    if (!m_mainUi)
+        return std::nullopt;
+    return m_mainUi->confId();
 }
 
 void ConferenceController::onOperatorConferenceError(const QString& text, int reason)

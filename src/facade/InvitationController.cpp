@@ -13,14 +13,6 @@
 using ControllerSupport::business;
 using ControllerSupport::displayName;
 
-// The wording's notice types are the notification's own types.
-static_assert(int(BottomTipWidget::BottomTip_VidyoCall) == InvitationPolicy::NoticeVidyoCall
-    && int(BottomTipWidget::BottomTip_VidyoMeeting) == InvitationPolicy::NoticeVidyoMeeting
-    && int(BottomTipWidget::BottomTip_VoiceMeeting) == InvitationPolicy::NoticeVoiceMeeting
-    && int(BottomTipWidget::BottomTip_VideoMeeting) == InvitationPolicy::NoticeVideoMeeting
-    && int(BottomTipWidget::BottomTip_Conference) == InvitationPolicy::NoticeConference
-    && int(BottomTipWidget::BottomTip_OtherDeviceAnswered) == InvitationPolicy::NoticeOtherDeviceAnswered);
-
 namespace {
 
 BottomTipWidget* bottomTip()
@@ -73,7 +65,7 @@ void InvitationController::onCallVidyo(const VidyoJsonTransferData& data)
 void InvitationController::onInviteMeetingCall(int meetingType, const QString& caller, const QString& confId)
 {
     const InvitationPolicy::Notice notice = InvitationPolicy::meetingInvitation(meetingType, caller);
-    if (notice.type == InvitationPolicy::NoticeNone)
+    if (notice.type == BottomTipKind::None)
         AreaLog::facade().LogInfo(
             QStringLiteral("InvitationController::onInviteMeetingCall unknown meeting type %1").arg(meetingType));
     BottomTipWidget* tip = bottomTip();

@@ -142,6 +142,7 @@ void KP_MediaConfUI::slot_destructorChildWgt()
 {
     d->calls.destroyWindows();
     d->vidyo.destroyWindows();
+    d->meetings.destroyWindows();
     d->vidyo.forgetPendingRemoval();
     d->invitations.destroyReminder();
 }

@@ -1,8 +1,10 @@
 #include "facade/VidyoController.h"
 
 #include "common/AreaLog.h"
+#include "customui/KP_UI_UTIL.h"
 #include "facade/ControllerSupport.h"
 #include "facade/KP_MediaConfUI.h"
+#include "policy/VidyoPolicy.h"
 
 using ControllerSupport::business;
 using ControllerSupport::displayName;
@@ -18,29 +20,40 @@ VidyoController::VidyoController(std::function<void()> closeTipAndMask)
 
 VidyoController::~VidyoController() = default;
 
-void VidyoController::withoutMeetingWindow(const char* function) const
-{
-    AreaLog::facade().LogInfo(QStringLiteral("VidyoController::%1 the Vidyo meeting window is not in this build")
-                                  .arg(QLatin1String(function)));
-}
-
 void VidyoController::initVidyoShow(int type)
 {
-    AreaLog::facade().LogInfo(
-        QStringLiteral("VidyoController::initVidyoShow the Vidyo meeting window is not in this build, type %1")
-            .arg(type));
+    if (!VidyoPolicy::isKnownType(type)) {
+        AreaLog::facade().LogInfo(QStringLiteral("VidyoController::initVidyoShow unknown type %1").arg(type));
+        return;
+    }
+    // A window the user closed before its meeting connected waits, hidden, for the SDK: a new
+    // meeting gets a fresh one.
+    if (!m_vidyo || m_vidyo->isHidden()) {
+        VidyoWidget* window = m_vidyo.replace(nullptr);
+        connect(window, &VidyoWidget::signal_CloseVidyoWidget, this, &VidyoController::onCloseVidyoWidget);
+    }
+    VidyoWidget* window = m_vidyo.get();
+    window->move(
+        (KP_UI_UTIL::getDeskTopWidth() - window->width()) / 2, (KP_UI_UTIL::getDeskTopHeight() - window->height()) / 2);
+    window->show();
+    window->resetPanels();
+    window->setType(VidyoWidget::VidyoWidgetType(type));
+    business()->getVidyoView()->setPlayerWidget(reinterpret_cast<void*>(window->winId()), window->getVidyoRect());
 }
 
 void VidyoController::onCloseVidyoWidget()
 {
-    withoutMeetingWindow("onCloseVidyoWidget");
+    // A window let go earlier may still report its closing; only the current one is deleted here.
+    const QObject* from = sender();
+    if (from && from != m_vidyo.get())
+        return;
+    m_vidyo.destroyLater();
 }
 
 void VidyoController::closeVidyoLater()
 {
-    // The meeting window, once here, closes itself 3 s after this.
-    AreaLog::facade().LogDebug(
-        QStringLiteral("VidyoController::closeVidyoLater the Vidyo meeting window is not in this build"));
+    if (m_vidyo)
+        m_vidyo->startCloseTimer();
 }
 
 bool VidyoController::isCurrentUser(const QString& account) const
@@ -118,22 +131,28 @@ void VidyoController::onCompereStopVidyo()
 // These four report on a running meeting window; without one they have nothing to say.
 void VidyoController::onVidyovideofailed()
 {
-    withoutMeetingWindow("onVidyovideofailed");
+    if (m_vidyo)
+        showVidyoMessage(KP_MediaConfUI::tr("Your video connection is abnormal!"), false);
 }
 
 void VidyoController::getVidyoInfofaild()
 {
-    withoutMeetingWindow("getVidyoInfofaild");
+    if (m_vidyo)
+        showVidyoMessage(KP_MediaConfUI::tr("You may have a network connection problem!"), false);
 }
 
-void VidyoController::onDialInviteJoinMeetingFaild(int)
+void VidyoController::onDialInviteJoinMeetingFaild(int reason)
 {
-    withoutMeetingWindow("onDialInviteJoinMeetingFaild");
+    if (m_vidyo)
+        showVidyoMessage(KP_MediaConfUI::tr("Failed to join in-line video conference: %1").arg(reason), false);
 }
 
 void VidyoController::closeDialMeettingWidget()
 {
-    withoutMeetingWindow("closeDialMeettingWidget");
+    if (!m_vidyo)
+        return;
+    showVidyoMessage(KP_MediaConfUI::tr("Failed to join the video conference"), true);
+    closeVidyoLater();
 }
 
 void VidyoController::onLoginSever(bool state)
@@ -187,6 +206,7 @@ void VidyoController::showMessagebox(
 
 void VidyoController::destroyWindows()
 {
+    m_vidyo.closeAndDestroy();
     m_messageBox.closeAndDestroy();
 }
 

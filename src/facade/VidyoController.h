@@ -4,6 +4,7 @@
 #include "business/CallRecords.h"
 #include "customui/KpMsgBox.h"
 #include "facade/OwnedWindow.h"
+#include "vidyo/VidyoWidget.h"
 
 #include <QObject>
 #include <QSharedPointer>
@@ -11,9 +12,8 @@
 #include <functional>
 
 // Vidyo meetings: the meeting window, the facade's one message box with the
-// Vidyo messages, and the confirmed removal of a participant. The meeting
-// window is not in this build: showing it is a logged no-op, and the messages
-// that need it show nothing. Methods are named after the facade slots they serve.
+// Vidyo messages, and the confirmed removal of a participant. Methods are named
+// after the facade slots they serve.
 class VidyoController : public QObject
 {
 public:
@@ -53,9 +53,9 @@ private:
     void showVidyoMessage(const QString& text, bool autoClose);
     void closeVidyoLater();
     bool isCurrentUser(const QString& account) const;
-    void withoutMeetingWindow(const char* function) const;
 
     std::function<void()> m_closeTipAndMask;
+    OwnedWindow<VidyoWidget> m_vidyo;
     OwnedWindow<KpMsgBox> m_messageBox;
     QSharedPointer<AddressBookPerson> m_personPendingRemoval;
 };

@@ -2,4 +2,11 @@ list(APPEND KP_MEDIACONF_SOURCES
   meeting/CloseMediaWidgetTip.h meeting/CloseMediaWidgetTip.cpp
   meeting/ConferenceCallWidget.h meeting/ConferenceCallWidget.cpp
   meeting/ConferenceTipWidget.h meeting/ConferenceTipWidget.cpp
-  meeting/RectangeTip.h meeting/RectangeTip.cpp)
+  meeting/RectangeTip.h meeting/RectangeTip.cpp
+  meeting/MeetingMemberItem.h meeting/MeetingMemberItem.cpp
+  meeting/VoiceMemberItem.h meeting/VoiceMemberItem.cpp
+  meeting/VideoMemberItem.h meeting/VideoMemberItem.cpp
+  meeting/MemberListWidget.h meeting/MemberListWidget.cpp
+  meeting/MeetingWindow.h meeting/MeetingWindow.cpp
+  meeting/VoiceMeetingWidget.h meeting/VoiceMeetingWidget.cpp
+  meeting/VideoMeetingWidget.h meeting/VideoMeetingWidget.cpp)

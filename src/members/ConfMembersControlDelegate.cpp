@@ -217,7 +217,7 @@ void ConfMembersControlDelegate::memberGone(const QString& key)
 {
     if (m_menuMember.account.isEmpty() || (!key.isEmpty() && key != m_menuMember.key()))
         return;
-    AreaLog::panels().LogDebug(QStringLiteral("ConfMembersControlDelegate::memberGone %1").arg(m_menuMember.key()));
+    AreaLog::members().LogDebug(QStringLiteral("ConfMembersControlDelegate::memberGone %1").arg(m_menuMember.key()));
     m_menuMember = ConferenceMemberInfo();
     m_menuShown = false;
     if (m_menu)

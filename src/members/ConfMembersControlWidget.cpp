@@ -159,7 +159,7 @@ QStringList ConfMembersControlWidget::joinedAccounts() const
 void ConfMembersControlWidget::slot_onGetConferenceMemberInfoList(QList<ConferenceMemberInfo> members)
 {
     if (members.isEmpty()) {
-        AreaLog::panels().LogInfo(
+        AreaLog::members().LogInfo(
             QStringLiteral("ConfMembersControlWidget::slot_onGetConferenceMemberInfoList empty list, rows kept"));
         return;
     }
@@ -187,7 +187,7 @@ void ConfMembersControlWidget::slot_onInviteMemberList(QList<ConferenceMemberInf
 void ConfMembersControlWidget::slot_onJoinConferenceNotify(ConferenceMemberInfo memberInfo, QString confId)
 {
     if (memberInfo.account.isEmpty()) {
-        AreaLog::panels().LogInfo(
+        AreaLog::members().LogInfo(
             QStringLiteral("ConfMembersControlWidget::slot_onJoinConferenceNotify no account, conf %1").arg(confId));
         return;
     }
@@ -228,7 +228,7 @@ void ConfMembersControlWidget::slot_onHandUp(
     bool isSuccess, QString errorMsg, bool on, QString account, ENUM_CONFMEMBER_DEVICETYPE deviceType)
 {
     if (!isSuccess) {
-        AreaLog::panels().LogInfo(QStringLiteral("ConfMembersControlWidget::slot_onHandUp failed %1").arg(errorMsg));
+        AreaLog::members().LogInfo(QStringLiteral("ConfMembersControlWidget::slot_onHandUp failed %1").arg(errorMsg));
         return;
     }
     ui->HasInListView->setHandUp(account, on, deviceType);
@@ -243,7 +243,7 @@ void ConfMembersControlWidget::slot_onUpdateMemberInfo(
 void ConfMembersControlWidget::slot_onHostChanged(QList<ConferenceMemberInfo> infos, QString id)
 {
     if (id != m_confId) {
-        AreaLog::panels().LogInfo(
+        AreaLog::members().LogInfo(
             QStringLiteral("ConfMembersControlWidget::slot_onHostChanged other conference %1 (this %2)")
                 .arg(id, m_confId));
         return;

@@ -51,7 +51,7 @@ int ConfRightWgt::callOfflineMembers()
     const QMap<QString, QString> absent = m_attendee->notEnrolledMembers();
     for (auto it = absent.cbegin(); it != absent.cend(); ++it)
         ConfMembersControlDelegate::inviteAgain(it.key(), it.value());
-    AreaLog::panels().LogInfo(QStringLiteral("ConfRightWgt::callOfflineMembers %1 invited").arg(absent.size()));
+    AreaLog::members().LogInfo(QStringLiteral("ConfRightWgt::callOfflineMembers %1 invited").arg(absent.size()));
     return absent.size();
 }
 
@@ -78,7 +78,7 @@ void ConfRightWgt::on_btn_chat_clicked()
     if (!m_chatAsked) {
         m_chatAsked = true;
         // page_chat is the container of the conference chat panel.
-        AreaLog::panels().LogInfo(
+        AreaLog::members().LogInfo(
             QStringLiteral("ConfRightWgt::on_btn_chat_clicked the chat panel PPC_Chat is not in this build"));
     }
 }

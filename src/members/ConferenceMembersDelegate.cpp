@@ -313,7 +313,7 @@ void ConferenceMembersDelegate::slot_EditFinished()
     const auto m = editor->property("ConferenceMemberInfo").value<ConferenceMemberInfo>();
     const QString name = editor->text().trimmed();
     if (name.isEmpty()) {
-        AreaLog::panels().LogInfo(
+        AreaLog::members().LogInfo(
             QStringLiteral("ConferenceMembersDelegate::slot_EditFinished empty name for %1 ignored").arg(m.account));
     } else {
         conference()->updateMemberInfo(m.account, name, m.deviceType, m.memberType == 1 ? 1 : 2);
@@ -322,7 +322,7 @@ void ConferenceMembersDelegate::slot_EditFinished()
     editor->deleteLater();
     if (m_editor == editor)
         m_editor.clear();
-    AreaLog::panels().LogDebug(QStringLiteral("finished"));
+    AreaLog::members().LogDebug(QStringLiteral("finished"));
 }
 
 void ConferenceMembersDelegate::memberGone(const QString& key)

@@ -25,7 +25,7 @@ void ConferenceMembersListView::refreshOrder()
 
 void ConferenceMembersListView::confirmationAnswered(bool accepted, int type, const QString& account)
 {
-    AreaLog::panels().LogDebug(QStringLiteral("opration = %1").arg(type));
-    AreaLog::panels().LogDebug(
+    AreaLog::members().LogDebug(QStringLiteral("opration = %1").arg(type));
+    AreaLog::members().LogDebug(
         (accepted ? QStringLiteral("Accept~~~ account = ") : QStringLiteral("Reject~~~ account = ")) + account);
 }

@@ -19,7 +19,7 @@ template<size_t N> void connectAll(QObject* sender, QObject* receiver, const Con
 {
     for (const Connection& c : table) {
         if (!QObject::connect(sender, c.signal, receiver, c.slot)) {
-            AreaLog::panels().LogInfo(QStringLiteral("MemberBusinessSignals::connectTo failed %1 -> %2")
+            AreaLog::members().LogInfo(QStringLiteral("MemberBusinessSignals::connectTo failed %1 -> %2")
                                           .arg(QLatin1String(c.signal + 1), QLatin1String(c.slot + 1)));
         }
     }

@@ -132,7 +132,7 @@ void MemberListViewBase::addAll(const QList<ConferenceMemberInfo>& members)
         fresh << item;
     }
     if (ignored) {
-        AreaLog::panels().LogInfo(
+        AreaLog::members().LogInfo(
             QStringLiteral("MemberListViewBase::addAll ignored %1 record(s) without account").arg(ignored));
     }
     if (fresh.isEmpty())
@@ -290,7 +290,7 @@ void MemberListViewBase::slot_onMsgReject(QString info, QMap<int, QVariant> mapU
 
 void MemberListViewBase::confirmationAnswered(bool accepted, int type, const QString& account)
 {
-    AreaLog::panels().LogDebug(QStringLiteral("MemberListViewBase::confirmationAnswered type=%1 accepted=%2 account=%3")
+    AreaLog::members().LogDebug(QStringLiteral("MemberListViewBase::confirmationAnswered type=%1 accepted=%2 account=%3")
                                    .arg(type)
                                    .arg(accepted)
                                    .arg(account));

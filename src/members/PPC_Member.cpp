@@ -83,7 +83,7 @@ void PPC_Member::showCount()
 void PPC_Member::slot_onGetConferenceMemberInfoList(QList<ConferenceMemberInfo> members)
 {
     if (members.isEmpty()) {
-        AreaLog::panels().LogInfo(
+        AreaLog::members().LogInfo(
             QStringLiteral("PPC_Member::slot_onGetConferenceMemberInfoList empty list, rows kept"));
         return;
     }
@@ -132,7 +132,7 @@ void PPC_Member::slot_onHandUp(
     if (isSuccess)
         ui->HasInListView->setHandUp(account, on, deviceType);
     else
-        AreaLog::panels().LogInfo(QStringLiteral("PPC_Member::slot_onHandUp failed %1").arg(errorMsg));
+        AreaLog::members().LogInfo(QStringLiteral("PPC_Member::slot_onHandUp failed %1").arg(errorMsg));
 }
 
 void PPC_Member::slot_onUpdateMemberInfo(QString memberId, ENUM_CONFMEMBER_DEVICETYPE deviceType, QString userName)

@@ -23,11 +23,11 @@ std::optional<Notice> vidyoInvitation(const QString& callKind, const QString& in
     if (numeric && kind == 0)
         return Notice { translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Video invitation")),
             inviterName + translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "You receive a video invitation!")),
-            NoticeVidyoCall };
+            BottomTipKind::VidyoCall };
     if (numeric && kind == 1)
         return Notice { translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Video meeting invitation")),
             inviterName + translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "You receive a video meeting invitation!")),
-            NoticeVidyoMeeting };
+            BottomTipKind::VidyoMeeting };
     return std::nullopt;
 }
 
@@ -37,11 +37,11 @@ Notice meetingInvitation(int meetingType, const QString& caller)
     case 1:
         return { translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "A Voice meeting invitation")),
             caller + translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", " Invite you to an audio conference")),
-            NoticeVoiceMeeting };
+            BottomTipKind::VoiceMeeting };
     case 2:
         return { translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Video meeting invitation")),
             caller + translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Invite you to a video conference")),
-            NoticeVideoMeeting };
+            BottomTipKind::VideoMeeting };
     default:
         return {};
     }
@@ -57,17 +57,18 @@ Notice conferenceInvitation(bool groupConference, int inviteConfType, const QStr
     const QString integrated
         = translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "You are invited to the integrated meeting"));
     if (groupConference)
-        return { QString(), senderName + integrated, NoticeNone };
+        return { QString(), senderName + integrated, BottomTipKind::None };
     const QString phrase = inviteConfType == kTrainingConference
         ? translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "You are invited to attend the training meeting"))
         : integrated;
-    return { senderName + phrase, QString(), NoticeConference };
+    return { senderName + phrase, QString(), BottomTipKind::Conference };
 }
 
 Notice otherDeviceAnswered()
 {
     return { translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Video invitation")),
-        translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Answered by other device!")), NoticeOtherDeviceAnswered };
+        translated(QT_TRANSLATE_NOOP("KP_MediaConfUI", "Answered by other device!")),
+        BottomTipKind::OtherDeviceAnswered };
 }
 
 QString invitationClosedTip(const QString& result, int kind)

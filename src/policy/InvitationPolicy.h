@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/BottomTipKind.h"
+
 #include <QString>
 
 #include <optional>
@@ -9,22 +11,11 @@
 // facade's context ("KP_MediaConfUI").
 namespace InvitationPolicy {
 
-// Notification types, the values of BottomTipWidget::BottomTipType.
-enum NoticeType : int {
-    NoticeNone = 0,
-    NoticeVidyoCall = 1,
-    NoticeVidyoMeeting = 2,
-    NoticeVoiceMeeting = 3,
-    NoticeVideoMeeting = 4,
-    NoticeConference = 5,
-    NoticeOtherDeviceAnswered = 6,
-};
-
 struct Notice
 {
     QString title;
     QString text;
-    int type = NoticeNone;
+    int type = BottomTipKind::None;
 };
 
 // A Vidyo invitation by call kind, the decimal text of the record's fourth

@@ -5,4 +5,5 @@ list(APPEND KP_MEDIACONF_SOURCES
   video/ConfSmartVideoPlay9Wgt.h video/ConfSmartVideoPlay9Wgt.cpp
   video/ConfSmartVideoPlayPipWdg.h video/ConfSmartVideoPlayPipWdg.cpp
   video/PromptWidget_SysMsg.h video/PromptWidget_SysMsg.cpp
-  video/ConfSmartVideoPlayMainWdg.h video/ConfSmartVideoPlayMainWdg.cpp)
+  video/ConfSmartVideoPlayMainWdg.h video/ConfSmartVideoPlayMainWdg.cpp
+  video/MediaLayoutWgt.h video/MediaLayoutWgt.cpp)

@@ -160,9 +160,13 @@ void tst_CallWindowController::answeredVideoCallBindsAndReleases()
     m_calls->callEvents(200, callEvent(9, QStringLiteral("me"), QStringLiteral("vid-1"), VOIP_CALL_VIDEO));
     QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("setVideoViewEX")), QStringLiteral("0|0|0|0"));
     QVERIFY(guard); // deleted later, not at once
+    QVERIFY(!guard->isVisible());
+    QCOMPARE(voip()->GetVoipCallStatus(), 0);
+    // A new video call before the old window is gone keeps its mark when the old one goes.
+    m_calls->showVoipCallWnd(VOIP_CALL_VIDEO, QStringLiteral("bob"), false);
     BusinessFixture::flushDeletes();
     QVERIFY(!guard);
-    QCOMPARE(voip()->GetVoipCallStatus(), 0);
+    QCOMPARE(voip()->GetVoipCallStatus(), 4);
 }
 
 void tst_CallWindowController::aSecondCallWindowReplacesTheFirstAndKeepsTheMark()

@@ -142,16 +142,19 @@ void tst_InvitationController::vidyoInvitationKindsAndAnswers()
     data.fromAccount = QStringLiteral("eve");
     data.roomId = QStringLiteral("r-1");
     m_invitations->onCallVidyo(data);
-    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("initVidyoShow .* not in this build, type 1")));
     QVERIFY(TestWindows::click(tip(), "okBtn"));
+    // The meeting window first, handed to the SDK, then the acceptance.
+    QCOMPARE(TestWindows::visibleWindow<VidyoWidget>()->type(), VidyoView::StartVidyo_AcceptedCall);
+    const QStringList commands = BusinessFixture::journalCommands();
+    QVERIFY(commands.indexOf(QStringLiteral("setPlayerWidget")) < commands.indexOf(QStringLiteral("AcceptVidyo")));
     JournalEntry accept = BusinessFixture::journal()->last(QStringLiteral("AcceptVidyo"));
     QCOMPARE(accept.args.value(0).value<VidyoJsonTransferData>(), data);
     QCOMPARE(accept.args.value(1).toInt(), 1);
 
     data.callKind = QStringLiteral("1");
     m_invitations->onCallVidyo(data);
-    QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("initVidyoShow .* not in this build, type 4")));
     QVERIFY(TestWindows::click(tip(), "okBtn"));
+    QCOMPARE(TestWindows::visibleWindow<VidyoWidget>()->type(), VidyoView::StartVidyo_AcceptedMeeting);
     QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("AcceptVidyo")).args.value(1).toInt(), 4);
 
     m_invitations->onCallVidyo(data);

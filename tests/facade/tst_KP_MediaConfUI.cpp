@@ -25,12 +25,14 @@ enum class Effect {
     Window, // a visible window of this class
     Mask, // the class of the window handed to the client's mask
     Log, // the function's log line that its window is not in this build
+    WindowGone, // no window of this class is left (the row opens one first)
     TipTitle, // the bottom notification's title
     TipText, // the bottom notification's text
     TipClosed, // the bottom notification, showing an invitation before, is closed
     ClientTip, // the latest tip shown by the client
     Notice, // the message box: a notice that closes by itself; an invitation showing stays
     NoticeClosingTip, // the same, and the invitation showing is closed
+    Alert, // the message box: a notice that stays until it is answered
     Question, // the message box: a question waiting for its answer
 };
 Q_DECLARE_METATYPE(Effect)
@@ -137,20 +139,24 @@ void tst_KP_MediaConfUI::everyBusinessSignalReachesItsSlot_data()
         [voip] { emit voip->sig_ShowVoipCallWnd(0, QStringLiteral("bob"), false); });
     row("3 sig_CallIncoming", Effect::Window, "VoipCallIncoming",
         [voip] { emit voip->sig_CallIncoming(coming(0, QStringLiteral("in-1"))); });
-    row("4 signal_getPlayerWidget", Effect::Log, "VidyoController::initVidyoShow",
+    row("4 signal_getPlayerWidget", Effect::Window, "VidyoWidget",
         [] { emit vidyo()->signal_getPlayerWidget(VidyoView::StartVidyo_AcceptedMeeting); });
     row("5 signal_VidyoCall", Effect::TipText, "EveYou receive a video invitation!", [] {
         VidyoJsonTransferData data = fromEve(QStringLiteral("0"));
         emit vidyo()->signal_VidyoCall(data);
     });
-    row("6 sig_showMeetingWidget", Effect::Log, "MeetingController::showMeetingWidget",
+    row("6 sig_showMeetingWidget", Effect::Window, "VideoMeetingWidget",
         [meeting] { emit meeting->sig_showMeetingWidget(2); });
     row("7 sig_onInviteMeetingCall", Effect::TipTitle, "A Voice meeting invitation",
         [meeting] { emit meeting->sig_onInviteMeetingCall(1, QStringLiteral("Bob"), QStringLiteral("m-1")); });
-    row("8 sig_closeVoiceMeeting", Effect::Log, "MeetingController::closeVoiceMeeting",
-        [meeting] { emit meeting->sig_closeVoiceMeeting(); });
-    row("9 sig_closeVideoMeeting", Effect::Log, "MeetingController::closeVideoMeeting",
-        [meeting] { emit meeting->sig_closeVideoMeeting(); });
+    row("8 sig_closeVoiceMeeting", Effect::WindowGone, "VoiceMeetingWidget", [meeting] {
+        emit meeting->sig_showMeetingWidget(1);
+        emit meeting->sig_closeVoiceMeeting();
+    });
+    row("9 sig_closeVideoMeeting", Effect::WindowGone, "VideoMeetingWidget", [meeting] {
+        emit meeting->sig_showMeetingWidget(2);
+        emit meeting->sig_closeVideoMeeting();
+    });
     row("10 sig_closeVideoCallWnd", Effect::Journal, "setVideoViewEX(0|0|0|0)",
         [voip] { emit voip->sig_closeVideoCallWnd(); });
     row("11 signal_Accept", Effect::Journal, "acceptMeeting()",
@@ -179,15 +185,21 @@ void tst_KP_MediaConfUI::everyBusinessSignalReachesItsSlot_data()
         [] { emit vidyo()->signal_CompereStopVidyo(); });
     row("24 signal_LoginSever", Effect::Notice, "Server logging in failed!",
         [] { emit vidyo()->signal_LoginSever(false); });
-    // Rows 25 to 28 report on a Vidyo meeting window, which this build does not have.
-    row("25 signal_CloseDialMeettingWidget", Effect::Log, "VidyoController::closeDialMeettingWidget",
-        [] { emit vidyo()->signal_CloseDialMeettingWidget(); });
-    row("26 signal_StartVidyofaild", Effect::Log, "VidyoController::onVidyovideofailed",
-        [] { emit vidyo()->signal_StartVidyofaild(); });
-    row("27 signal_GetVidyoInfofaild", Effect::Log, "VidyoController::getVidyoInfofaild",
-        [] { emit vidyo()->signal_GetVidyoInfofaild(); });
-    row("28 sig_onDialInviteJoinMeetingFaild", Effect::Log, "VidyoController::onDialInviteJoinMeetingFaild",
-        [meeting] { emit meeting->sig_onDialInviteJoinMeetingFaild(5); });
+    // Rows 25 to 28 report on a running Vidyo meeting window.
+    const auto inMeeting = [](const Fire& fire) {
+        return [fire] {
+            emit vidyo()->signal_getPlayerWidget(VidyoView::StartVidyo_Meeting);
+            fire();
+        };
+    };
+    row("25 signal_CloseDialMeettingWidget", Effect::Notice, "Failed to join the video conference",
+        inMeeting([] { emit vidyo()->signal_CloseDialMeettingWidget(); }));
+    row("26 signal_StartVidyofaild", Effect::Alert, "Your video connection is abnormal!",
+        inMeeting([] { emit vidyo()->signal_StartVidyofaild(); }));
+    row("27 signal_GetVidyoInfofaild", Effect::Alert, "You may have a network connection problem!",
+        inMeeting([] { emit vidyo()->signal_GetVidyoInfofaild(); }));
+    row("28 sig_onDialInviteJoinMeetingFaild", Effect::Alert, "Failed to join in-line video conference: 5",
+        inMeeting([meeting] { emit meeting->sig_onDialInviteJoinMeetingFaild(5); }));
     row("29 signal_RemovedOutPerson", Effect::Question, "Sure to deletethe user!",
         [] { emit vidyo()->signal_RemovedOutPerson({}); });
     row("30 signal_CloseBottomWidget", Effect::TipClosed, "",
@@ -235,7 +247,8 @@ void tst_KP_MediaConfUI::everyBusinessSignalReachesItsSlot()
     QFETCH(QString, expected);
     QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
     QSignalSpy masks(UI_ControlView::instance(), &UI_ControlView::sig_showMaskWgt);
-    if (effect == Effect::TipClosed || effect == Effect::Notice || effect == Effect::NoticeClosingTip) {
+    if (effect == Effect::TipClosed || effect == Effect::Notice || effect == Effect::NoticeClosingTip
+        || effect == Effect::Alert) {
         emit root()->getMeetingView()->sig_onInviteMeetingCall(2, QStringLiteral("Bob"), QStringLiteral("m-2"));
         QVERIFY(tip()->isVisible());
     }
@@ -264,6 +277,9 @@ void tst_KP_MediaConfUI::everyBusinessSignalReachesItsSlot()
         break;
     case Effect::Log:
         break;
+    case Effect::WindowGone:
+        QVERIFY(!TestWindows::leftoverWindows({ tip() }).contains(expected));
+        break;
     case Effect::TipTitle:
         QCOMPARE(tipTitle(), expected);
         break;
@@ -280,12 +296,13 @@ void tst_KP_MediaConfUI::everyBusinessSignalReachesItsSlot()
         break;
     case Effect::Notice:
     case Effect::NoticeClosingTip:
+    case Effect::Alert:
         QVERIFY(box);
         QCOMPARE(box->messageText(), expected);
         QCOMPARE(box->messageType(), 0);
         QCOMPARE(box->standardButtons(), KpMsgBox::KpButtons(4));
-        QVERIFY(box->closeTimer()->isActive());
-        QCOMPARE(tip()->isVisible(), effect == Effect::Notice);
+        QCOMPARE(box->closeTimer()->isActive(), effect != Effect::Alert);
+        QCOMPARE(tip()->isVisible(), effect != Effect::NoticeClosingTip);
         break;
     case Effect::Question:
         QVERIFY(box);
@@ -309,13 +326,17 @@ void tst_KP_MediaConfUI::everyWindowKindTwiceLeavesOneWindow()
         emit conf->sig_onInviteNormalConference(brief(QStringLiteral("g-%1").arg(round), groupExtension()), {});
         emit conf->sig_onlySelectConfMembers({ QStringLiteral("bob") }, 2);
         emit root()->getVidyoView()->signal_Vidyoing();
+        emit root()->getMeetingView()->sig_showMeetingWidget(1);
+        emit root()->getMeetingView()->sig_showMeetingWidget(2);
+        emit conf->sig_showConferenceMainWidget(CONFERENCE_TYPE_GROUP, CONF_MEDIA_AUDIO, true);
         BusinessFixture::flushDeletes(); // as the event loop does between two rounds
     }
     QCOMPARE(voip->GetVoipCallStatus(), 2 | 4); // each call window holds its mark
     QCOMPARE(TestWindows::leftoverWindows({ tip() }),
-        QStringList({ QStringLiteral("GroupConfMsgBox"), QStringLiteral("KpMsgBox"), QStringLiteral("MessageNotice"),
-            QStringLiteral("MessageTipWidget"), QStringLiteral("SectionStaffWindow"), QStringLiteral("VideoCall"),
-            QStringLiteral("VoiceCall") }));
+        QStringList({ QStringLiteral("GroupConfMsgBox"), QStringLiteral("KpMsgBox"), QStringLiteral("MediaLayoutWgt"),
+            QStringLiteral("MessageNotice"), QStringLiteral("MessageTipWidget"), QStringLiteral("SectionStaffWindow"),
+            QStringLiteral("VideoCall"), QStringLiteral("VideoMeetingWidget"), QStringLiteral("VoiceCall"),
+            QStringLiteral("VoiceMeetingWidget") }));
     // A new conference picker takes the client's mask from the one before.
     for (int round = 0; round < 2; ++round)
         emit root()->getGroupMgrView()->sig_onQueryConferenceMember(0, QString(), {});
@@ -333,13 +354,17 @@ void tst_KP_MediaConfUI::teardownAndDestructionLeaveNoWindowOfTheModule()
     emit root()->getGroupMgrView()->sig_onQueryConferenceMember(0, QString(), {});
     emit conf->sig_onlySelectConfMembers({}, 2);
     emit vidyo()->signal_LoginSever(false);
+    emit root()->getMeetingView()->sig_showMeetingWidget(1);
+    emit root()->getMeetingView()->sig_showMeetingWidget(2);
+    emit conf->sig_showConferenceMainWidget(CONFERENCE_TYPE_GROUP, CONF_MEDIA_AUDIO, false);
 
-    // The client may run the teardown itself, as often as it likes; the pickers and the group box outlive it.
+    // The client may run the teardown itself, as often as it likes; the pickers, the group box and the
+    // voice conference grid outlive it.
     QVERIFY(QMetaObject::invokeMethod(m_ui.get(), "slot_destructorChildWgt"));
     QVERIFY(QMetaObject::invokeMethod(m_ui.get(), "slot_destructorChildWgt"));
     QCOMPARE(TestWindows::leftoverWindows({ tip() }),
-        QStringList({ QStringLiteral("GroupConfMsgBox"), QStringLiteral("SectionStaffWindow"),
-            QStringLiteral("SectionStaffWindow") }));
+        QStringList({ QStringLiteral("GroupConfMsgBox"), QStringLiteral("MediaLayoutWgt"),
+            QStringLiteral("SectionStaffWindow"), QStringLiteral("SectionStaffWindow") }));
     Agent_VoIPCallMsg failed;
     failed.eventCode = VOIP_EVENT_ENDED;
     emit root()->getVoipView()->sig_CallEvents(175486, failed);

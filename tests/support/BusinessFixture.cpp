@@ -69,6 +69,22 @@ void BusinessFixture::flushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+QStringList BusinessFixture::journalCalls()
+{
+    QStringList calls;
+    for (const JournalEntry& entry : journal()->entries()) {
+        if (entry.isQuery)
+            continue;
+        QStringList args;
+        for (const QVariant& arg : entry.args)
+            args << arg.toString();
+        calls << (entry.args.isEmpty()
+                ? entry.operation
+                : entry.operation + QLatin1Char('(') + args.join(QLatin1Char(',')) + QLatin1Char(')'));
+    }
+    return calls;
+}
+
 QString BusinessFixture::lastArgs(const QString& operation)
 {
     QStringList texts;

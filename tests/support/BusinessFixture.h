@@ -21,6 +21,9 @@ public:
     // Operation names of the journal, oldest first (queries included / left out).
     static QStringList journalOps();
     static QStringList journalCommands();
+    // Each command with its arguments, oldest first: "setMemberMute(bob,1)"; a
+    // command without arguments is its bare name.
+    static QStringList journalCalls();
     // {"a", "b"} as a QStringList (the project builds without implicit ASCII casts).
     static QStringList texts(std::initializer_list<const char*> items);
 

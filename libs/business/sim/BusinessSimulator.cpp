@@ -20,6 +20,9 @@ BusinessSimulator::BusinessSimulator(QObject* parent)
     registerCallAndDeviceHandlers();
     registerRenderHandlers();
     registerMemberHandlers();
+    registerMeetingHandlers();
+    registerVidyoMeetingHandlers();
+    registerConferenceRunHandlers();
     connect(CommandJournal::instance(), &CommandJournal::sig_recorded, this, &BusinessSimulator::onRecorded);
 }
 

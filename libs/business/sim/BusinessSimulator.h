@@ -3,6 +3,7 @@
 #include "business/AddressBookRecords.h"
 #include "business/CallRecords.h"
 #include "business/CommandJournal.h"
+#include "business/ConferenceRecords.h"
 
 #include <QHash>
 #include <QObject>
@@ -112,6 +113,58 @@ public:
     // Up to count members in the conference with the microphone open, spread over the roster.
     QList<Agent_ConferenceParticipantMemberInfo> pickSpeakers(int count) const;
 
+    // --- group voice conference and older meetings (SimMeetings.cpp) ---
+    // The user calls the voice conference of an IM group of n people (2 to 12, the
+    // user included; the group is made from the directory): the grid opens while
+    // the others are rung. Returns the conference id.
+    QString startGroupVoiceConference(int members, const QString& groupId = QStringLiteral("g-voice"));
+    // The next rung member of the group conference picks up; false when all are in.
+    bool pushGroupMemberAnswer();
+    // The user is in an older meeting (MEETING_TYPE_VOICE or MEETING_TYPE_VIDEO),
+    // as its master or not, with n people from the directory, the user included:
+    // the window opens and the roster arrives, everybody sending a picture.
+    void enterMeeting(int meetingType, bool master, int members);
+    // One more person of the directory joins; false when nobody is left to come.
+    bool pushMeetingMemberJoin();
+    // A member's microphone as the meeting reports it; false for an account not in it.
+    bool pushMeetingMemberMute(const QString& account, bool muted);
+    // The member leaves the meeting (kicked by the master); false when not in it.
+    bool pushMeetingMemberKicked(const QString& account);
+    // The master ended the meeting: its window closes.
+    void pushMeetingDismissed();
+    QList<Agent_MeetingMemberInfo> meetingMembers() const { return m_meetingMembers; }
+
+    // --- the Vidyo meeting (SimVidyoMeeting.cpp) ---
+    // Attendees of the running meeting: join (from the directory, or made up), leave, be muted or
+    // not. Leave and mute are false for somebody not in the meeting.
+    void pushAttendeeJoin(const QString& account);
+    bool pushAttendeeLeave(const QString& account);
+    bool pushAttendeeMuted(const QString& account, bool muted);
+    // The other side hangs up the Vidyo call; the host ends the meeting.
+    void pushVidyoHangUp(const QString& account);
+    void pushVidyoMeetingEnded();
+    // Another participant starts or stops sharing the screen.
+    void pushRemoteShare(bool on);
+    // A dial-in meeting window that asks for the password; "#" after it is accepted.
+    void pushPasswordPrompt(const QString& password);
+    // --- a whole conference (SimConferenceRun.cpp) ---
+    // The user is in a running conference of n members from now on, as after a
+    // join; hostAccount hosts it (the user's own account makes the user host).
+    ConferenceBriefInfo pushConferenceJoined(int members, const QString& hostAccount = QString());
+    // The member becomes the main venue; an empty account ends the main venue.
+    bool pushMainVenue(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType);
+    // A member's desktop share begins or ends.
+    bool pushConferenceShare(const QString& account, ENUM_CONFMEMBER_DEVICETYPE deviceType, bool on);
+    void pushRecording(bool on);
+    // The media engine's figures; the statistics the module asks for carry them from now on.
+    void pushNetworkReport(int rttMs, double sendLoss, double recvLoss);
+    // The members of the account become host, and the conference detail follows.
+    bool pushHostHandOver(const QString& account);
+    // The end draws near: the reminder (the host may extend) and the closing countdown.
+    void pushEndCountdown();
+    // The host ends the conference for everybody.
+    void pushDismissal();
+
     TestCardRenderer* renderer() const { return m_renderer; }
 
 signals:
@@ -136,6 +189,13 @@ private:
     void registerCallAndDeviceHandlers();
     void registerRenderHandlers();
     void registerMemberHandlers();
+    void registerMeetingHandlers();
+    void registerVidyoMeetingHandlers();
+
+    // Vidyo meeting area: the room counts, the SDK connects and reports its microphone.
+    void vidyoConnected();
+    QSharedPointer<AddressBookPerson> attendee(const QString& account) const;
+    void registerConferenceRunHandlers();
 
     // One-to-one calls.
     void registerCallHandlers();
@@ -158,6 +218,13 @@ private:
     void answerInvitation(const QStringList& accounts, bool telephone);
     void answerAllMembers(bool microphone, bool on);
 
+    // Older meetings.
+    void addMeetingMember(const QString& account, bool master);
+    // The next person of the directory not yet in the meeting; false when none is left.
+    bool addNextMeetingMember();
+    void pushMeetingRoster();
+    void meetingAccepted();
+
     using HandlerKey = QPair<QString, QString>; // view, operation
     QHash<HandlerKey, Handler> m_handlers;
     QHash<HandlerKey, Handler> m_renderHandlers;
@@ -169,10 +236,14 @@ private:
     static constexpr int kJoinRosterSize = 6; // members a join brings, self included
     VidyoCallOutcome m_vidyoOutcome = VidyoAnswered;
     QString m_pendingVidyoCallee; // outgoing Vidyo call waiting for the player window
+    QString m_vidyoPassword; // the dial-in's password while it is asked for
     int m_callOutcomeReason = BusinessReason::Success;
     Agent_VoIPCallMsg m_call; // the one-to-one call in progress
     bool m_callActive = false;
     bool m_callIncoming = false;
     int m_callSerial = 0; // bumped whenever the call changes, so stale answers drop
     int m_nextId = 1;
+    int m_meetingType = 0; // of the older meeting the user is in; 0 when none
+    QList<Agent_MeetingMemberInfo> m_meetingMembers;
+    CS_StatReports m_network; // what the statistics answers report
 };

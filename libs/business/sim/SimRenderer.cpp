@@ -111,18 +111,6 @@ void BusinessSimulator::registerRenderHandlers()
         render([this, slot] { m_renderer->remove(slot); });
     });
 
-    // Vidyo.
-    const QString vidyo = QStringLiteral("VidyoView");
-    onRender(vidyo, QStringLiteral("setPlayerWidget"), [this](const QVariantList& a) {
-        const quintptr handle = handleArg(a, 0);
-        render([this, handle] {
-            m_renderer->show(
-                QStringLiteral("vidyo.player"), handle, QStringLiteral("Vidyo"), QStringLiteral("meeting video"));
-        });
-    });
-    onRender(vidyo, QStringLiteral("CloseVidyo"),
-        [this](const QVariantList&) { render([this] { m_renderer->remove(QStringLiteral("vidyo.player")); }); });
-
     // Older video meetings.
     const QString meeting = QStringLiteral("MeetingView");
     onRender(meeting, QStringLiteral("setVideoView"), [this, selfName](const QVariantList& a) {

@@ -31,8 +31,7 @@ void BusinessSimulator::registerVidyoHandlers()
                 auto person = business->getAddressBookView()->person(account);
                 invited.insert(account, person ? person : QSharedPointer<AddressBookPerson>::create(account, account));
             }
-            emit vidyo->signal_RoomPersonCountChanged();
-            emit vidyo->signal_Connecting();
+            vidyoConnected();
             handled(QStringLiteral("AcceptVidyo"));
         });
     });
@@ -58,9 +57,7 @@ void BusinessSimulator::registerVidyoHandlers()
                 auto person = business->getAddressBookView()->person(callee);
                 vidyo->state().invitedPersons.insert(
                     callee, person ? person : QSharedPointer<AddressBookPerson>::create(callee, callee));
-                vidyo->state().vidyoingState = VidyoView::Vidyoing_InSession;
-                emit vidyo->signal_RoomPersonCountChanged();
-                emit vidyo->signal_Connecting();
+                vidyoConnected();
                 break;
             }
             case VidyoRefused:
@@ -104,6 +101,4 @@ void BusinessSimulator::registerVidyoHandlers()
             emit vidyoView()->signal_onStopShareScreen();
         });
     });
-    on(view, QStringLiteral("dialPassword"),
-        [this](const QVariantList&) { after(sdkDelayMs, [] { emit vidyoView()->signal_isDialPassword(true); }); });
 }

@@ -23,6 +23,13 @@ void TestCard::setTexts(const QString& title, const QString& subtitle)
     tick();
 }
 
+void TestCard::setArea(const QRect& area)
+{
+    m_area = area;
+    if (QWidget* host = parentWidget())
+        setGeometry(area.isValid() ? area : host->rect());
+}
+
 void TestCard::tick()
 {
     QWidget* host = parentWidget();
@@ -82,7 +89,8 @@ TestCardRenderer::~TestCardRenderer()
     removeAll();
 }
 
-bool TestCardRenderer::show(const QString& slot, quintptr handle, const QString& title, const QString& subtitle)
+bool TestCardRenderer::show(
+    const QString& slot, quintptr handle, const QString& title, const QString& subtitle, const QRect& area)
 {
     if (!handle) {
         remove(slot);
@@ -97,6 +105,7 @@ bool TestCardRenderer::show(const QString& slot, quintptr handle, const QString&
     QPointer<TestCard> existing = m_cards.value(slot);
     if (existing && existing->parentWidget() == host) {
         existing->setTexts(title, subtitle);
+        existing->setArea(area);
         return true;
     }
     remove(slot);
@@ -111,7 +120,7 @@ bool TestCardRenderer::show(const QString& slot, quintptr handle, const QString&
         }
     }
     auto* card = new TestCard(title, subtitle, host);
-    card->setGeometry(host->rect());
+    card->setArea(area);
     card->show();
     card->raise();
     host->installEventFilter(this);
@@ -172,7 +181,7 @@ bool TestCardRenderer::eventFilter(QObject* watched, QEvent* event)
         auto* host = static_cast<QWidget*>(watched);
         for (const QPointer<TestCard>& c : qAsConst(m_cards)) {
             if (c && c->parentWidget() == host)
-                c->setGeometry(host->rect());
+                c->setArea(c->area());
         }
     }
     return QObject::eventFilter(watched, event);

@@ -14,7 +14,11 @@ public:
     TestCard(const QString& title, const QString& subtitle, QWidget* host);
 
     QString title() const { return m_title; }
+    QString subtitle() const { return m_subtitle; }
     void setTexts(const QString& title, const QString& subtitle);
+    // Where in the host the card is drawn; an invalid rectangle fills the host.
+    void setArea(const QRect& area);
+    QRect area() const { return m_area; }
     // Redraws the clock. A native renderer paints whatever the toolkit's paint
     // switch of the host says, so the card does too.
     void tick();
@@ -25,6 +29,7 @@ protected:
 private:
     QString m_title;
     QString m_subtitle;
+    QRect m_area;
 };
 
 // Keeps one card per render slot ("conf.video.<member key>", "voip.local", ...)
@@ -36,9 +41,10 @@ public:
     explicit TestCardRenderer(QObject* parent = nullptr);
     ~TestCardRenderer() override;
 
-    // Shows a card in the window of the handle; a null handle removes the slot's card.
-    // Returns false (and logs) when no window of this process has the handle.
-    bool show(const QString& slot, quintptr handle, const QString& title, const QString& subtitle);
+    // Shows a card in the window of the handle, filling it or at `area` of it; a null handle
+    // removes the slot's card. Returns false (and logs) when no window of this process has the handle.
+    bool show(const QString& slot, quintptr handle, const QString& title, const QString& subtitle,
+        const QRect& area = QRect());
     void remove(const QString& slot);
     // Removes every slot whose name starts with the prefix.
     void removeWithPrefix(const QString& prefix);

@@ -1,0 +1,338 @@
+// The conference main window: its form and geometry, what its controls ask of
+// the business view, the clock and the end of the conference, the exit flow,
+// locks and sharing, and bad input.
+#include "ConferenceTestSupport.h"
+
+#include "business/UI_ControlView.h"
+#include "conference/ConferenceTitleBar.h"
+#include "conference/ConferenceToolBar.h"
+#include "customui/ExtendDurationWidget.h"
+#include "customui/KpMsgBox.h"
+#include "meeting/RectangeTip.h"
+#include "members/ConfRightWgt.h"
+#include "panels/PPC_Polling.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+
+using namespace ConferenceTest;
+using namespace TestWindows;
+
+class tst_ConferenceMainUi : public ConferenceSuite
+{
+    Q_OBJECT
+
+    static QString duration(const ConferenceMainUi& w)
+    {
+        return child<QLabel>(w.titleBar(), "label_conf_time")->text();
+    }
+    static QStringList signalArgs(const QSignalSpy& spy)
+    {
+        QStringList texts;
+        for (const QList<QVariant>& call : spy)
+            texts << call.value(0).toString();
+        return texts;
+    }
+
+private slots:
+    void formAndTheSidePanelAtStart()
+    {
+        ConferenceMainUi w;
+        w.show();
+        QCOMPARE(w.size(), QSize(1360, 770));
+        QCOMPARE(w.minimumSize(), QSize(1040, 770));
+        QCOMPARE(w.windowTitle(), QStringLiteral("meeting"));
+        QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(child<QStackedWidget>(&w, "MainMiddleStackWgt")->currentWidget()->objectName(),
+            QStringLiteral("MainMiddlePage2"));
+        QCOMPARE(child<QLabel>(&w, "label_kestrum_title")->text(), QStringLiteral("Kestrum Conference"));
+        for (const char* mac : { "closeMacBtn", "minMacBtn", "maxMacBtn" })
+            QVERIFY(child(&w, mac)->isHidden());
+        // The toolbar's first toggle opens the panel without growing the window.
+        QVERIFY(w.isRightPanelShown());
+        QCOMPARE(child(&w, "wgt_rightWgt")->width(), 320);
+    }
+
+    void sidePanelWidthRule()
+    {
+        ConferenceMainUi w;
+        w.show();
+        QVERIFY(click(w.toolBar(), "btn_members"));
+        QVERIFY(!w.isRightPanelShown());
+        QCOMPARE(w.width(), 1040);
+        QVERIFY(click(w.toolBar(), "btn_members"));
+        QCOMPARE(w.width(), 1360);
+        QVERIFY(click(w.rightPanel(), "btn_close"));
+        QCOMPARE(w.width(), 1040);
+        QVERIFY(child(&w, "wgt_rightWgt")->isHidden());
+        // Maximised, only the panel comes and goes.
+        QVERIFY(click(&w, "btn_max"));
+        const int maximisedWidth = w.width();
+        QVERIFY(click(w.toolBar(), "btn_members"));
+        QVERIFY(w.isRightPanelShown());
+        QCOMPARE(w.width(), maximisedWidth);
+        QVERIFY(click(&w, "btn_max"));
+    }
+
+    void maximiseAndRestoreKeepTheNormalGeometry()
+    {
+        ConferenceMainUi w;
+        w.show();
+        w.move(30, 20);
+        QVERIFY(click(&w, "btn_max"));
+        QVERIFY(w.isMaximisedByButtons());
+        QVERIFY(child(&w, "btn_max")->styleSheet().contains(QStringLiteral("dark_btn_restore_normal.png")));
+        QVERIFY(click(w.toolBar(), "btn_members")); // the panel closes while maximised
+        QVERIFY(click(&w, "btn_max"));
+        QVERIFY(!w.isMaximisedByButtons());
+        QCOMPARE(w.size(), QSize(1040, 770));
+        QCOMPARE(w.pos(), QPoint(30, 20));
+        QVERIFY(child(&w, "btn_max")->styleSheet().isEmpty());
+    }
+
+    void theWindowIsDraggedUnlessMaximised()
+    {
+        ConferenceMainUi w;
+        w.show();
+        w.move(40, 30);
+        auto drag = [&w](QPoint by) {
+            const QPoint from = w.mapToGlobal(QPoint(300, 10));
+            QMouseEvent press(
+                QEvent::MouseButtonPress, QPointF(300, 10), from, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent move(
+                QEvent::MouseMove, QPointF(300, 10) + by, from + by, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, QPointF(300, 10) + by, from + by, Qt::LeftButton,
+                Qt::NoButton, Qt::NoModifier);
+            for (QMouseEvent* e : { &press, &move, &release })
+                QCoreApplication::sendEvent(&w, e);
+        };
+        drag(QPoint(50, 20));
+        QCOMPARE(w.pos(), QPoint(90, 50));
+        QVERIFY(click(&w, "btn_max"));
+        const QPoint maximised = w.pos();
+        drag(QPoint(50, 20));
+        QCOMPARE(w.pos(), maximised);
+        QVERIFY(click(&w, "btn_max"));
+    }
+
+    void controlsReachTheBusinessView()
+    {
+        auto w = enter(roster(2));
+        BusinessFixture::fire(ConferenceToolBar::microphoneGuard());
+        BusinessFixture::fire(ConferenceToolBar::cameraGuard());
+        QSignalSpy chat(conf(), &UnifiedConferenceView::sig_showConferenceChat);
+        QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
+        QVERIFY(click(w->toolBar(), "btn_audio"));
+        QVERIFY(click(w->toolBar(), "btn_video"));
+        QVERIFY(click(w->toolBar(), "btn_chats"));
+        QCOMPARE(commands(), BusinessFixture::texts({ "controlSelfMicphone", "controlSelfCamera" }));
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("controlSelfMicphone")), QStringLiteral("false"));
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("controlSelfCamera")), QStringLiteral("false|0"));
+        QCOMPARE(signalArgs(chat), QStringList { QStringLiteral("9001") });
+
+        // The camera is off and there is no camera: a tip, no request.
+        BusinessFixture::fire(ConferenceToolBar::cameraGuard());
+        emit conf()->sig_onControlSelfCamera(QStringLiteral("me"), false);
+        BusinessFixture::journal()->clear();
+        QVERIFY(click(w->toolBar(), "btn_video"));
+        QVERIFY(!commands().contains(QStringLiteral("controlSelfCamera")));
+        QCOMPARE(tips.last().at(0).toString(), QStringLiteral("Cannot be opened without device"));
+        QCOMPARE(tips.last().at(1).value<PopUpHandleType>(), PopUpHandleType(0));
+        // The host asks the user's microphone on; the answer shows it.
+        emit conf()->sig_onControlSelfMicphone(QStringLiteral("me"), true);
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("controlSelfMicphone")), QStringLiteral("true"));
+        emit conf()->sig_onControlSelfMicphone(true, false);
+        QVERIFY(w->toolBar()->isMicrophoneMuted());
+        BusinessFixture::fire(ConferenceToolBar::cameraGuard());
+        BusinessFixture::fire(ConferenceToolBar::microphoneGuard());
+    }
+
+    void conferenceClockFollowsTheStartTime()
+    {
+        ConferenceMainUi w;
+        emit conf()->sig_updateConferenceInfo(brief(QStringLiteral("9001"), 0));
+        QVERIFY(!w.conferenceTimer()->isActive());
+        emit conf()->sig_updateConferenceInfo(brief(QStringLiteral("9001"), QDateTime::currentSecsSinceEpoch() + 600));
+        QCOMPARE(w.conferenceTimer()->interval(), 1000);
+        QVERIFY(duration(w).isEmpty()); // a start in the future
+        emit conf()->sig_updateConferenceInfo(
+            brief(QStringLiteral("9001"), QDateTime::currentSecsSinceEpoch() - 25 * 3600));
+        BusinessFixture::journal()->clear();
+        BusinessFixture::fire(w.conferenceTimer());
+        QVERIFY(duration(w).startsWith(QStringLiteral("1 day 01:00:0")));
+        QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("getStatisticsInfo")), 0);
+        BusinessFixture::fire(w.conferenceTimer());
+        QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("getStatisticsInfo")), 1); // every second tick
+        // Statistics set the network level; text that is no JSON object is ignored.
+        emit conf()->sig_onStatisticsInfo(QStringLiteral("{\"TotalStats\":{\"Rtt_ms\":1200}}"));
+        emit conf()->sig_onStatisticsInfo(QStringLiteral("[not json"));
+        QCOMPARE(child(w.titleBar(), "btn_wifi")->property("level").toString(), QStringLiteral("l"));
+    }
+
+    void theEndCountdownAndTheHostsExtension()
+    {
+        auto w = enter(roster(2, true));
+        Agent_ConfNtyMsg msg;
+        QString text;
+        emit conf()->sig_confEndCountdown(QStringLiteral("777"), 180);
+        QVERIFY(!w->countdownStrip()->isVisible());
+        emit conf()->sig_confEndCountdown(QStringLiteral("9001"), 0);
+        RectangeTip* strip = w->countdownStrip();
+        QVERIFY(strip->isVisible());
+        QCOMPARE(strip->pos(), QPoint(10, w->height() - 100 - strip->height()));
+        BusinessFixture::fire(strip->countdownTimer());
+        QCOMPARE(strip->text(), QStringLiteral("180 second left conference will be close"));
+
+        emit conf()->sig_handleMsgReserveRemindBeforeEnd(msg, text);
+        ExtendDurationWidget* offer = w->extendOffer();
+        QVERIFY(offer && offer->isVisible());
+        emit conf()->sig_handleMsgReserveRemindBeforeEnd(msg, text); // one offer at a time
+        QCOMPARE(w->extendOffer(), offer);
+        QSignalSpy extend(conf(), &UnifiedConferenceView::sig_conferenceExtendDuration);
+        QVERIFY(click(offer, "btn_yes"));
+        QCOMPARE(extend.count(), 1);
+        QCOMPARE(extend.at(0), (QList<QVariant> { QStringLiteral("9001"), 30, 30 }));
+        QVERIFY(!w->extendOffer());
+        BusinessFixture::flushDeletes();
+
+        // A member gets no offer.
+        conf()->setHostAccount(QStringLiteral("m1"));
+        emit conf()->sig_handleMsgReserveRemindBeforeEnd(msg, text);
+        QVERIFY(!w->extendOffer());
+    }
+
+    void exitFlowForAMember()
+    {
+        auto w = enter(roster(2));
+        QSignalSpy uiClose(conf(), &UnifiedConferenceView::sig_confUIClose);
+        QSignalSpy quitBoard(conf(), &UnifiedConferenceView::sig_uiQuitWhiteborad);
+        w->close(); // asks first, never closes by itself
+        QVERIFY(w->isVisible());
+        invoke(*w, "slot_onAccept", 4);
+        QCOMPARE(signalArgs(uiClose), QStringList { QStringLiteral("9001") });
+        QCOMPARE(quitBoard.count(), 1);
+        QCOMPARE(commands(), BusinessFixture::texts({ "leaveConference" }));
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("leaveConference")), QString());
+        QVERIFY(w->layoutControl()->videoList().isEmpty());
+        // Leaving another conference is not this one's end.
+        emit conf()->sig_onLeaveConference(true, QString(), QStringLiteral("777"));
+        emit conf()->sig_onDismissConference(true, QString(), QStringLiteral("777"));
+        QVERIFY(w->isVisible());
+        emit conf()->sig_onLeaveConference(true, QString(), QStringLiteral("9001"));
+        QVERIFY(!w->isVisible());
+        QVERIFY(!w->conferenceTimer()->isActive());
+        QVERIFY(w->confId().isEmpty());
+    }
+
+    void exitFlowForTheHost()
+    {
+        auto w = enter(roster(2, true));
+        QSignalSpy uiClose(conf(), &UnifiedConferenceView::sig_confUIClose);
+        invoke(*w, "slot_onAccept", 5); // leave; the conference goes on
+        QCOMPARE(commands(), BusinessFixture::texts({ "sendCmdLectureMode", "restStopRecording" }));
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("sendCmdLectureMode")), QStringLiteral("false"));
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("restStopRecording")), QStringLiteral("2"));
+        BusinessFixture::journal()->clear();
+        invoke(*w, "slot_onOther", 4); // only the end-or-leave pop-up ends the conference
+        invoke(*w, "slot_onOther", 5);
+        QCOMPARE(commands(), BusinessFixture::texts({ "restStopRecording" }));
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("restStopRecording")), QStringLiteral("1"));
+        QCOMPARE(uiClose.count(), 2);
+        emit conf()->sig_onDismissConference(true, QString(), QStringLiteral("9001"));
+        QVERIFY(!w->isVisible());
+        QVERIFY(w->confId().isEmpty());
+    }
+
+    void locksAndSharing()
+    {
+        auto w = enter(roster(2)); // the user is a member
+        emit conf()->sig_onNotifyConferenceLockStatus(CONF_LOCK_BIT_SHARING);
+        QVERIFY(click(w->toolBar(), "btn_share_screen"));
+        QCOMPARE(tipText(), QStringLiteral("The moderator has turned on sharing lock, please wait"));
+        closeTip();
+        // A share runs: the member waits.
+        conf()->state().shareAccount = QStringLiteral("m2");
+        conf()->state().shareDeviceType = CONFMEMBER_DEVICE_WEB;
+        emit conf()->sig_onBeginShareDesktopNotify(QStringLiteral("m2"), CONFMEMBER_DEVICE_WEB);
+        QVERIFY(click(w->toolBar(), "btn_share_screen"));
+        QCOMPARE(tipText(), QStringLiteral("The meeting is being shared, please wait"));
+        closeTip();
+        // Stopping a browser's share is not possible; another device's is asked for.
+        invoke(*w, "slot_onAccept", 3);
+        QCOMPARE(tipText(), QStringLiteral("The current share is H5, browser does not support"));
+        conf()->state().shareDeviceType = CONFMEMBER_DEVICE_MOBILE;
+        invoke(*w, "slot_onAccept", 3);
+        conf()->state().shareAccount.clear();
+        invoke(*w, "slot_onAccept", 3);
+        invoke(*w, "slot_onAccept", 1);
+        QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_OpenConfLock", Q_ARG(bool, true)));
+        QCOMPARE(commands(),
+            BusinessFixture::texts({ "sendCmdDesktopShare", "setConferenceLockState", "setConferenceLockState" }));
+        QCOMPARE(BusinessFixture::journal()->entries(QStringLiteral("sendCmdDesktopShare")).first().args,
+            (QVariantList { QStringLiteral("m2"), 20, false }));
+        QCOMPARE(BusinessFixture::journal()->entries(QStringLiteral("setConferenceLockState")).first().args.first(),
+            QVariant(2));
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("setConferenceLockState")), QStringLiteral("0"));
+    }
+
+    void requestsFromTheConference()
+    {
+        auto w = enter(roster(2));
+        QSignalSpy closeWindow(conf(), &UnifiedConferenceView::sig_closeConferenceMainWidget);
+        QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
+        emit conf()->sig_onRequestOpenCamera();
+        KpMsgBox* box = w->findChild<KpMsgBox*>();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->messageText(), QStringLiteral("Is the camera on?"));
+        box->slot_onOk();
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("controlSelfCamera")), QStringLiteral("true|0"));
+
+        emit conf()->sig_selectConfMembers({ QStringLiteral("x1") }, {}, 1);
+        emit conf()->sig_selectConfMembers({}, {}, 2);
+        QVERIFY(!commands().contains(QStringLiteral("inviteMembers")));
+        w->hide();
+        emit conf()->sig_selectConfMembers({ QStringLiteral("x1"), QStringLiteral("x2") }, {}, 2);
+        QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("inviteMembers")).args.first().toStringList(),
+            BusinessFixture::texts({ "x1", "x2" }));
+        QVERIFY(w->isVisible());
+
+        // A media time-out of this conference while the devices are held.
+        emit conf()->sig_onConferenceMediaTimeout(QStringLiteral("m1"), 0, QStringLiteral("9001"));
+        BusinessFixture::business()->getMultimediaMgrView()->state().status = MULTIMEDIA_CONFERENCE;
+        emit conf()->sig_onConferenceMediaTimeout(QStringLiteral("m1"), 0, QStringLiteral("777"));
+        QVERIFY(tips.isEmpty());
+        emit conf()->sig_onConferenceMediaTimeout(QStringLiteral("m1"), 0, QStringLiteral("9001"));
+        QCOMPARE(tips.count(), 1);
+        QCOMPARE(tips.at(0).at(0).toString(), QStringLiteral("Media timeout, you will leave the meeting!"));
+        QCOMPARE(tipText(), QStringLiteral("Media timeout, you will leave the meeting!"));
+
+        emit conf()->sig_multiEndKickOut();
+        QCOMPARE(closeWindow.count(), 1);
+    }
+
+    void deletedWithTimersRunningAndPopUpsOpen()
+    {
+        auto w = enter(roster(6, true));
+        QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_openPolling", Q_ARG(QString, QStringLiteral("5"))));
+        QMetaObject::invokeMethod(w.get(), "on_btn_polling_clicked");
+        Agent_ConfNtyMsg msg;
+        QString text;
+        emit conf()->sig_handleMsgReserveRemindBeforeEnd(msg, text);
+        emit conf()->sig_confEndCountdown(QStringLiteral("9001"), 180);
+        emit conf()->sig_onRequestOpenCamera();
+        emit conf()->sig_onConferenceMediaTimeout(QString(), 0, QStringLiteral("9001"));
+        QVERIFY(w->conferenceTimer()->isActive() && w->layoutControl()->isPolling());
+        QVERIFY(w->pollingPanel()->isVisible() && w->extendOffer()->isVisible());
+        w.reset();
+        // The business library goes on talking to nobody.
+        emit conf()->sig_updateConferenceInfo(brief(QStringLiteral("9001")));
+        emit conf()->sig_onGetConferenceMemberInfoList(roster(3));
+        emit conf()->sig_onLeaveConference(true, QString(), QStringLiteral("9001"));
+    }
+};
+
+QTEST_MAIN(tst_ConferenceMainUi)
+#include "tst_ConferenceMainUi.moc"
