@@ -6,6 +6,7 @@
 #include "util/KPFilePathMgr.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -187,8 +188,13 @@ int main(int argc, char** argv)
         failed = QTest::qExec(&test, argc, argv);
     }
     // With the application gone, neither the sample loader nor the network-bearer thread
-    // it pulled in may still run: they would race the rest of the process's exit.
-    const QStringList racing = runningThreads().filter(QRegularExpression(QStringLiteral("^(QSampleCache|Qt bearer)")));
+    // it pulled in may still run: they would race the rest of the process's exit. A
+    // thread that Qt has finished may take a moment more to leave the process.
+    const QRegularExpression qtThreads(QStringLiteral("^(QSampleCache|Qt bearer)"));
+    QStringList racing = runningThreads().filter(qtThreads);
+    for (QDeadlineTimer left(1000); !racing.isEmpty() && !left.hasExpired();
+         racing = runningThreads().filter(qtThreads))
+        QThread::yieldCurrentThread();
     if (!racing.isEmpty()) {
         std::fprintf(
             stderr, "FAIL!  : still running after the application: %s\n", qPrintable(racing.join(QLatin1String(", "))));
