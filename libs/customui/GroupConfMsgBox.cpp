@@ -3,6 +3,7 @@
 
 #include "business/KP_BusinessView.h"
 #include "customui/KP_UI_UTIL.h"
+#include "customui/KpRingTone.h"
 #include "customui/ScreenScale.h"
 #include "util/KPFilePathMgr.h"
 #include "util/KPLog.h"
@@ -11,7 +12,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPointer>
-#include <QSound>
 #include <QTimer>
 
 namespace {
@@ -41,7 +41,7 @@ GroupConfMsgBox::GroupConfMsgBox(QWidget* parent)
     m_timer->setObjectName(QStringLiteral("timeOutTimer"));
     m_timer->setSingleShot(true);
     m_timer->setInterval(TimeOutMs);
-    m_ring = new QSound(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("Ring.wav"), this);
+    m_ring = new KpRingTone(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("Ring.wav"), this);
     m_ring->setLoops(20);
 
     connect(ui->btn_accept, &QPushButton::clicked, this, &GroupConfMsgBox::slot_onAccept);

@@ -5,12 +5,12 @@
 #include "business/KP_BusinessView.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpPublicBtn.h"
+#include "customui/KpRingTone.h"
 #include "customui/ScreenScale.h"
 #include "policy/CallPolicy.h"
 #include "util/KPFilePathMgr.h"
 
 #include <QKeyEvent>
-#include <QSound>
 #include <QTimer>
 
 BottomTipWidget* BottomTipWidget::ins = nullptr;
@@ -31,7 +31,7 @@ BottomTipWidget::BottomTipWidget(QWidget* parent)
     m_timeOutTimer = new QTimer(this);
     m_timeOutTimer->setObjectName(QStringLiteral("timeOutTimer"));
     m_timeOutTimer->setSingleShot(true);
-    m_ringTone = new QSound(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("Ring.wav"), this);
+    m_ringTone = new KpRingTone(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("Ring.wav"), this);
     m_ringTone->setLoops(CallPolicy::kRingLoops);
     initWidget();
     initConnect();

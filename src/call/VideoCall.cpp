@@ -10,6 +10,7 @@
 #include "common/AreaLog.h"
 #include "common/KpPlatform.h"
 #include "customui/KP_UI_UTIL.h"
+#include "customui/KpRingTone.h"
 #include "customui/ScreenScale.h"
 #include "meeting/CloseMediaWidgetTip.h"
 #include "panels/MoreMenuChild.h"
@@ -23,7 +24,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QSound>
 #include <QTimer>
 
 namespace {
@@ -62,7 +62,7 @@ VideoCall::VideoCall(QWidget* parent)
     m_controls->setMuteView([this](bool muted) { m_toolBarUi->btn_audio->setChecked(muted); });
 
     voipView()->SetVoipCallStatus(VoipView::CALL_MARK_VIDEO);
-    m_ringTone = new QSound(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("Ring.wav"), this);
+    m_ringTone = new KpRingTone(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("Ring.wav"), this);
     m_ringTone->setObjectName(QStringLiteral("ringTone"));
     m_ringTone->setLoops(CallPolicy::kRingLoops);
     m_durationTimer = new QTimer(this);

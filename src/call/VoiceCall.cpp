@@ -7,6 +7,7 @@
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpIconBtn.h"
+#include "customui/KpRingTone.h"
 #include "customui/ScreenScale.h"
 #include "panels/MoreMenuChild.h"
 #include "policy/CallPolicy.h"
@@ -14,7 +15,6 @@
 #include "util/KPFilePathMgr.h"
 
 #include <QCloseEvent>
-#include <QSound>
 #include <QTimer>
 
 namespace {
@@ -43,7 +43,7 @@ VoiceCall::VoiceCall(QWidget* parent)
 
     m_talkTimer = new QTimer(this);
     m_talkTimer->setObjectName(QStringLiteral("talkTimer"));
-    m_ringBackTone = new QSound(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("RingBack.wav"), this);
+    m_ringBackTone = new KpRingTone(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("RingBack.wav"), this);
     m_ringBackTone->setObjectName(QStringLiteral("ringBackTone"));
     m_ringBackTone->setLoops(CallPolicy::kRingLoops);
 

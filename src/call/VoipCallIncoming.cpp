@@ -7,6 +7,7 @@
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
+#include "customui/KpRingTone.h"
 #include "customui/ScreenScale.h"
 #include "policy/CallPolicy.h"
 #include "util/KPFilePathMgr.h"
@@ -14,7 +15,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QSound>
 #include <QTimer>
 
 namespace {
@@ -36,7 +36,7 @@ VoipCallIncoming::VoipCallIncoming(QWidget* parent)
     m_ringTimer = new QTimer(this);
     m_ringTimer->setObjectName(QStringLiteral("ringTimer"));
     m_ringTimer->setSingleShot(true);
-    m_ringTone = new QSound(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("Ring.wav"), this);
+    m_ringTone = new KpRingTone(KPFilePathMgr::instance()->getAppPath() + QStringLiteral("Ring.wav"), this);
     m_ringTone->setObjectName(QStringLiteral("ringTone"));
 
     connect(ui->pushButton_accept, &QPushButton::clicked, this, &VoipCallIncoming::slot_OnAccept);

@@ -4,22 +4,26 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using F = BusinessFixture;
+
+// The command journal's contract: what the tests and the simulator rely on when
+// they read back the operations the module made.
 class tst_CommandJournal : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init() { BusinessFixture::reset(); }
+    void init() { F::reset(); }
 
     void recordsEachOperationWithViewAndArgumentsInOrder()
     {
-        VoipView* voip = BusinessFixture::business()->getVoipView();
+        VoipView* voip = F::business()->getVoipView();
         voip->SetMute(true);
         voip->MakeCall(1, QStringLiteral("bob"));
         voip->SetMute(false);
 
-        CommandJournal* j = BusinessFixture::journal();
-        QCOMPARE(BusinessFixture::journalOps(), BusinessFixture::texts({ "SetMute", "MakeCall", "SetMute" }));
+        CommandJournal* j = F::journal();
+        QCOMPARE(F::journalOps(), F::texts({ "SetMute", "MakeCall", "SetMute" }));
         const QList<JournalEntry> mutes = j->entries(QStringLiteral("SetMute"));
         QCOMPARE(mutes.size(), 2);
         QCOMPARE(mutes.at(0).args, QVariantList { true });
@@ -35,27 +39,27 @@ private slots:
 
     void argumentsAreStoredSoThatTestsCanCompareThem()
     {
-        auto* business = BusinessFixture::business();
+        auto* business = F::business();
         UnifiedConferenceView* conf = business->getUnifiedConferenceView();
         int surface = 0;
         conf->requestStartMemberVideo(QStringLiteral("alice"), CONFMEMBER_DEVICE_PC, &surface);
-        const QVariantList video = BusinessFixture::journal()->last(QStringLiteral("requestStartMemberVideo")).args;
+        const QVariantList video = F::journal()->last(QStringLiteral("requestStartMemberVideo")).args;
         QCOMPARE(video.at(1).userType(), int(QMetaType::Int)); // enums as int
         QCOMPARE(video.at(1).toInt(), 20);
         QCOMPARE(video.at(2).value<quintptr>(), quintptr(&surface)); // handles as quintptr
 
         VidyoView* vidyo = business->getVidyoView();
-        vidyo->muteOnePersonOnMuteOrOff(BusinessFixture::makePerson(QStringLiteral("alice")));
+        vidyo->muteOnePersonOnMuteOrOff(F::makePerson(QStringLiteral("alice")));
         vidyo->removeOutMeeting({});
-        QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("muteOnePersonOnMuteOrOff")).args,
+        QCOMPARE(F::journal()->last(QStringLiteral("muteOnePersonOnMuteOrOff")).args,
             QVariantList { QStringLiteral("alice") });
-        QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("removeOutMeeting")).args, QVariantList { QString() });
+        QCOMPARE(F::journal()->last(QStringLiteral("removeOutMeeting")).args, QVariantList { QString() });
 
         Agent_VoIPComingInfo incoming;
         incoming.callId = QStringLiteral("c1");
         incoming.callerAccount = QStringLiteral("bob");
         business->getVoipView()->ReleaseCall(incoming, BusinessReason::CallDeclined);
-        const QVariantList release = BusinessFixture::journal()->last(QStringLiteral("ReleaseCall")).args;
+        const QVariantList release = F::journal()->last(QStringLiteral("ReleaseCall")).args;
         QCOMPARE(release.at(0).value<Agent_VoIPComingInfo>(), incoming);
         QCOMPARE(release.at(1).toInt(), 175603);
 
@@ -63,22 +67,19 @@ private slots:
         phones.insert(
             QStringLiteral("13800001111"), { QStringLiteral("13800001111"), QStringLiteral("Li"), QString() });
         conf->invitePhoneMembers(phones);
-        QCOMPARE(BusinessFixture::journal()
-                     ->last(QStringLiteral("invitePhoneMembers"))
-                     .args.at(0)
-                     .value<LandingCallMemberMap>(),
-            phones);
+        QCOMPARE(
+            F::journal()->last(QStringLiteral("invitePhoneMembers")).args.at(0).value<LandingCallMemberMap>(), phones);
     }
 
     void queriesAreMarkedAndCanBeCountedOnly()
     {
-        VoipView* voip = BusinessFixture::business()->getVoipView();
-        CommandJournal* j = BusinessFixture::journal();
+        VoipView* voip = F::business()->getVoipView();
+        CommandJournal* j = F::journal();
         QSignalSpy recorded(j, &CommandJournal::sig_recorded);
         voip->GetVoipCallStatus();
         voip->SetVoipCallStatus(2);
         QVERIFY(j->last(QStringLiteral("GetVoipCallStatus")).isQuery);
-        QCOMPARE(j->commandOperations(), BusinessFixture::texts({ "SetVoipCallStatus" }));
+        QCOMPARE(j->commandOperations(), F::texts({ "SetVoipCallStatus" }));
         QCOMPARE(recorded.count(), 2);
 
         j->setRecordQueries(false);
@@ -98,10 +99,10 @@ private slots:
 
     void disabledJournalRecordsNothingButViewsStillWork()
     {
-        CommandJournal* j = BusinessFixture::journal();
+        CommandJournal* j = F::journal();
         QSignalSpy recorded(j, &CommandJournal::sig_recorded);
         j->setEnabled(false);
-        VoipView* voip = BusinessFixture::business()->getVoipView();
+        VoipView* voip = F::business()->getVoipView();
         voip->SetVoipCallStatus(4);
         QCOMPARE(voip->GetVoipCallStatus(), 4);
         QCOMPARE(j->size(), 0);
@@ -112,9 +113,9 @@ private slots:
 
     void fullJournalDropsOldestHalfButKeepsCountsAndLast()
     {
-        CommandJournal* j = BusinessFixture::journal();
+        CommandJournal* j = F::journal();
         j->setCapacity(10);
-        VoipView* voip = BusinessFixture::business()->getVoipView();
+        VoipView* voip = F::business()->getVoipView();
         for (int i = 0; i < 25; ++i)
             voip->selectspeaker(i);
         QVERIFY(j->size() <= 10);
@@ -133,9 +134,9 @@ private slots:
     void receiverThatRecordsMoreIsSafe()
     {
         // The simulator answers from sig_recorded and may call views itself.
-        CommandJournal* j = BusinessFixture::journal();
+        CommandJournal* j = F::journal();
         j->setCapacity(4);
-        VoipView* voip = BusinessFixture::business()->getVoipView();
+        VoipView* voip = F::business()->getVoipView();
         QStringList seen;
         QObject context;
         connect(j, &CommandJournal::sig_recorded, &context, [&](const JournalEntry& e) {

@@ -1,39 +1,34 @@
 #include "customui/ExtendDurationWidget.h"
 #include "customui/GroupConfMsgBox.h"
-#include "customui/KP_UI_UTIL.h"
 #include "customui/KpMsgBox.h"
 #include "customui/KpMsgTip.h"
-#include "customui/KpPublicBtn.h"
 #include "customui/MessageTipWidget.h"
 #include "support/BusinessFixture.h"
+#include "support/TestWindows.h"
 
 #include <QDateTime>
 #include <QLabel>
 #include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
 #include <functional>
-#include <tuple>
 
 using F = BusinessFixture;
+using TestWindows::child;
+using TestWindows::click;
 using UserData = QMap<int, QVariant>;
 
 // The pop-ups: the message box's answers (both signal forms, every way of
-// closing, the auto-close timer, button sets), the transient tip's queue, the
-// group-conference invitation (and what it tells the business library), the
-// reservation reminder, the extension offer.
+// closing, button sets), the transient tip's queue, the group-conference
+// invitation (and what it tells the business library), the reservation
+// reminder, the extension offer.
 class tst_KpPopups : public QObject
 {
     Q_OBJECT
 
 private:
-    static KpPublicBtn* okBtn(KpMsgBox& box) { return box.findChild<KpPublicBtn*>(QStringLiteral("okBtn")); }
-    static KpPublicBtn* cancelBtn(KpMsgBox& box) { return box.findChild<KpPublicBtn*>(QStringLiteral("cancelBtn")); }
-
     // Logs every answer of the box ("accept 7", "reject info 20", ...). Without
     // both, only the second name of the data form is listened to.
     static void listen(KpMsgBox& box, QStringList& log, bool both)
@@ -67,6 +62,7 @@ private:
 
 private slots:
     void init() { F::reset(); }
+    void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
 
     void answersCarryTypeInfoAndUserData()
     {
@@ -78,8 +74,7 @@ private slots:
         box.setMessageType(101);
         box.setUserData(256, 20);
         box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        okBtn(box)->click();
+        QVERIFY(click(&box, "okBtn"));
         QVERIFY(!box.isVisible());
         // Callers may connect both names of the data form: each answer reaches one of them.
         QCOMPARE(log, F::texts({ "accept 101", "accept bob 20" }));
@@ -87,7 +82,7 @@ private slots:
         log.clear();
         box.setMessageType(99); // the box is reused: a second question gets its own answer
         box.show();
-        cancelBtn(box)->click();
+        QVERIFY(click(&box, "cancelBtn"));
         QCOMPARE(log, F::texts({ "reject 99", "reject bob 20" }));
 
         KpMsgBox dataOnly; // nothing on the first name: the second one carries it
@@ -95,7 +90,7 @@ private slots:
         listen(dataOnly, log, false);
         dataOnly.setMessageInfo(QStringLiteral("carol"));
         dataOnly.show();
-        cancelBtn(dataOnly)->click();
+        QVERIFY(click(&dataOnly, "cancelBtn"));
         QCOMPARE(log, F::texts({ "reject 0", "rejectData carol 0" }));
     }
 
@@ -106,7 +101,7 @@ private slots:
         listen(box, log, true);
         box.setMessageType(7);
         const QList<std::function<void()>> closers {
-            [&box] { box.findChild<QPushButton*>(QStringLiteral("btn_close"))->click(); },
+            [&box] { click(&box, "btn_close"); },
             [&box] { QTest::keyClick(&box, Qt::Key_Escape); },
             [&box] { box.close(); },
             [&box] { F::fire(box.closeTimer()); },
@@ -123,77 +118,19 @@ private slots:
         QCOMPARE(log.filter(QStringLiteral("accept 7")).size(), 1);
     }
 
-    void autoCloseTimerStopsForANewMessageOrAnAnswer()
+    void autoCloseAppliesToTheMessageItWasStartedFor()
     {
         KpMsgBox box;
         box.show();
         QVERIFY(!box.closeTimer()->isActive());
         box.startCloseWidgetTimeOut();
         QVERIFY(box.closeTimer()->isActive());
-        QCOMPARE(box.closeTimer()->interval(), 3000);
-        // A later message must not be closed by the earlier one's timer.
+        // The one box is reused: a later message must not be closed by the earlier one's timer.
         box.setMessageText(QStringLiteral("Sure to delete Bob!"));
         QVERIFY(!box.closeTimer()->isActive());
         box.startCloseWidgetTimeOut();
-        okBtn(box)->click();
+        QVERIFY(click(&box, "okBtn"));
         QVERIFY(!box.closeTimer()->isActive());
-    }
-
-    void buttonSetsShowTheRightButtons()
-    {
-        KpMsgBox box;
-        box.show();
-        // Buttons flags, then the accepting button's text ("" hidden) and whether Cancel shows.
-        const QList<std::tuple<int, QString, bool>> sets { { 3, QStringLiteral("Confirm"), true },
-            { 4, QStringLiteral("OK"), false }, { 5, QStringLiteral("OK"), false }, { 0, QString(), false } };
-        for (const auto& set : sets) {
-            box.setStandardButtons(KpMsgBox::KpButtons(QFlag(std::get<0>(set))));
-            QCOMPARE(okBtn(box)->isVisible() ? okBtn(box)->text() : QString(), std::get<1>(set));
-            QCOMPARE(cancelBtn(box)->isVisible(), std::get<2>(set));
-            QCOMPARE(box.findChild<QWidget*>(QStringLiteral("widget_bottom"))->isVisible(), std::get<0>(set) != 0);
-        }
-        // Own texts win over the defaults until cleared.
-        box.setStandardButtons(KpMsgBox::Ok);
-        box.setBtnText(QStringLiteral("Ignore"), QStringLiteral("Connect"));
-        QCOMPARE(okBtn(box)->text() + cancelBtn(box)->text(), QStringLiteral("IgnoreConnect"));
-        box.setBtnText(QString(), QString());
-        QCOMPARE(okBtn(box)->text(), QStringLiteral("OK"));
-    }
-
-    void iconFollowsTypeUnlessSet()
-    {
-        KpMsgBox box;
-        QCOMPARE(box.labelIcon(), int(KpMsgBox::Label_Info));
-        box.setMessageType(KpMsgBox::Msg_Error);
-        QCOMPARE(box.labelIcon(), int(KpMsgBox::Label_Error));
-        box.setMessageType(85); // a caller's tag: a question
-        QCOMPARE(box.labelIcon(), int(KpMsgBox::Label_Question));
-        box.setLabelIcon(KpMsgBox::Label_None);
-        box.setMessageType(2);
-        QCOMPARE(box.labelIcon(), int(KpMsgBox::Label_None));
-        box.show();
-        QVERIFY(!box.findChild<QLabel*>(QStringLiteral("label_icon"))->isVisible());
-        box.setLabelIcon(42); // unknown: back to following the type
-        QCOMPARE(box.labelIcon(), int(KpMsgBox::Label_Error));
-    }
-
-    void multimediaTipNamesTheBusyActivity()
-    {
-        KpMsgBox box;
-        QSignalSpy accept(&box, qOverload<int>(&KpMsgBox::signal_Accept));
-        box.setMultimediaTip(MULTIMEDIA_WHITEBOARD);
-        box.show();
-        QVERIFY(box.messageText().contains(QStringLiteral("whiteboard")));
-        QVERIFY(cancelBtn(box)->isVisible()); // leaving the whiteboard is a question
-        okBtn(box)->click();
-        QCOMPARE(accept.first().first().toInt(), 311);
-
-        box.setMultimediaTip(MULTIMEDIA_VIDEO_CALL);
-        box.show();
-        QCOMPARE(box.messageType(), 302);
-        QVERIFY(box.messageText().contains(QStringLiteral("video call")));
-        QVERIFY(!cancelBtn(box)->isVisible());
-        QVERIFY(KpMsgBox::multimediaTipText(999) != KpMsgBox::multimediaTipText(MULTIMEDIA_VOICE_CALL));
     }
 
     void handlerMayDeleteTheBox()
@@ -202,7 +139,7 @@ private slots:
         QPointer<KpMsgBox> guard(box);
         connect(box, qOverload<int>(&KpMsgBox::signal_Accept), this, [box] { delete box; });
         box->show();
-        okBtn(*box)->click();
+        QVERIFY(click(box, "okBtn"));
         QVERIFY(guard.isNull());
     }
 
@@ -213,7 +150,6 @@ private slots:
         QPointer<KpMsgTip> guard(tip);
         tip->addMsgTip(QStringLiteral("first"));
         QVERIFY(tip->isVisible() && tip->getTimerIsActive());
-        QCOMPARE(tip->showTimer()->interval(), 2000);
         tip->move(100, 100); // placed by its owner: it stays centred there
         const QPoint centre = tip->frameGeometry().center();
 
@@ -229,12 +165,13 @@ private slots:
         QCOMPARE(tip->currentText(), QStringLiteral("a longer third tip"));
         QVERIFY((tip->frameGeometry().center() - centre).manhattanLength() <= 2);
 
-        for (int i = 0; i < KpMsgTip::MaxQueued + 5; ++i)
+        // A flood of tips is bounded and drains.
+        for (int i = 0; i < 1000; ++i)
             tip->addMsgTip(QStringLiteral("queued %1").arg(i));
-        QCOMPARE(tip->pendingCount(), KpMsgTip::MaxQueued);
-        for (int i = 0; i <= KpMsgTip::MaxQueued; ++i)
+        QVERIFY(tip->pendingCount() < 100);
+        for (int i = 0; i < 100 && guard && tip->getTimerIsActive(); ++i)
             F::fire(tip->showTimer());
-        QVERIFY(!tip->isVisible() && !tip->getTimerIsActive());
+        QVERIFY(!guard || !tip->isVisible());
         F::flushDeletes(); // made to delete itself on close: gone when done
         QVERIFY(guard.isNull());
     }
@@ -268,8 +205,7 @@ private slots:
         F::business()->getUnifiedConferenceView()->state().currentConfId = QStringLiteral("c0");
         QPointer<GroupConfMsgBox> box = makeBox();
         QCOMPARE(box->getConfId(), QStringLiteral("c1"));
-        QVERIFY(box->findChild<QLabel*>(QStringLiteral("label_group"))->text().contains(QStringLiteral("Team Rocket")));
-        QCOMPARE(box->timeOutTimer()->interval(), 59000);
+        QVERIFY(child<QLabel>(box, "label_group")->text().contains(QStringLiteral("Team Rocket")));
         QVERIFY(box->timeOutTimer()->isActive());
         QSignalSpy accepted(box.data(), &GroupConfMsgBox::sig_accept);
         QSignalSpy rejected(box.data(), &GroupConfMsgBox::sig_reject);
@@ -283,7 +219,7 @@ private slots:
             QVERIFY(box->isVisible());
             emit UI_ControlView::instance()->sig_hideMaskWgt(POPUP_HANDLE_MAIN);
         } else {
-            box->findChild<QPushButton*>(action)->click();
+            QVERIFY(click(box, action.toLatin1().constData()));
         }
 
         QCOMPARE(F::journalCommands(), commands);
@@ -297,7 +233,7 @@ private slots:
         QVERIFY(box.isNull());
     }
 
-    void groupInvitationAnswerSurvivesTheBoxBeingDeleted()
+    void groupInvitationSurvivesItsOwnerAndBadInput()
     {
         // Whoever hears the mask go away may delete the box at once.
         GroupConfMsgBox* box = makeBox();
@@ -306,50 +242,42 @@ private slots:
             delete box;
             box = nullptr;
         });
-        box->findChild<QPushButton*>(QStringLiteral("btn_reject"))->click();
+        QVERIFY(click(box, "btn_reject"));
         QVERIFY(!box);
         QCOMPARE(F::lastArgs(QStringLiteral("rejectInvitation")), QStringLiteral("c1|alice|107603"));
-    }
 
-    void groupBoxSurvivesBadExtensionAndMissingId()
-    {
-        auto* box = new GroupConfMsgBox;
-        QPointer<GroupConfMsgBox> guard(box);
-        box->setConferenceInfo(QString(), QStringLiteral("{not json"));
-        QVERIFY(box->findChild<QLabel*>(QStringLiteral("label_group"))->text().isEmpty());
-        box->show();
-        box->findChild<QPushButton*>(QStringLiteral("btn_accept"))->click();
-        QVERIFY(F::journalCommands().isEmpty()); // nothing to join
+        // No id and an extension that is no JSON: shown blank, nothing to join.
+        F::reset();
+        QPointer<GroupConfMsgBox> blank = new GroupConfMsgBox;
+        blank->setConferenceInfo(QString(), QStringLiteral("{not json"));
+        QVERIFY(child<QLabel>(blank, "label_group")->text().isEmpty());
+        blank->show();
+        QVERIFY(click(blank, "btn_accept"));
+        QVERIFY(F::journalCommands().isEmpty());
         F::flushDeletes();
-        QVERIFY(guard.isNull());
+        QVERIFY(blank.isNull());
     }
 
-    void reminderShowsTheBookingInTheCorner()
+    void reminderShowsTheBookingAndReportsItsClosing()
     {
         MessageTipWidget tip;
         tip.setMessageType(1);
         const qint64 start = QDateTime(QDate(2024, 5, 6), QTime(14, 30)).toSecsSinceEpoch();
         tip.setConfInfo(QStringLiteral("123456789"), QStringLiteral("Weekly review"), start);
-        QStringList texts;
+        QString texts;
         for (const char* name : { "label_subject", "label_confId", "label_time" })
-            texts << tip.findChild<QLabel*>(QLatin1String(name))->text();
-        QVERIFY(texts.at(0).contains(QStringLiteral("Weekly review")));
-        QVERIFY(texts.at(1).contains(QStringLiteral("123456789")));
-        QVERIFY(texts.at(2).contains(QStringLiteral("2024-05-06 14:30")));
+            texts += child<QLabel>(&tip, name)->text() + QLatin1Char('|');
+        for (const char* part : { "Weekly review", "123456789", "2024-05-06 14:30" })
+            QVERIFY2(texts.contains(QLatin1String(part)), qPrintable(texts));
         QCOMPARE(MessageTipWidget::startTimeText(start * 1000), QStringLiteral("2024-05-06 14:30")); // milliseconds
         QVERIFY(MessageTipWidget::startTimeText(0).isEmpty());
 
         tip.bottomTipShow();
-        QCOMPARE(tip.pos(),
-            QPoint(
-                KP_UI_UTIL::getDeskTopWidth() - tip.width() - 10, KP_UI_UTIL::getDeskTopHeight() - tip.height() - 40));
         QSignalSpy closed(&tip, &MessageTipWidget::sig_closed);
-        tip.findChild<QPushButton*>(QStringLiteral("btn_ok"))->click();
+        QVERIFY(click(&tip, "btn_ok"));
         QVERIFY(!tip.isVisible());
         QCOMPARE(closed.count(), 1);
         QCOMPARE(closed.first().first().toString(), QStringLiteral("123456789"));
-        tip.bottomTipShow(); // reused by its owner
-        QVERIFY(tip.isVisible());
     }
 
     void extensionOfferAnswersOnce_data()
@@ -374,29 +302,27 @@ private slots:
         connect(&offer, &ExtendDurationWidget::sig_btn_extend_No, this, [&got] { got << false; });
         offer.setTimerStatart();
         offer.show();
-        QCOMPARE(offer.countdownTimer()->interval(), 1000);
         QVERIFY(offer.countdownTimer()->isActive());
 
         if (action == QLatin1String("countdown")) {
-            for (int i = 1; i < ExtendDurationWidget::CountdownSeconds; ++i)
+            int ticks = 0;
+            for (; ticks < 1000 && got.isEmpty(); ++ticks)
                 F::fire(offer.countdownTimer());
-            QVERIFY(got.isEmpty()); // one second left
-            F::fire(offer.countdownTimer());
+            QVERIFY(ticks > 1); // a countdown, not a single time-out
         } else if (action == QLatin1String("escape")) {
             QTest::keyClick(&offer, Qt::Key_Escape);
         } else if (action == QLatin1String("close")) {
             offer.close();
-        } else if (action.startsWith(QLatin1String("radio"))) {
-            offer.findChild<QRadioButton*>(action)->click();
-            offer.findChild<QPushButton*>(QStringLiteral("btn_yes"))->click();
         } else {
-            offer.findChild<QPushButton*>(action)->click();
+            QVERIFY(click(&offer, action.toLatin1().constData()));
+            if (action.startsWith(QLatin1String("radio")))
+                QVERIFY(click(&offer, "btn_yes"));
         }
         QVERIFY(!offer.isVisible());
         QVERIFY(!offer.countdownTimer()->isActive());
         if (action != QLatin1String("close")) { // nothing answers a second time
-            offer.findChild<QPushButton*>(QStringLiteral("btn_no"))->click();
-            offer.findChild<QPushButton*>(QStringLiteral("btn_yes"))->click();
+            click(&offer, "btn_no");
+            click(&offer, "btn_yes");
             F::fire(offer.countdownTimer());
         }
         QCOMPARE(got, answers);

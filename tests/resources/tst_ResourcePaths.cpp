@@ -2,6 +2,7 @@
 // name must exist in the compiled resources, and its image load; the style sheets must parse
 // and give each property state the widgets set an image of its own.
 #include "kp_resource_init.h"
+#include "support/TestWindows.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -145,57 +146,14 @@ class tst_ResourcePaths : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
+
     void initTestCase()
     {
         kpInitResources();
         QVERIFY2(QDir(sourceRoot() + QStringLiteral("/src")).exists(), qPrintable(sourceRoot()));
         QVERIFY2(QDir(QStringLiteral(":/qss/Resource/qss")).exists(), "the module's resources are not linked in");
         QVERIFY2(QDir(QStringLiteral(":/TitleBar/Resource/TitleBar")).exists(), "the widget library's are not");
-    }
-
-    void scannerRules_data()
-    {
-        QTest::addColumn<QString>("file"); // its suffix picks the comment syntax
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("expected");
-        auto row = [](const char* name, const char* file, const char* text, std::initializer_list<const char*> refs) {
-            QStringList expected;
-            for (const char* ref : refs)
-                expected << QString::fromLatin1(ref);
-            QTest::newRow(name) << QString::fromLatin1(file) << QString::fromUtf8(text) << expected;
-        };
-        row("string literal", "a.cpp", "QPixmap(QStringLiteral(\":/a/b/c.png\"));", { "F::/a/b/c.png" });
-        row("style sheet url", "a.cpp", "\"QLabel{border-image: url(:/x/y.png);border:0px;}\"", { "F::/x/y.png" });
-        row("form iconset", "a.ui", "<normaloff>:/C/copy.png</normaloff>", { "F::/C/copy.png" });
-        row("escaped quotes in a form", "a.ui", "<string>QLabel{image:url(&quot;:/a/b.png&quot;);}</string>",
-            { "F::/a/b.png" });
-        row("qrc url", "a.cpp", "QUrl(QStringLiteral(\"qrc:/layout/layout\"))", { "F::/layout/layout" });
-        row("folder", "a.cpp", "QString(\":/C/ControlBtn/\") + name", { "D::/C/ControlBtn/" });
-        row("arg pattern", "a.qss", "url(:/NewVidyo/vidyoNew/%1);", { "D::/NewVidyo/vidyoNew/" });
-        row("file pattern", "a.cpp", "\":/a/processiIcon%1.png\"", { "P::/a/processiIcon" });
-        row("concatenated", "a.cpp", "\"url(:/C/processiIcon\" + n", { "P::/C/processiIcon" });
-        row("no resource paths", "a.cpp", "\"http://host:80/x\" \"://\" \"C:/temp/a.png\" std::string a; \":/\"", {});
-        row("two on a line", "a.cpp", "\":/a/1.png\", \":/b/2.png\"", { "F::/a/1.png", "F::/b/2.png" });
-        row("c++ comments", "a.cpp",
-            "// a path as a URL (\":/x/layout\")\n/* :/y/z.png */ auto s = QStringLiteral(\"see // :/kept.png\"); "
-            "// :/gone.png\nauto u = \"http://a\"; /* :/gone2.png */\n",
-            { "F::/kept.png" });
-        row("style sheet comment", "a.qss", "/* url(:/old.png) */\nQLabel { image: url(:/new.png); }",
-            { "F::/new.png" });
-        row("form comment", "a.qrc", "<!-- :/old.png -->\n<file alias=\"a.png\">images/a.png</file>", {});
-    }
-    void scannerRules()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, text);
-        QFETCH(QStringList, expected);
-        QStringList found;
-        for (const auto& ref : extractPaths(stripComments(text, syntaxOf(file))))
-            found << ref.first;
-        QCOMPARE(found, expected);
-        // Line numbers survive the blanked comments.
-        if (file == QLatin1String("a.cpp") && text.startsWith(QLatin1String("//")))
-            QCOMPARE(extractPaths(stripComments(text, Syntax::Cpp)).first().second, 2);
     }
 
     void everyNamedResourcePathExists()
