@@ -29,7 +29,6 @@ PPC_Invite::PPC_Invite(QWidget* parent)
     for (QWidget* w : std::initializer_list<QWidget*> {
              ui->CallInviteBtn, ui->ConfShareBtn, ui->VoipInviteBtn, ui->NoBtn, ui->YesBtn })
         w->setFont(font);
-    connect(ConferenceCallWidget::instance(), &ConferenceCallWidget::signal_makeCall, this, &PPC_Invite::slot_makeCall);
     AreaStyle::finish(this, QStringLiteral("conference.qss"));
     hide();
 }
@@ -45,7 +44,9 @@ void PPC_Invite::on_VoipInviteBtn_clicked()
 
 void PPC_Invite::on_CallInviteBtn_clicked()
 {
+    // The keypad is a process-wide window: it is made, and answers this page, only once asked for.
     ConferenceCallWidget* keypad = ConferenceCallWidget::instance();
+    connect(keypad, &ConferenceCallWidget::signal_makeCall, this, &PPC_Invite::slot_makeCall, Qt::UniqueConnection);
     keypad->show();
     keypad->raise();
     emit sig_closePopupWgt();
