@@ -54,7 +54,6 @@ void finish(QWidget* widget, const QString& fileName)
 {
     if (!widget)
         return;
-    widget->ensurePolished();
     apply(widget, fileName);
     ScreenScale::beginScale(widget);
 }

@@ -16,10 +16,8 @@ QString read(const QString& fileName);
 // Appends the area's style sheet to the widget's own.
 void apply(QWidget* widget, const QString& fileName);
 
-// The end of a window's construction once its form is set up: the widget is
-// polished against its form's sheet first (only a polished parent passes the
-// appended rules to children polished already), the area's sheet appended,
-// and the window grown by the screen scale.
+// The end of a window's construction once its form is set up: the area's sheet
+// appended, then the window grown by the screen scale.
 void finish(QWidget* widget, const QString& fileName);
 
 } // namespace AreaStyle

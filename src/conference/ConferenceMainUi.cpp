@@ -28,7 +28,6 @@
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpMsgBox.h"
 #include "customui/KpMsgTip.h"
-#include "customui/ScreenScale.h"
 #include "meeting/RectangeTip.h"
 #include "members/ConfMembersControlWidget.h"
 #include "members/ConfRightWgt.h"
@@ -184,11 +183,7 @@ ConferenceMainUi::ConferenceMainUi(QWidget* parent)
     emit m_toolBar->sig_on_members_clicked();
     m_titleBar->setRecording(view->m_isRecording);
 
-    // Children polished against the form's sheet alone are re-polished only
-    // when this widget is polished itself.
-    ensurePolished();
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 ConferenceMainUi::~ConferenceMainUi()
@@ -377,12 +372,6 @@ void ConferenceMainUi::createMenus()
 bool ConferenceMainUi::isHost() const
 {
     return conferenceView()->isHost();
-}
-
-void ConferenceMainUi::notInThisBuild(const char* opener, const char* window) const
-{
-    AreaLog::conference().LogInfo(
-        QStringLiteral("%1: %2 not in this build").arg(QLatin1String(opener), QLatin1String(window)));
 }
 
 void ConferenceMainUi::centreOnWindow(QWidget* popup) const

@@ -236,8 +236,6 @@ private:
     void showSmallPopup(int type);
     // Global origin of the widget that invoked the slot, else of the toolbar.
     QPoint senderOrigin() const;
-    // A window of a later build: its opener says so in the log.
-    void notInThisBuild(const char* opener, const char* window) const;
     bool isHost() const;
     void showCallPhoneDialog();
     // The user's own share ends through its bar, when the bar is open.

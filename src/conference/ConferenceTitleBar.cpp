@@ -8,7 +8,6 @@
 #include "conference/ConferenceBarRect.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpStyle.h"
-#include "customui/ScreenScale.h"
 #include "panels/NetworkWidget.h"
 #include "policy/ConferenceLayoutPolicy.h"
 #include "policy/ConferenceWindowPolicy.h"
@@ -59,11 +58,7 @@ ConferenceTitleBar::ConferenceTitleBar(QWidget* parent)
 
     setLayoutType(ConferenceLayoutPolicy::kInitialLayout);
     setNetworkQuality(0, 0, 0);
-    // Children polished against the form's sheet alone are re-polished only
-    // when this widget is polished itself.
-    ensurePolished();
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 ConferenceTitleBar::~ConferenceTitleBar()

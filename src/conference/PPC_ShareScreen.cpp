@@ -11,7 +11,6 @@
 #include "customui/KP_CustomStyle.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpMsgBox.h"
-#include "customui/ScreenScale.h"
 #include "panels/PanelShadow.h"
 #include "policy/ShareScreenPolicy.h"
 
@@ -76,8 +75,7 @@ PPC_ShareScreen::PPC_ShareScreen(QWidget* parent)
     connect(m_group, qOverload<QAbstractButton*>(&QButtonGroup::buttonClicked), this, &PPC_ShareScreen::onCardClicked);
     addPanelShadow(ui->wgt_bg);
 
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 PPC_ShareScreen::~PPC_ShareScreen()

@@ -6,7 +6,6 @@
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "policy/ShareScreenPolicy.h"
 
 #include <QEasingCurve>
@@ -80,8 +79,7 @@ ShareScreenControl::ShareScreenControl(QWidget* parent)
     connect(ui->toolButton_more, &QToolButton::clicked, this, &ShareScreenControl::slot_toolButton_more);
     connect(ui->btn_stop, &QPushButton::clicked, this, &ShareScreenControl::slot_stopShareScreenClicked);
     connect(ui->ptn_conf_imm, &QPushButton::clicked, this, &ShareScreenControl::slot_meetingImmediately);
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
     hide();
 }
 

@@ -4,7 +4,6 @@
 
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "policy/MeetingTipPolicy.h"
 
 #include <QTimer>
@@ -18,8 +17,7 @@ RectangeTip::RectangeTip(QWidget* parent)
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
     ui->label->setFont(KP_UI_UTIL::getFontScale(12, false));
-    AreaStyle::apply(this, QStringLiteral("meeting.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("meeting.qss"));
 }
 
 RectangeTip::~RectangeTip() = default;

@@ -6,7 +6,6 @@
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "members/MemberBusinessSignals.h"
 
 #include <QButtonGroup>
@@ -101,8 +100,7 @@ ConfMembersControlWidget::ConfMembersControlWidget(QWidget* parent)
     }
     MemberListViewBase::fill(ui->HasInListView, ui->WillInListView, members);
 
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 ConfMembersControlWidget::~ConfMembersControlWidget() = default;

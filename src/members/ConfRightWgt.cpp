@@ -5,7 +5,6 @@
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "members/ConfMembersControlDelegate.h"
 #include "members/ConfMembersControlWidget.h"
 #include "panels/PPC_Chat.h"
@@ -39,8 +38,7 @@ ConfRightWgt::ConfRightWgt(QWidget* parent)
         &ConfRightWgt::sig_onConferenceCountChange);
 
     on_btn_member_clicked();
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 ConfRightWgt::~ConfRightWgt() = default;

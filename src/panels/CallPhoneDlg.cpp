@@ -5,7 +5,6 @@
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "panels/PanelShadow.h"
 #include "policy/PhoneInvitePolicy.h"
 
@@ -32,8 +31,7 @@ CallPhoneDlg::CallPhoneDlg(QWidget* parent)
     const QFont font = KP_UI_UTIL::getFontScale(14, false);
     for (QWidget* w : std::initializer_list<QWidget*> { ui->lineEdit, ui->btn_ok, ui->btn_cancel })
         w->setFont(font);
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 CallPhoneDlg::~CallPhoneDlg() = default;

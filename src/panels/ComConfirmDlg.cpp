@@ -5,7 +5,6 @@
 #include "business/UI_ControlView.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "panels/PanelShadow.h"
 
 namespace {
@@ -29,8 +28,7 @@ ComConfirmDlg::ComConfirmDlg(const QString& title, const QString& content, int w
     ui->label_content->setFont(KP_UI_UTIL::getFontScale(14, false));
     ui->btn_confirm->setFont(KP_UI_UTIL::getFontScale(14, false));
     setFixedSize(width + kShadowMargin, height + kShadowMargin);
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 ComConfirmDlg::~ComConfirmDlg() = default;

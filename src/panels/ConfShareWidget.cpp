@@ -6,7 +6,6 @@
 #include "common/AreaStyle.h"
 #include "customui/KP_CustomStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "policy/ConfSharePolicy.h"
 #include "util/KPSettings.h"
 
@@ -38,8 +37,7 @@ ConfShareWidget::ConfShareWidget(QWidget* parent)
     const QFont font = KP_UI_UTIL::getFontScale(14, false);
     for (QWidget* w : findChildren<QWidget*>())
         w->setFont(font);
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 ConfShareWidget::~ConfShareWidget() = default;

@@ -4,7 +4,6 @@
 
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "panels/PanelShadow.h"
 
 #include <QEvent>
@@ -20,8 +19,7 @@ InviteChoiceWgt::InviteChoiceWgt(QWidget* parent)
     const QFont font = KP_UI_UTIL::getFontScale(14, false);
     ui->btn_invite_phone->setFont(font);
     ui->btn_choice_members->setFont(font);
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 InviteChoiceWgt::~InviteChoiceWgt() = default;

@@ -5,7 +5,6 @@
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "policy/PollingPolicy.h"
 
 #include <QCloseEvent>
@@ -40,8 +39,7 @@ PPC_Polling::PPC_Polling(QWidget* parent)
     ui->settimeBox->setCurrentText(m_interval);
     ui->NoPolling->setChecked(true);
 
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 PPC_Polling::~PPC_Polling() = default;

@@ -7,7 +7,6 @@
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "panels/PhoneInvitation.h"
 
 #include <QRegExpValidator>
@@ -39,8 +38,7 @@ PPC_QuickInvite::PPC_QuickInvite(QWidget* parent)
 
     ui->label->setFont(KP_UI_UTIL::getFontScale(16, true));
     ui->lineEdit_number->setFont(KP_UI_UTIL::getFontScale(16, false));
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 PPC_QuickInvite::~PPC_QuickInvite() = default;

@@ -5,7 +5,6 @@
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "policy/ScreenLayoutPolicy.h"
 
 PPC_ScreenLayout::PPC_ScreenLayout(QWidget* parent)
@@ -29,8 +28,7 @@ PPC_ScreenLayout::PPC_ScreenLayout(QWidget* parent)
     ui->NoBtn->setFont(font);
     ui->YesBtn->setFont(font);
 
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 PPC_ScreenLayout::~PPC_ScreenLayout() = default;

@@ -6,7 +6,6 @@
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
-#include "customui/ScreenScale.h"
 #include "panels/PanelShadow.h"
 #include "policy/ConfSharePolicy.h"
 
@@ -33,8 +32,7 @@ ShareConfInfoWgt::ShareConfInfoWgt(QWidget* parent)
              ui->label, ui->label_ID, ui->label_2, ui->label_host, ui->label_3, ui->label_link, ui->btnCopyInfo })
         w->setFont(small);
     connect(ui->btnCopyInfo, &QPushButton::clicked, this, &ShareConfInfoWgt::slot_onCopyInfo);
-    AreaStyle::apply(this, QStringLiteral("conference.qss"));
-    ScreenScale::beginScale(this);
+    AreaStyle::finish(this, QStringLiteral("conference.qss"));
 }
 
 ShareConfInfoWgt::~ShareConfInfoWgt() = default;
