@@ -13,6 +13,14 @@ namespace {
 // so that layouts, style polish and deferred single-shots have run.
 constexpr int kSettleMs = 80;
 
+// Sanitizer builds on a loaded machine run many times slower than a person's
+// client: KP_DEMO_PATIENCE multiplies every step's time-out (the suite sets it).
+int patience()
+{
+    static const int factor = qMax(1, qEnvironmentVariableIntValue("KP_DEMO_PATIENCE"));
+    return factor;
+}
+
 QString fileSafe(QString text)
 {
     text.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]+")), QStringLiteral("-"));
@@ -133,7 +141,7 @@ void ScenarioRunner::poll()
         finishStep();
         return;
     }
-    if (m_clock.elapsed() > step.timeoutMs) {
+    if (m_clock.elapsed() > qint64(step.timeoutMs) * patience()) {
         m_poll.stop();
         fail(step.expectation.isEmpty() ? QStringLiteral("condition not met") : step.expectation);
     }
