@@ -347,6 +347,10 @@ void ConfSmartBaseVideoPlayWgt::replaceStyleSheet(const QString& sheet)
 {
     // Qt only re-reads a changed sheet of a widget that is already polished; a
     // tile restyled twice before it is first shown would keep the first sheet.
+    // An unchanged sheet is left alone: re-polishing the tile's children is
+    // the dearest part of a rebind.
+    if (sheet == styleSheet())
+        return;
     ensurePolished();
     setStyleSheet(sheet);
 }
