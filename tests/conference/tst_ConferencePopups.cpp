@@ -2,7 +2,6 @@
 // menus' signals, the work bench's switches and their guards, the bubbles,
 // the panel host's pages and titles.
 #include "business/UI_ControlView.h"
-#include "conference/MemberControlPopupWgt.h"
 #include "conference/PopupWidget.h"
 #include "conference/Popup_Common_Widget.h"
 #include "conference/Popup_Small_Widget.h"
@@ -65,7 +64,6 @@ private slots:
         QSignalSpy accept(&popup, &Popup_Common_Widget::sig_onAccept);
         QSignalSpy other(&popup, &Popup_Common_Widget::sig_onOther);
         QSignalSpy ignore(&popup, &Popup_Common_Widget::sig_onIgnore);
-        QCOMPARE(text(&popup, "label_title"), QStringLiteral("Prompt"));
         popup.setType(Popup_Common_Widget_Type(5));
         QCOMPARE(popup.windowModality(), Qt::ApplicationModal);
         popup.show();
@@ -95,35 +93,20 @@ private slots:
     void smallNoticeShowsThePageOfItsType()
     {
         Popup_Small_Widget popup;
-        QSignalSpy lock(&popup, &Popup_Small_Widget::sig_conflock);
-        QSignalSpy unlock(&popup, &Popup_Small_Widget::sig_Host_invite);
         QSignalSpy polling(&popup, &Popup_Small_Widget::sig_stoppolling);
         auto* pages = child<QStackedWidget>(&popup, "stackedWidget_3");
-        QCOMPARE(text(&popup, "TitleLbl"), QStringLiteral("Info"));
         popup.setShowType(Popup_Small_Widget_Type(1));
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("AttcontPage"));
-        QCOMPARE(text(&popup, "label_join_text"),
-            QStringLiteral("The moderator has opened the meeting lock\nyou cannot join the meeting temporarily"));
         popup.setShowType(Popup_Small_Widget_Type(4)); // no page: nothing changes
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("AttcontPage"));
         QCOMPARE(popup.showType(), 1);
 
-        popup.setShowType(Popup_Small_Widget_Type(0));
-        popup.show();
-        QVERIFY(click(&popup, "btnOk"));
-        QVERIFY(popup.lockedByMe() && !popup.isVisible());
-        popup.setShowType(Popup_Small_Widget_Type(2));
-        QCOMPARE(text(&popup, "btnOk_3"), QStringLiteral("Unlock the meeting"));
-        QVERIFY(click(&popup, "btnOk_3"));
-        QVERIFY(popup.unlockedForInvite());
+        // The lock pages' answers are asked of the business view in the window's suite.
         popup.setShowType(Popup_Small_Widget_Type(5));
         QVERIFY(click(&popup, "btnCancel_2"));
         QVERIFY(click(&popup, "btnOk_2"));
         for (const char* closeOnly : { "btnCancel", "btnOk_NoConf", "btnCancel_3", "btnOk_4", "btnClose" })
             QVERIFY(click(&popup, closeOnly));
-        QCOMPARE(lock.count(), 1);
-        QVERIFY(lock.at(0).at(0).toBool());
-        QCOMPARE(unlock.count(), 1);
         QCOMPARE(polling.count(), 1);
     }
 
@@ -133,7 +116,6 @@ private slots:
         QCOMPARE(bench->size(), QSize(360, 380));
         QSignalSpy polling(bench.get(), &WorkbenchWgt::sig_poolling);
         QSignalSpy confLock(bench.get(), &WorkbenchWgt::sig_confLock);
-        QSignalSpy shareLock(bench.get(), &WorkbenchWgt::sig_shareLock);
         QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
         child<QComboBox>(bench.get(), "comboBox_polling_time")->setCurrentText(QStringLiteral("60"));
         QVERIFY(click(bench.get(), "btn_polling"));
@@ -145,14 +127,11 @@ private slots:
         QCOMPARE(tips.at(0).at(1).value<PopUpHandleType>(), PopUpHandleType(4));
         QCOMPARE(WorkbenchWgt::guardTimer(WorkbenchWgt::PollingGuard)->interval(), 2000);
 
-        // Each switch has its own guard; a lock asks for the opposite of what is shown.
+        // Each switch has its own guard; a lock asks for the opposite of what is shown, and the ask
+        // does not switch by itself.
         bench->setConferenceLock(true);
-        QCOMPARE(child(bench.get(), "btn_lock_conf")->property("active").toString(), QStringLiteral("y"));
         QVERIFY(click(bench.get(), "btn_lock_conf"));
-        QVERIFY(click(bench.get(), "btn_share_lock"));
         QCOMPARE(confLock.takeFirst().at(0).toBool(), false);
-        QCOMPARE(shareLock.takeFirst().at(0).toBool(), true);
-        // The ask does not switch by itself.
         QCOMPARE(child(bench.get(), "btn_lock_conf")->property("active").toString(), QStringLiteral("y"));
 
         // A bench gone within the guard time does not leave its switch refused.
@@ -166,38 +145,23 @@ private slots:
         fireGuards();
     }
 
-    void menusReportTheChoice()
+    // The menus' answers (stop, leave, all microphones and cameras) reach the business view in the
+    // window's suite; here, the stop menu's two shapes.
+    void stopMenuHasTheStopEntryForTheHostOnly()
     {
         StopConfPopupWgt stop;
-        QSignalSpy stopConf(&stop, &StopConfPopupWgt::sig_stopConf);
         stop.setHost(false);
         stop.show();
         QCOMPARE(stop.height(), 94);
         QVERIFY(!child(&stop, "btn_stop_conf")->isVisible());
-        QCOMPARE(text(&stop, "btn_leave_conf"), QStringLiteral("leave conference"));
         stop.setHost(true);
         QCOMPARE(stop.height(), 132);
-        QVERIFY(click(&stop, "btn_stop_conf"));
-        QVERIFY(!stop.isVisible());
-        QCOMPARE(stopConf.count(), 1);
-
-        MemberControlPopupWgt control;
-        QSignalSpy mic(&control, &MemberControlPopupWgt::sig_allMuteMic);
-        QSignalSpy camera(&control, &MemberControlPopupWgt::sig_allMuteCamera);
-        control.setAllMicrophones(true);
-        control.setAllCameras(false);
-        QCOMPARE(text(&control, "btn_all_mute_mic"), QStringLiteral("all not mute microphone"));
-        QCOMPARE(text(&control, "btn_all_mute_camera"), QStringLiteral("all mute camera"));
-        QVERIFY(click(&control, "btn_all_mute_mic"));
-        QVERIFY(click(&control, "btn_all_mute_camera"));
-        QCOMPARE(mic.takeFirst().at(0).toBool(), true);
-        QCOMPARE(camera.takeFirst().at(0).toBool(), false);
+        QVERIFY(child(&stop, "btn_stop_conf")->isVisible());
     }
 
     void bubbles()
     {
         SafeWgt safe;
-        QCOMPARE(text(&safe, "label_text"), QStringLiteral("The conference is encrypted"));
         safe.refresh();
         safe.show();
         QCOMPARE(safe.hideTimer()->interval(), 3000);
@@ -209,10 +173,9 @@ private slots:
         wifi.setSendLoss(4);
         wifi.setRecvLoss(12.5);
         wifi.refresh();
+        // The texts and levels are the network policy's; the bubble shows them.
         QCOMPARE(text(&wifi, "label_delay"), QStringLiteral("0ms"));
-        QCOMPARE(text(&wifi, "label_recv_loss"), QStringLiteral("12.5%"));
         QCOMPARE(child(&wifi, "label_quality_icon")->property("wifi").toString(), QStringLiteral("mid"));
-        QCOMPARE(text(&wifi, "label_quality"), QStringLiteral("High network delay"));
 
         // A bubble goes when the user turns to another window, not before.
         QWidget other;
@@ -243,18 +206,8 @@ private slots:
         PopupWidget popup;
         QSignalSpy layout(&popup, &PopupWidget::sig_setScreenLayout);
         auto* pages = child<QStackedWidget>(&popup, "stackedWidget");
-        QVERIFY(popup.testAttribute(Qt::WA_DeleteOnClose));
-        QVERIFY(child(&popup, "minWinBtn")->isHidden() && child(&popup, "minMacBtn")->isHidden());
         popup.setShowType(3);
-        QCOMPARE(popup.title(), QStringLiteral("Meeting information"));
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("ConfInfoPage"));
-        ConferenceBriefInfo info;
-        info.confId = QStringLiteral("9001");
-        info.subject = QStringLiteral("Plan");
-        popup.setConferenceInfo(info);
-        popup.setHost(true);
-        QCOMPARE(popup.infoPage()->conferenceInfo().subject, QStringLiteral("Plan"));
-        QVERIFY(popup.infoPage()->isHost());
         popup.setShowType(1); // sharing: the title only
         QCOMPARE(popup.title(), QStringLiteral("share screen"));
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("ConfInfoPage"));

@@ -91,55 +91,53 @@ private slots:
         QVERIFY(!result.problems.isEmpty());
     }
 
-    void badCellsAreDroppedAndReported_data()
+    // A bad cell drops only itself from a 2 x 2 grid for 3 members; a bad layout only itself
+    // from between two good ones. Each is reported once.
+    void badEntriesAreDroppedAndReported_data()
     {
-        QTest::addColumn<QByteArray>("cell");
-        QTest::newRow("negative row") << QByteArray("{\"row\":-1,\"column\":0}");
-        QTest::newRow("zero span") << QByteArray("{\"row\":1,\"column\":1,\"rowSpan\":0}");
-        QTest::newRow("negative span") << QByteArray("{\"row\":1,\"column\":1,\"columnSpan\":-2}");
-        QTest::newRow("outside rows") << QByteArray("{\"row\":2,\"column\":0}");
-        QTest::newRow("span past edge") << QByteArray("{\"row\":1,\"column\":1,\"columnSpan\":2}");
-        QTest::newRow("overlap") << QByteArray("{\"row\":0,\"column\":0}");
-        QTest::newRow("fraction") << QByteArray("{\"row\":1.5,\"column\":1}");
-        QTest::newRow("text") << QByteArray("{\"row\":\"1\",\"column\":1}");
-        QTest::newRow("missing column") << QByteArray("{\"row\":1}");
-        QTest::newRow("not object") << QByteArray("7");
+        QTest::addColumn<QByteArray>("layouts");
+        QTest::addColumn<QString>("kept"); // "count:cells" of each layout kept
+        const auto cell = [](const char* name, const QByteArray& bad) {
+            QTest::newRow(name) << "{\"count\":3,\"rows\":2,\"columns\":2,\"cells\":[{\"row\":0,\"column\":0},"
+                                   "{\"row\":0,\"column\":1},"
+                    + bad + ",{\"row\":1,\"column\":0}]}"
+                                << QStringLiteral("3:0,0,1,1 0,1,1,1 1,0,1,1");
+        };
+        cell("negative row", "{\"row\":-1,\"column\":0}");
+        cell("zero span", "{\"row\":1,\"column\":1,\"rowSpan\":0}");
+        cell("negative span", "{\"row\":1,\"column\":1,\"columnSpan\":-2}");
+        cell("outside rows", "{\"row\":2,\"column\":0}");
+        cell("span past edge", "{\"row\":1,\"column\":1,\"columnSpan\":2}");
+        cell("overlap", "{\"row\":0,\"column\":0}");
+        cell("fraction", "{\"row\":1.5,\"column\":1}");
+        cell("text", "{\"row\":\"1\",\"column\":1}");
+        cell("missing column", "{\"row\":1}");
+        cell("cell not object", "7");
+        const auto layout = [](const char* name, const QByteArray& bad) {
+            QTest::newRow(name) << "{\"count\":1,\"rows\":1,\"columns\":1}," + bad
+                    + ",{\"count\":4,\"rows\":2,\"columns\":2}"
+                                << QStringLiteral("1:0,0,1,1 4:0,0,1,1 0,1,1,1 1,0,1,1 1,1,1,1");
+        };
+        layout("too few cells", "{\"count\":3,\"rows\":1,\"columns\":2}");
+        layout("no count", "{\"rows\":1,\"columns\":2}");
+        layout("zero rows", "{\"count\":1,\"rows\":0,\"columns\":2}");
+        layout("huge grid", "{\"count\":1,\"rows\":11,\"columns\":2}");
+        layout("count repeated", "{\"count\":1,\"rows\":1,\"columns\":2}");
+        layout("enabled as text", "{\"count\":2,\"rows\":1,\"columns\":2,\"enabled\":\"yes\"}");
+        layout("cells not array", "{\"count\":2,\"rows\":1,\"columns\":2,\"cells\":{}}");
+        layout("layout not object", "\"2x2\"");
     }
-    void badCellsAreDroppedAndReported()
+    void badEntriesAreDroppedAndReported()
     {
-        QFETCH(QByteArray, cell);
-        // A 2 x 2 grid for 3 members: three good cells and the bad one.
-        const auto result = KpLayoutConfig::parse(wrap("{\"count\":3,\"rows\":2,\"columns\":2,\"cells\":["
-                                                       "{\"row\":0,\"column\":0},{\"row\":0,\"column\":1},"
-            + cell + ",{\"row\":1,\"column\":0}]}"));
+        QFETCH(QByteArray, layouts);
+        QFETCH(QString, kept);
+        const auto result = KpLayoutConfig::parse(wrap(layouts));
         QVERIFY(result.valid);
         QCOMPARE(result.problems.size(), 1);
-        QCOMPARE(result.layouts.size(), 1);
-        QCOMPARE(cells(result.layouts.first().items), QStringLiteral("0,0,1,1 0,1,1,1 1,0,1,1"));
-    }
-
-    void badLayoutsAreDroppedOthersKept_data()
-    {
-        QTest::addColumn<QByteArray>("layout");
-        QTest::newRow("too few cells") << QByteArray("{\"count\":3,\"rows\":1,\"columns\":2}");
-        QTest::newRow("no count") << QByteArray("{\"rows\":1,\"columns\":2}");
-        QTest::newRow("zero rows") << QByteArray("{\"count\":1,\"rows\":0,\"columns\":2}");
-        QTest::newRow("huge grid") << QByteArray("{\"count\":1,\"rows\":11,\"columns\":2}");
-        QTest::newRow("count repeated") << QByteArray("{\"count\":1,\"rows\":1,\"columns\":2}");
-        QTest::newRow("enabled as text") << QByteArray("{\"count\":2,\"rows\":1,\"columns\":2,\"enabled\":\"yes\"}");
-        QTest::newRow("cells not array") << QByteArray("{\"count\":2,\"rows\":1,\"columns\":2,\"cells\":{}}");
-        QTest::newRow("not object") << QByteArray("\"2x2\"");
-    }
-    void badLayoutsAreDroppedOthersKept()
-    {
-        QFETCH(QByteArray, layout);
-        const auto result = KpLayoutConfig::parse(
-            wrap("{\"count\":1,\"rows\":1,\"columns\":1}," + layout + ",{\"count\":4,\"rows\":2,\"columns\":2}"));
-        QVERIFY(result.valid);
-        QCOMPARE(result.problems.size(), 1);
-        QCOMPARE(result.layouts.size(), 2);
-        QCOMPARE(result.layouts.at(0).count, 1);
-        QCOMPARE(result.layouts.at(1).count, 4);
+        QStringList shown;
+        for (const KpLayout& l : result.layouts)
+            shown << QStringLiteral("%1:%2").arg(l.count).arg(cells(l.items));
+        QCOMPARE(shown.join(QLatin1Char(' ')), kept);
     }
 
     void membersCountIndexFillsGapsWithNextLargerLayout()

@@ -1,6 +1,5 @@
 #include "facade/ConferenceController.h"
 
-#include "business/UI_ControlView.h"
 #include "conference/SmartConferenceLoadingWnd.h"
 #include "customui/KpMsgTip.h"
 #include "facade/FacadeTestSupport.h"
@@ -37,17 +36,8 @@ private slots:
         KP_VERIFY_NO_WINDOW_LEFT(BottomTipWidget::instance());
     }
 
-    void operationErrorsBecomeClientTips()
-    {
-        QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
-        m_conference.onOperatorConferenceError(QStringLiteral("raw"), 814012);
-        m_conference.onOperatorConferenceError(QStringLiteral("Rejected by the server"), 1);
-        m_conference.onOperatorConferenceError(QString(), 7); // nothing to say
-        QCOMPARE(tips.count(), 2);
-        QCOMPARE(tips.at(0).at(0).toString(), QStringLiteral("The meeting is locked and cannot join the meeting"));
-        QCOMPARE(tips.at(1).at(0).toString(), QStringLiteral("Rejected by the server"));
-        QCOMPARE(tips.at(1).at(1).value<PopUpHandleType>(), PopUpHandleType(2));
-    }
+    // Each operation error's tip (reason texts, a server's own text, nothing to say) is checked by
+    // the demo's conference-errors scenario.
 
     void theGroupCallHasNoMainWindow()
     {

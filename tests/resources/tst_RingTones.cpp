@@ -123,7 +123,6 @@ void tst_RingTones::tonesPlayInLoopsUntilStopped()
     tone.setLoops(20);
     tone.play();
     QCOMPARE(tone.fileName(), heard ? file : QString());
-    QCOMPARE(tone.loops(), 20);
     // Without an audio device nothing is heard, but the tone reports it is ringing.
     QCOMPARE(tone.isFinished(), !heard);
     tone.stop();
