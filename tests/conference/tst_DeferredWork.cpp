@@ -34,9 +34,9 @@ namespace {
 // What a row left pending, and how its owner goes.
 struct Pending
 {
-    std::function<void()> destroy;
-    QList<QPointer<QTimer>> ownTimers; // must go with the window
-    QList<QTimer*> processTimers; // process-wide: fired once the window is gone
+    std::function<void()> destroy = {};
+    QList<QPointer<QTimer>> ownTimers = {}; // must go with the window
+    QList<QTimer*> processTimers = {}; // process-wide: fired once the window is gone
     int boundShotMs = 0; // a single shot bound to the window: the loop runs past it
     bool clocked = false; // the row started the window's own timers
 };
@@ -55,12 +55,6 @@ template<class T> std::function<void()> destroyer(T* object)
     return [object] { delete object; };
 }
 
-// A shown conference window with "me" and two others; the user is host when asked.
-ConferenceMainUi* conferenceWindow(bool host)
-{
-    return enter(roster(2, host)).release();
-}
-
 ConfMembersControlWidget* attendees(bool host)
 {
     auto* w = new ConfMembersControlWidget;
@@ -69,13 +63,6 @@ ConfMembersControlWidget* attendees(bool host)
     w->show();
     emit conf()->sig_onGetConferenceMemberInfoList(roster(2, host));
     return w;
-}
-
-void showConference(KP_MediaConfUI*, ENUM_CONFERENCE_TYPE type)
-{
-    conf()->state().currentConfId = QStringLiteral("9001");
-    emit conf()->sig_showConferenceMainWidget(type, CONF_MEDIA_VIDEO, false);
-    emit conf()->sig_closeConferenceMainWidget();
 }
 
 using Row = std::function<Pending()>;
@@ -91,26 +78,43 @@ template<class W> Row clocks(const std::function<void(W*)>& start)
     };
 }
 
+// The facade shows a conference of the type and is told to close it: the window's deletion is posted.
+Row facadeClosing(ENUM_CONFERENCE_TYPE type)
+{
+    return [type] {
+        auto* facade = new KP_MediaConfUI;
+        conf()->state().currentConfId = QStringLiteral("9001");
+        emit conf()->sig_showConferenceMainWidget(type, CONF_MEDIA_VIDEO, false);
+        emit conf()->sig_closeConferenceMainWidget();
+        return Pending { destroyer(facade) };
+    };
+}
+
 const QList<QPair<const char*, Row>>& rows()
 {
     static const QList<QPair<const char*, Row>> table {
-        { "conference window: media time-out leave and clocks",
+        { "conference window: media time-out leave, clock, polling, end countdown and extension offer",
             [] {
-                ConferenceMainUi* w = conferenceWindow(false);
+                ConferenceMainUi* w = enter(roster(6, true)).release();
+                QMetaObject::invokeMethod(w, "slot_openPolling", Q_ARG(QString, QStringLiteral("5")));
+                Agent_ConfNtyMsg msg;
+                QString text;
+                emit conf()->sig_handleMsgReserveRemindBeforeEnd(msg, text);
+                emit conf()->sig_confEndCountdown(QStringLiteral("9001"), 180);
                 F::business()->getMultimediaMgrView()->state().status = MULTIMEDIA_CONFERENCE;
                 emit conf()->sig_onConferenceMediaTimeout(QString(), 0, QStringLiteral("9001"));
-                return Pending { destroyer(w), activeTimers(w), {}, 2000 };
+                return Pending { destroyer(w), activeTimers(w), {}, 2000, true };
             } },
         { "conference window: closed share chooser",
             [] {
-                ConferenceMainUi* w = conferenceWindow(true);
+                ConferenceMainUi* w = enter(roster(2, true)).release();
                 emit w->findChild<ConferenceToolBar*>()->sig_on_share_screen_clicked();
                 w->shareChooser()->slot_close(); // its deletion is posted
                 return Pending { destroyer(w) };
             } },
         { "countdown strip: closed while counting",
             [] {
-                ConferenceMainUi* w = conferenceWindow(true);
+                ConferenceMainUi* w = enter(roster(2, true)).release();
                 RectangeTip* strip = w->countdownStrip();
                 strip->startCountdown(180);
                 QList<QPointer<QTimer>> timers { strip->countdownTimer() };
@@ -174,18 +178,8 @@ const QList<QPair<const char*, Row>>& rows()
             clocks<DebugForStatisticsWdg>([](auto* w) { TestWindows::click(w, "btn_start"); }) },
         { "phone notice: animation and lifetime", clocks<ConferenceTipWidget>([](auto*) {}) },
         { "network card: hiding", clocks<NetworkWidget>([](auto*) {}) },
-        { "facade: conference window deletion posted",
-            [] {
-                auto* facade = new KP_MediaConfUI;
-                showConference(facade, CONFERENCE_TYPE_UNIFIED);
-                return Pending { destroyer(facade) };
-            } },
-        { "facade: voice grid deletion posted",
-            [] {
-                auto* facade = new KP_MediaConfUI;
-                showConference(facade, CONFERENCE_TYPE_GROUP);
-                return Pending { destroyer(facade) };
-            } },
+        { "facade: conference window deletion posted", facadeClosing(CONFERENCE_TYPE_UNIFIED) },
+        { "facade: voice grid deletion posted", facadeClosing(CONFERENCE_TYPE_GROUP) },
     };
     return table;
 }
@@ -227,6 +221,10 @@ private slots:
             QVERIFY2(!t, "a timer outlived its window");
         for (QTimer* t : qAsConst(pending.processTimers))
             F::fire(t);
+        // The business library goes on talking to nobody.
+        emit conf()->sig_updateConferenceInfo(brief(QStringLiteral("9001")));
+        emit conf()->sig_onGetConferenceMemberInfoList(roster(3));
+        emit conf()->sig_onLeaveConference(true, QString(), QStringLiteral("9001"));
         F::flushDeletes();
         if (pending.boundShotMs > 0) {
             QObject context;
