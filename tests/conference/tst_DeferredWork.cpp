@@ -3,8 +3,10 @@
 // that work is pending. Run under the sanitizers: a guard that is missing shows
 // up as a use after free or a leak.
 #include "call/BottomTipWidget.h"
+#include "call/VideoWidget.h"
 #include "call/VoipCallIncoming.h"
 #include "conference/ConferenceTestSupport.h"
+#include "conference/ConferenceTitleBar.h"
 #include "conference/ConferenceToolBar.h"
 #include "conference/PPC_ShareScreen.h"
 #include "conference/SafeWgt.h"
@@ -19,6 +21,7 @@
 #include "policy/MemberRowGeometry.h"
 #include "video/ConfSmartVideoPlaySmallWdg.h"
 #include "video/MediaLayoutWgt.h"
+#include "video/PromptWidget_SysMsg.h"
 #include "vidyo/AttendeesWidget.h"
 #include "vidyo/VidyoWidget.h"
 
@@ -178,6 +181,16 @@ const QList<QPair<const char*, Row>>& rows()
             clocks<DebugForStatisticsWdg>([](auto* w) { TestWindows::click(w, "btn_start"); }) },
         { "phone notice: animation and lifetime", clocks<ConferenceTipWidget>([](auto*) {}) },
         { "network card: hiding", clocks<NetworkWidget>([](auto*) {}) },
+        { "safety bubble: hiding", clocks<SafeWgt>([](auto* w) { w->refresh(); }) },
+        { "system message prompt: queue",
+            clocks<PromptWidget_SysMsg>([](auto* w) { w->addMessage(QStringLiteral("m1 joined"), true); }) },
+        { "call picture: ratio after a resize",
+            [] {
+                auto* picture = new VideoWidget;
+                picture->slotResizeVideoWidget(true);
+                return Pending { destroyer(picture) };
+            } },
+        { "title bar: its network card's deletion", [] { return Pending { destroyer(new ConferenceTitleBar) }; } },
         { "facade: conference window deletion posted", facadeClosing(CONFERENCE_TYPE_UNIFIED) },
         { "facade: voice grid deletion posted", facadeClosing(CONFERENCE_TYPE_GROUP) },
     };
