@@ -296,26 +296,6 @@ private slots:
         QCOMPARE(tips.at(0).at(0).toString(), QStringLiteral("Media timeout, you will leave the meeting!"));
         QCOMPARE(tipText(), QStringLiteral("Media timeout, you will leave the meeting!"));
     }
-
-    void deletedWithTimersRunningAndPopUpsOpen()
-    {
-        auto w = enter(roster(6, true));
-        QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_openPolling", Q_ARG(QString, QStringLiteral("5"))));
-        QMetaObject::invokeMethod(w.get(), "on_btn_polling_clicked");
-        Agent_ConfNtyMsg msg;
-        QString text;
-        emit conf()->sig_handleMsgReserveRemindBeforeEnd(msg, text);
-        emit conf()->sig_confEndCountdown(QStringLiteral("9001"), 180);
-        emit conf()->sig_onRequestOpenCamera();
-        emit conf()->sig_onConferenceMediaTimeout(QString(), 0, QStringLiteral("9001"));
-        QVERIFY(w->conferenceTimer()->isActive() && w->layoutControl()->isPolling());
-        QVERIFY(w->pollingPanel()->isVisible() && w->extendOffer()->isVisible());
-        w.reset();
-        // The business library goes on talking to nobody.
-        emit conf()->sig_updateConferenceInfo(brief(QStringLiteral("9001")));
-        emit conf()->sig_onGetConferenceMemberInfoList(roster(3));
-        emit conf()->sig_onLeaveConference(true, QString(), QStringLiteral("9001"));
-    }
 };
 
 QTEST_MAIN(tst_ConferenceMainUi)
