@@ -180,6 +180,15 @@ private slots:
         QVERIFY(click(&stop, "btn_stop_conf"));
         QVERIFY(!stop.isVisible());
         QCOMPARE(stopConf.count(), 1);
+        {
+            // On a double-density screen the host's menu grows like the rest of
+            // the window instead of clipping its two buttons.
+            qputenv("KP_SCREEN_SCALE", "2");
+            StopConfPopupWgt dense;
+            dense.setHost(true);
+            qunsetenv("KP_SCREEN_SCALE");
+            QCOMPARE(dense.height(), 264);
+        }
 
         MemberControlPopupWgt control;
         QSignalSpy mic(&control, &MemberControlPopupWgt::sig_allMuteMic);
