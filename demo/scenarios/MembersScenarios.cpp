@@ -5,6 +5,7 @@
 
 #include "business/KP_BusinessView.h"
 #include "business/sim/BusinessSimulator.h"
+#include "customui/KP_UI_UTIL.h"
 #include "customui/KpMsgBox.h"
 #include "demo/DemoContext.h"
 #include "demo/DemoScenario.h"
@@ -176,7 +177,8 @@ void addGallery(DemoRegistry& registry)
                                  ConfMembersControlListView* list = panel->attendeePage()->joinedList();
                                  const ConferenceMemberInfo m = someMember(2);
                                  list->delegate()->rebuildMenu(list->find(m.account, m.deviceType));
-                                 const QRect more = MemberRowGeometry::moreRect(rowRect(list, m.key()), 1.0);
+                                 const QRect more = MemberRowGeometry::moreRect(
+                                     rowRect(list, m.key()), KP_UI_UTIL::getScreenScale());
                                  list->delegate()->moreMenu()->popup(list->viewport()->mapToGlobal(more.bottomLeft()));
                                  return panel;
                              } });
@@ -196,8 +198,8 @@ void addGallery(DemoRegistry& registry)
     registry.addGalleryItem({ QStringLiteral("members-hand-confirm"), [](DemoContext& c) -> QWidget* {
                                  PPC_Member* panel = olderPanel(c);
                                  ConferenceMembersListView* list = panel->joinedList();
-                                 const QRect hand
-                                     = MemberRowGeometry::olderButtonRect(rowRect(list, someMember(0).key()), 1.0, 3);
+                                 const QRect hand = MemberRowGeometry::olderButtonRect(
+                                     rowRect(list, someMember(0).key()), KP_UI_UTIL::getScreenScale(), 3);
                                  pressAt(list, hand.center());
                                  return panel;
                              } });
@@ -293,7 +295,8 @@ void addSidePanelScenario(DemoRegistry& registry)
         [](DemoContext&) {
             DemoContext::click(attendee(), "btn_unAttend");
             ConfMembersControlListView* absent = attendee()->notEnrolledList();
-            pressAt(absent, MemberRowGeometry::callRect(rowRect(absent, g_absent.key()), 1.0).center());
+            pressAt(absent,
+                MemberRowGeometry::callRect(rowRect(absent, g_absent.key()), KP_UI_UTIL::getScreenScale()).center());
         },
         [](DemoContext&) {
             return joinedRow(g_absent).isInConf

@@ -11,8 +11,8 @@ StopConfPopupWgt::StopConfPopupWgt(QWidget* parent)
 {
     ui->setupUi(this);
     setFont(KP_UI_UTIL::getFontScale(14, false));
-    setHost(false);
     finishForm(ui->wgt_bg);
+    setHost(false);
 }
 
 StopConfPopupWgt::~StopConfPopupWgt() = default;
@@ -20,7 +20,8 @@ StopConfPopupWgt::~StopConfPopupWgt() = default;
 void StopConfPopupWgt::setHost(bool host)
 {
     ui->btn_stop_conf->setVisible(host);
-    setFixedHeight(ConferencePopupPolicy::stopPopupHeight(host));
+    // Set after the window was scaled, so the height follows the screen scale here.
+    setFixedHeight(qRound(ConferencePopupPolicy::stopPopupHeight(host) * KP_UI_UTIL::getScreenScale()));
 }
 
 void StopConfPopupWgt::on_btn_stop_conf_clicked()

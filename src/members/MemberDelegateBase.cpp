@@ -9,11 +9,10 @@
 
 MemberDelegateBase::MemberDelegateBase(QObject* parent)
     : QStyledItemDelegate(parent)
-    , m_nameFont(MemberRowPainter::nameFont())
-    , m_labelFont(MemberRowPainter::labelFont())
-{
-    m_scale = KP_UI_UTIL::getScreenScale();
-}
+    , m_scale(KP_UI_UTIL::getScreenScale())
+    , m_nameFont(MemberRowPainter::nameFont(m_scale))
+    , m_labelFont(MemberRowPainter::labelFont(m_scale))
+{ }
 
 void MemberDelegateBase::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {

@@ -66,18 +66,18 @@ QPixmap icon(const QString& path, int size)
     return pixmap;
 }
 
-QFont nameFont()
+QFont nameFont(double scale)
 {
     QFont font(QStringLiteral("Microsoft Yahei"));
     font.setWeight(75);
-    font.setPixelSize(14);
+    font.setPixelSize(qMax(1, qRound(14 * scale)));
     return font;
 }
 
-QFont labelFont()
+QFont labelFont(double scale)
 {
     QFont font(QStringLiteral("Microsoft Yahei"));
-    font.setPixelSize(12);
+    font.setPixelSize(qMax(1, qRound(12 * scale)));
     return font;
 }
 

@@ -26,9 +26,10 @@ int avatarFileReads();
 // An image of the resources scaled to a square of the size; a null pixmap when missing.
 QPixmap icon(const QString& path, int size);
 
-// "Microsoft Yahei": the name bold (weight 75) at 14 px, the role label at 12 px.
-QFont nameFont();
-QFont labelFont();
+// "Microsoft Yahei": the name bold (weight 75) at 14 px, the role label at 12 px,
+// grown by the screen scale like the rows themselves.
+QFont nameFont(double scale = 1.0);
+QFont labelFont(double scale = 1.0);
 
 // The avatar, then the name in the font (the name font) and #333333, elided at the right.
 void paintAvatarAndName(

@@ -157,6 +157,15 @@ private slots:
         stop.setHost(true);
         QCOMPARE(stop.height(), 132);
         QVERIFY(child(&stop, "btn_stop_conf")->isVisible());
+        {
+            // On a double-density screen the host's menu grows like the rest of
+            // the window instead of clipping its two buttons.
+            qputenv("KP_SCREEN_SCALE", "2");
+            StopConfPopupWgt dense;
+            dense.setHost(true);
+            qunsetenv("KP_SCREEN_SCALE");
+            QCOMPARE(dense.height(), 264);
+        }
     }
 
     void bubbles()
