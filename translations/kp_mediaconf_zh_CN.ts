@@ -4,7 +4,8 @@
 <context>
     <name>AttendeesOneWidget</name>
     <message>
-        <location filename="../src/vidyo/forms/AttendeesOneWidget.ui" line="+42"/>
+        <location filename="../src/vidyo/forms/AttendeesOneWidget.ui" line="+38"/>
+        <location line="+5"/>
         <source>Mute or un-mute</source>
         <translation>静音或取消静音</translation>
     </message>
@@ -44,7 +45,8 @@
         <translation>取消静音</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+18"/>
+        <location line="+10"/>
         <source>Add Friend</source>
         <translation>添加好友</translation>
     </message>
@@ -108,7 +110,17 @@
         <translation>电话邀请入会</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+4"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Phone number</source>
+        <translation>电话号码</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Please enter your mobile phone number</source>
         <translation>请输入手机号码</translation>
     </message>
@@ -256,8 +268,8 @@
         <translation>窗体</translation>
     </message>
     <message>
-        <location line="+66"/>
-        <location filename="../src/members/ConfMembersControlWidget.cpp" line="+280"/>
+        <location line="+67"/>
+        <location filename="../src/members/ConfMembersControlWidget.cpp" line="+282"/>
         <source>Joined (%1)</source>
         <translation>已入会 (%1)</translation>
     </message>
@@ -302,9 +314,20 @@ all cameras</source>
         <translation>取消全体静音</translation>
     </message>
     <message>
+        <location line="-152"/>
         <location filename="../src/members/ConfMembersControlWidget.cpp" line="-197"/>
         <source>Search for enrolled members</source>
         <translation>搜索已入会成员</translation>
+    </message>
+    <message>
+        <location filename="../src/members/ConfMembersControlWidget.cpp" line="-52"/>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Clear the search</source>
+        <translation>清除搜索内容</translation>
     </message>
 </context>
 <context>
@@ -313,6 +336,11 @@ all cameras</source>
         <location filename="../src/members/forms/ConfRightWgt.ui" line="+7"/>
         <source>Form</source>
         <translation>窗体</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
     <message>
         <location filename="../src/members/ConfRightWgt.cpp" line="+77"/>
@@ -329,34 +357,50 @@ all cameras</source>
     <name>ConfShareWidget</name>
     <message>
         <location filename="../src/panels/forms/ConfShareWidget.ui" line="+8"/>
-        <location line="+56"/>
+        <location line="+58"/>
         <location filename="../src/panels/ConfShareWidget.cpp" line="+24"/>
         <location line="+1"/>
         <source>Conference Share</source>
         <translation>会议分享</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="-17"/>
+        <location line="+29"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <location line="+13"/>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <location line="+5"/>
         <source>Conf Topic</source>
         <translation>会议主题</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
+        <location line="+5"/>
         <source>Conf Num</source>
         <translation>会议号</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
+        <location line="+5"/>
         <source>Phone Num</source>
         <translation>电话号码</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
+        <location line="+5"/>
         <source>Conf Url</source>
         <translation>会议链接</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+21"/>
         <source>Copy Share Info</source>
         <translation>复制分享信息</translation>
     </message>
@@ -406,7 +450,17 @@ share conference</source>
         <translation>电话邀请入会</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+11"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Phone number</source>
+        <translation>电话号码</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Enter the number</source>
         <translation>请输入电话号码</translation>
     </message>
@@ -430,9 +484,32 @@ share conference</source>
         <translation>会议</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+25"/>
+        <location line="+62"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <location line="+35"/>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <location line="+35"/>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <location line="-20"/>
         <source>Kestrum Conference</source>
         <translation>Kestrum 会议</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Asks whether to leave or end the conference</source>
+        <translation>询问是离开还是结束会议</translation>
     </message>
     <message>
         <location filename="../src/conference/ConferenceLayoutControl.cpp" line="+185"/>
@@ -686,17 +763,62 @@ share conference</source>
     <name>ConferenceTipWidget</name>
     <message>
         <location filename="../src/meeting/forms/ConferenceTipWidget.ui" line="+8"/>
-        <location line="+54"/>
+        <location line="+55"/>
         <source>Pay attention to the phone call</source>
         <translation>请留意接听来电</translation>
+    </message>
+    <message>
+        <location line="-26"/>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
     <name>ConferenceTitleBar</name>
     <message>
-        <location filename="../src/conference/forms/ConferenceTitleBar.ui" line="+133"/>
+        <location filename="../src/conference/forms/ConferenceTitleBar.ui" line="+46"/>
+        <source>Security</source>
+        <translation>安全</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shows whether the conference is encrypted</source>
+        <translation>显示会议是否已加密</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Network quality</source>
+        <translation>网络质量</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shows the delay and packet loss of the connection</source>
+        <translation>显示连接的延迟和丢包率</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Recording</source>
+        <translation>录制</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Recording in progress</source>
         <translation>正在录制</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Copy conference number</source>
+        <translation>复制会议号</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Layout</source>
+        <translation>布局</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Choose layout</source>
+        <translation>选择布局</translation>
     </message>
     <message>
         <location filename="../src/conference/ConferenceTitleBar.cpp" line="+149"/>
@@ -727,62 +849,109 @@ share conference</source>
 <context>
     <name>ConferenceToolBar</name>
     <message>
-        <location filename="../src/conference/forms/ConferenceToolBar.ui" line="+79"/>
+        <location filename="../src/conference/forms/ConferenceToolBar.ui" line="+50"/>
+        <location line="+31"/>
         <source>Microphone</source>
         <translation>麦克风</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="-30"/>
+        <source>Mutes or unmutes your microphone</source>
+        <translation>打开或关闭您的麦克风</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Camera</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turns your camera on or off</source>
+        <translation>打开或关闭您的摄像头</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>camera</source>
         <translation>摄像头</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+23"/>
+        <location line="+5"/>
         <source>Local recording</source>
         <translation>本地录制</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <location line="+6"/>
         <source>Polling</source>
         <translation>轮巡</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-5"/>
+        <source>Shows the members one after another</source>
+        <translation>依次轮流显示成员画面</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+5"/>
         <source>Layout</source>
         <translation>布局</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <location line="+5"/>
         <source>Full screen</source>
         <translation>全屏</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <location line="+5"/>
         <source>Invite</source>
         <translation>邀请</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <location line="+5"/>
         <source>More</source>
         <translation>更多</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+28"/>
+        <source>Participants</source>
+        <translation>成员</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>attendee</source>
         <translation>成员</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+46"/>
+        <source>Share screen</source>
+        <translation>共享屏幕</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>share</source>
         <translation>共享</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>chat</source>
         <translation>聊天</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+49"/>
+        <source>Work bench</source>
+        <translation>工作台</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Host tools: polling, meeting lock and sharing lock</source>
+        <translation>主持人工具：轮巡、会议锁和共享锁</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>workbench</source>
         <translation>工作台</translation>
     </message>
@@ -809,12 +978,13 @@ share conference</source>
         <translation>关闭摄像头</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location filename="../src/conference/forms/ConferenceToolBar.ui" line="-159"/>
+        <location filename="../src/conference/ConferenceToolBar.cpp" line="-54"/>
         <source>Chat</source>
         <translation>聊天</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/conference/ConferenceToolBar.cpp" line="+1"/>
         <source>participant</source>
         <translation>成员</translation>
     </message>
@@ -855,6 +1025,16 @@ share conference</source>
         <location line="+4"/>
         <source>rtt %1 ms   send loss %2   receive loss %3</source>
         <translation>往返时延 %1 毫秒   发送丢包 %2   接收丢包 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/panels/forms/DebugForStatisticsWdg.ui" line="+36"/>
+        <source>Capture interval in seconds</source>
+        <translation>抓拍间隔（秒）</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Statistics</source>
+        <translation>统计信息</translation>
     </message>
 </context>
 <context>
@@ -945,22 +1125,26 @@ share conference</source>
 <context>
     <name>KPTitleBar</name>
     <message>
-        <location filename="../libs/customui/forms/KPTitleBar.ui" line="+91"/>
+        <location filename="../libs/customui/forms/KPTitleBar.ui" line="+78"/>
+        <location line="+14"/>
         <source>Minimize</source>
         <translation>最小化</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <location line="+14"/>
         <source>Maximize</source>
         <translation>最大化</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <location line="+14"/>
         <source>Restore</source>
         <translation>还原</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+6"/>
+        <location line="+14"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -1552,6 +1736,56 @@ share conference</source>
         <source>Meeting Time</source>
         <translation>会议时长</translation>
     </message>
+    <message>
+        <location filename="../src/video/forms/MediaLayoutWgt.ui" line="+33"/>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Compact view</source>
+        <translation>精简视图</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Camera</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Turns your camera on or off</source>
+        <translation>打开或关闭您的摄像头</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mutes or unmutes your microphone</source>
+        <translation>打开或关闭您的麦克风</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Invite</source>
+        <translation>邀请</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Speaker</source>
+        <translation>扬声器</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mutes or unmutes the speaker</source>
+        <translation>打开或关闭扬声器</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Hang up</source>
+        <translation>挂断</translation>
+    </message>
 </context>
 <context>
     <name>MeetingMemberItem</name>
@@ -1676,22 +1910,42 @@ share conference</source>
         <translation>音频设置</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+11"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Audio input</source>
         <translation>麦克风</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+5"/>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Speaker output</source>
         <translation>扬声器</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+5"/>
+        <source>Speaker</source>
+        <translation>扬声器</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>camera</source>
         <translation>摄像头</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+5"/>
+        <source>Camera</source>
+        <translation>摄像头</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Save</source>
         <translation>保存</translation>
     </message>
@@ -1773,16 +2027,17 @@ share conference</source>
     </message>
     <message>
         <location line="+24"/>
+        <location line="+22"/>
         <source>Topic</source>
         <translation>主题</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-11"/>
         <source>Share</source>
         <translation>分享</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+34"/>
         <source>Issue</source>
         <translation>议题</translation>
     </message>
@@ -1794,17 +2049,20 @@ share conference</source>
         <translation>编辑</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+22"/>
+        <location line="+3"/>
         <source>Conference First Topic</source>
         <translation>会议第一议题</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
+        <location line="+3"/>
         <source>Conference Second Topic</source>
         <translation>会议第二议题</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
+        <location line="+3"/>
         <source>Conference Third Topic</source>
         <translation>会议第三议题</translation>
     </message>
@@ -1827,7 +2085,12 @@ share conference</source>
         <translation>聊天</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+42"/>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Send</source>
         <translation>发送</translation>
     </message>
@@ -1985,16 +2248,23 @@ share conference</source>
     </message>
     <message>
         <location line="+15"/>
+        <location line="+47"/>
         <source>Conference Minutes</source>
         <translation>会议纪要</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-32"/>
+        <location line="+11"/>
         <source>Open for Other</source>
         <translation>对他人公开</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+1"/>
+        <source>Lets the other members read the minutes</source>
+        <translation>允许其他成员查看会议纪要</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Input conference minutes 
  auto save when close </source>
         <translation>输入会议纪要 
@@ -2010,7 +2280,12 @@ share conference</source>
         <translation>布局</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+11"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+98"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -2029,7 +2304,12 @@ share conference</source>
         <translation>轮巡</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+11"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>After the patrol is turned on, the layout automatically becomes 1 with 3, and the patrol is switched among 3 small screens</source>
         <translation>开启轮巡后，布局自动变为一大三小，3 个小画面轮流切换</translation>
     </message>
@@ -2039,7 +2319,12 @@ share conference</source>
         <translation>轮巡间隔</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+5"/>
+        <source>Polling interval in seconds</source>
+        <translation>轮巡间隔（秒）</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Turn on/off video round robin</source>
         <translation>开启/关闭视频轮巡</translation>
     </message>
@@ -2071,6 +2356,26 @@ share conference</source>
         <source>Invite phone</source>
         <translation>电话邀请</translation>
     </message>
+    <message>
+        <location line="+37"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Phone number</source>
+        <translation>电话号码</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Delete the last digit</source>
+        <translation>删除最后一位数字</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Call</source>
+        <translation>呼叫</translation>
+    </message>
 </context>
 <context>
     <name>PPC_ScreenLayout</name>
@@ -2080,12 +2385,27 @@ share conference</source>
         <translation>布局</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+58"/>
         <source>Big_Five</source>
         <translation>一大五小</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+5"/>
+        <source>Nine-grid</source>
+        <translation>九宫格</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Sixteen-grid</source>
+        <translation>十六宫格</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Twenty-five-grid</source>
+        <translation>二十五宫格</translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>Cancle</source>
         <translation>取消</translation>
     </message>
@@ -2095,17 +2415,19 @@ share conference</source>
         <translation>确定</translation>
     </message>
     <message>
+        <location line="-89"/>
         <location filename="../src/panels/PPC_ScreenLayout.cpp" line="+21"/>
         <source>PIP Mode</source>
         <translation>画中画模式</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+9"/>
+        <location filename="../src/panels/PPC_ScreenLayout.cpp" line="+0"/>
         <source>Speaker mode</source>
         <translation>主讲人模式</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/panels/PPC_ScreenLayout.cpp" line="+0"/>
         <source>L-shaped layout mode</source>
         <translation>L 型布局模式</translation>
     </message>
@@ -2120,12 +2442,18 @@ share conference</source>
     <name>PPC_ShareScreen</name>
     <message>
         <location filename="../src/conference/forms/PPC_ShareScreen.ui" line="+8"/>
-        <location line="+42"/>
+        <location line="+43"/>
         <source>share screen</source>
         <translation>共享屏幕</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="-8"/>
+        <location line="+12"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -2173,12 +2501,18 @@ share conference</source>
 <context>
     <name>PasswordKeypad</name>
     <message>
-        <location filename="../src/vidyo/forms/PasswordKeypad.ui" line="+27"/>
+        <location filename="../src/vidyo/forms/PasswordKeypad.ui" line="+8"/>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Meeting password</source>
         <translation>会议密码</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+11"/>
+        <location line="+5"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -2191,7 +2525,19 @@ share conference</source>
         <translation>弹窗</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+38"/>
+        <location line="+52"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="-42"/>
+        <location line="+32"/>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Audio Setting</source>
         <translation>音频设置</translation>
     </message>
@@ -2255,7 +2601,12 @@ share conference</source>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+11"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+58"/>
         <source>Cancle</source>
         <translation>取消</translation>
     </message>
@@ -2336,7 +2687,12 @@ share conference</source>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+11"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>After the meeting is locked,&lt;br /&gt;new audiences will not be able to join the meeting</source>
         <translation>会议锁定后，&lt;br /&gt;新的成员将无法加入会议</translation>
     </message>
@@ -2457,6 +2813,11 @@ you cannot join the meeting temporarily</source>
         <source>%1 second left conference will be close</source>
         <translation>会议将在 %1 秒后结束</translation>
     </message>
+    <message>
+        <location filename="../src/meeting/forms/RectangeTip.ui" line="+46"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
 </context>
 <context>
     <name>SafeWgt</name>
@@ -2480,7 +2841,17 @@ you cannot join the meeting temporarily</source>
         <translation>选择成员</translation>
     </message>
     <message>
-        <location line="+82"/>
+        <location line="+72"/>
+        <source>Search staff</source>
+        <translation>搜索人员</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type a name to filter the directory</source>
+        <translation>输入姓名以筛选通讯录</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Search by name, account or number</source>
         <translation>搜索姓名、账号或号码</translation>
     </message>
@@ -2518,7 +2889,12 @@ you cannot join the meeting temporarily</source>
         <translation>会议号：</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+8"/>
+        <source>Copy conference number</source>
+        <translation>复制会议号</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>host:</source>
         <translation>主持人：</translation>
     </message>
@@ -2528,7 +2904,12 @@ you cannot join the meeting temporarily</source>
         <translation>入会链接：</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+8"/>
+        <source>Copy link</source>
+        <translation>复制链接</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Copy membership info</source>
         <translation>复制入会信息</translation>
     </message>
@@ -2614,6 +2995,27 @@ you cannot join the meeting temporarily</source>
     </message>
 </context>
 <context>
+    <name>SmartConferenceLoadingWnd</name>
+    <message>
+        <location filename="../src/conference/forms/SmartConferenceLoadingWnd.ui" line="+27"/>
+        <source>Joining the conference</source>
+        <translation>正在加入会议</translation>
+    </message>
+</context>
+<context>
+    <name>SmartConferenceWarningWnd</name>
+    <message>
+        <location filename="../src/conference/forms/SmartConferenceWarningWnd.ui" line="+44"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>StaffPickerModel</name>
     <message>
         <location filename="../libs/customui/StaffPickerModel.cpp" line="+316"/>
@@ -2630,7 +3032,12 @@ you cannot join the meeting temporarily</source>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+11"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Ending the meeting will unlock all participants. Do you want to end</source>
         <translation>结束会议将移出所有成员，是否结束</translation>
     </message>
@@ -2671,13 +3078,14 @@ you cannot join the meeting temporarily</source>
         <translation>仅语音</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+20"/>
+        <location line="+5"/>
         <source>Hide or show the preview</source>
         <translation>隐藏或显示本地画面</translation>
     </message>
     <message>
-        <location filename="../src/call/VideoCall.cpp" line="+91"/>
-        <location line="+114"/>
+        <location filename="../src/call/VideoCall.cpp" line="+92"/>
+        <location line="+132"/>
         <source>Duration   </source>
         <translation>通话时长   </translation>
     </message>
@@ -2700,7 +3108,17 @@ you cannot join the meeting temporarily</source>
         <translation>成员列表</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+26"/>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mutes or unmutes your microphone</source>
+        <translation>打开或关闭您的麦克风</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Invite</source>
         <translation>邀请</translation>
     </message>
@@ -2728,26 +3146,40 @@ you cannot join the meeting temporarily</source>
         <source>Kicked out of the meeting</source>
         <translation>已被移出会议</translation>
     </message>
+    <message>
+        <location filename="../src/meeting/forms/VideoMemberItem.ui" line="+32"/>
+        <source>Mute member</source>
+        <translation>成员静音</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Remove member</source>
+        <translation>移除成员</translation>
+    </message>
 </context>
 <context>
     <name>VidyoWidget</name>
     <message>
-        <location filename="../src/vidyo/forms/VidyoWidget.ui" line="+49"/>
+        <location filename="../src/vidyo/forms/VidyoWidget.ui" line="+45"/>
+        <location line="+5"/>
         <source>Min</source>
         <translation>最小化</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <location line="+5"/>
         <source>Max</source>
         <translation>最大化</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <location line="+5"/>
         <source>Restore Down</source>
         <translation>向下还原</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+6"/>
+        <location line="+5"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -2810,7 +3242,22 @@ you cannot join the meeting temporarily</source>
 <context>
     <name>VoiceCall</name>
     <message>
-        <location filename="../src/call/forms/VoiceCall.ui" line="+106"/>
+        <location filename="../src/call/forms/VoiceCall.ui" line="+43"/>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Closing the window hangs up the call</source>
+        <translation>关闭窗口将挂断通话</translation>
+    </message>
+    <message>
+        <location line="+53"/>
         <source>Name</source>
         <translation>姓名</translation>
     </message>
@@ -2820,27 +3267,41 @@ you cannot join the meeting temporarily</source>
         <translation>通话状态</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+48"/>
+        <location line="+4"/>
         <source>Device settings</source>
         <translation>设备设置</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
+        <location line="+5"/>
         <source>Microphone</source>
         <translation>麦克风</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-4"/>
+        <source>Mutes or unmutes your microphone</source>
+        <translation>打开或关闭您的麦克风</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Hang up</source>
         <translation>挂断</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+5"/>
+        <location line="+5"/>
         <source>Speaker</source>
         <translation>扬声器</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-4"/>
+        <source>Mutes or unmutes the speaker</source>
+        <translation>打开或关闭扬声器</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+4"/>
         <source>Whiteboard</source>
         <translation>白板</translation>
     </message>
@@ -2868,7 +3329,22 @@ you cannot join the meeting temporarily</source>
         <translation>多功能语音会议系统</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+11"/>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Conference number</source>
         <translation>会议号</translation>
     </message>
@@ -2883,7 +3359,8 @@ you cannot join the meeting temporarily</source>
         <translation>离开</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-60"/>
+        <location line="+68"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -2893,7 +3370,17 @@ you cannot join the meeting temporarily</source>
         <translation>进行中：</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+33"/>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mutes or unmutes your microphone</source>
+        <translation>打开或关闭您的麦克风</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>Members of the conference</source>
         <translation>会议成员</translation>
     </message>
@@ -2909,6 +3396,16 @@ you cannot join the meeting temporarily</source>
         <location filename="../src/meeting/VoiceMemberItem.cpp" line="+20"/>
         <source>Kicked out</source>
         <translation>已移出</translation>
+    </message>
+    <message>
+        <location filename="../src/meeting/forms/VoiceMemberItem.ui" line="+31"/>
+        <source>Mute member</source>
+        <translation>成员静音</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Remove member</source>
+        <translation>移除成员</translation>
     </message>
 </context>
 <context>
@@ -2947,37 +3444,54 @@ you cannot join the meeting temporarily</source>
 <context>
     <name>VoipToolBar</name>
     <message>
-        <location filename="../src/call/forms/VoipToolBar.ui" line="+127"/>
+        <location filename="../src/call/forms/VoipToolBar.ui" line="+111"/>
+        <location line="+17"/>
         <source>Device settings</source>
         <translation>设备设置</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+9"/>
+        <location line="+17"/>
         <source>Switch between voice and video</source>
         <translation>切换语音/视频</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+12"/>
+        <location line="+18"/>
         <source>Camera</source>
         <translation>摄像头</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="-17"/>
+        <source>Turns your camera on or off</source>
+        <translation>打开或关闭您的摄像头</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+18"/>
         <source>Microphone</source>
         <translation>麦克风</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="-17"/>
+        <source>Mutes or unmutes your microphone</source>
+        <translation>打开或关闭您的麦克风</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+17"/>
         <source>Share screen</source>
         <translation>共享屏幕</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+9"/>
+        <location line="+17"/>
         <source>Whiteboard</source>
         <translation>白板</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+9"/>
+        <location line="+17"/>
         <source>Hang up</source>
         <translation>挂断</translation>
     </message>
@@ -3024,11 +3538,17 @@ you cannot join the meeting temporarily</source>
     </message>
     <message>
         <location line="+33"/>
+        <location line="+23"/>
         <source>Polling mode</source>
         <translation>轮巡模式</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="-12"/>
+        <source>Polling interval in seconds</source>
+        <translation>轮巡间隔（秒）</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>20</source>
         <translation>20</translation>
     </message>
@@ -3053,27 +3573,32 @@ you cannot join the meeting temporarily</source>
         <translation>300</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+6"/>
+        <location line="+12"/>
         <source>When on, the layout is automatically cut to 1 with 3, and the screen circulates in three small windows</source>
         <translation>开启后，布局自动切换为一大三小，画面在三个小窗口中轮流显示</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location line="+11"/>
         <source>Conference locking</source>
         <translation>会议锁定</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+1"/>
+        <location line="+12"/>
         <source>After the meeting is locked, others cannot join the meeting</source>
         <translation>会议锁定后，其他人无法加入会议</translation>
     </message>
     <message>
         <location line="+15"/>
+        <location line="+11"/>
         <source>Shared locking</source>
         <translation>共享锁定</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+1"/>
+        <location line="+12"/>
         <source>After the sharing lock is turned on, others will not be able to turn on the sharing</source>
         <translation>开启共享锁后，其他人将无法发起共享</translation>
     </message>
