@@ -4,14 +4,17 @@
 
 #include "demo/DemoScenario.h"
 #include "demo/DemoWorld.h"
+#include "demo/ScenarioRunner.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTranslator>
@@ -111,6 +114,24 @@ bool clipped(QWidget* w)
     return false;
 }
 
+// Tab steps that go against the reading order: back up to an earlier row, or left within a row.
+QStringList focusAgainstReadingOrder(QWidget* window)
+{
+    QStringList found;
+    QWidget* previous = nullptr;
+    QRect before;
+    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (w->window() != window || !w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        const QRect at(w->mapTo(window, QPoint(0, 0)), w->size());
+        if (previous && (at.center().y() < before.top() || (at.top() < before.bottom() && at.right() < before.left())))
+            found << QStringLiteral("Tab goes from %1 back to %2").arg(previous->objectName(), w->objectName());
+        previous = w;
+        before = at;
+    }
+    return found;
+}
+
 } // namespace
 
 class tst_Gallery : public QObject
@@ -123,6 +144,7 @@ private slots:
 
     void everyControlHasAName();
     void everyTextIsChineseAndWhole();
+    void focusFollowsReadingOrder();
 
 private:
     // Shows each gallery window in turn and hands the windows on screen to `check`,
@@ -178,6 +200,28 @@ QStringList tst_Gallery::eachGalleryWindow(const std::function<QStringList(QWidg
         else
             delete shown;
     }
+    // Windows the gallery does not show on their own: the first steps of a scenario open them.
+    for (const char* name : { "conference-host" }) {
+        const DemoScenario* scenario = DemoRegistry::instance().scenario(QLatin1String(name));
+        if (!scenario) {
+            faults << QLatin1String(name) + QStringLiteral(": no such scenario");
+            continue;
+        }
+        m_world->reset();
+        const DemoScenario opening { scenario->name, scenario->description, { scenario->steps.first() } };
+        Screenshooter noPictures;
+        ScenarioRunner runner(m_world->context(), noPictures);
+        QSignalSpy finished(&runner, &ScenarioRunner::finished);
+        runner.run(opening);
+        if (!finished.wait(20000) || !finished.first().at(1).toBool()) {
+            faults << opening.name + QStringLiteral(": did not open");
+            continue;
+        }
+        for (QWidget* window : moduleWindows()) {
+            for (const QString& fault : check(window))
+                faults << opening.name + QStringLiteral(": ") + fault;
+        }
+    }
     m_world->reset();
     faults.removeDuplicates();
     for (const QString& fault : qAsConst(faults))
@@ -230,6 +274,10 @@ void tst_Gallery::everyTextIsChineseAndWhole()
                 text = label->text();
             else if (auto* button = qobject_cast<QAbstractButton*>(w))
                 text = button->text();
+            else if (auto* list = qobject_cast<QListWidget*>(w)) {
+                for (int row = 0; row < list->count(); ++row)
+                    text += list->item(row)->text() + QLatin1Char('\n');
+            }
             if (clipped(w))
                 found << QStringLiteral("%1 %2 \"%3\" clipped")
                              .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), text);
@@ -242,6 +290,12 @@ void tst_Gallery::everyTextIsChineseAndWhole()
         return found;
     });
     QVERIFY2(english_shown.isEmpty(), "English or clipped texts on screen, listed above");
+}
+
+void tst_Gallery::focusFollowsReadingOrder()
+{
+    QVERIFY2(
+        eachGalleryWindow(focusAgainstReadingOrder).isEmpty(), "Tab order against the reading order, listed above");
 }
 
 QTEST_MAIN(tst_Gallery)

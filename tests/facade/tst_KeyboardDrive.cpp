@@ -104,7 +104,10 @@ void tst_KeyboardDrive::voiceCallAnsweredMutedAndHungUp()
     QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("SetMute")), QStringLiteral("true"));
 
     QVERIFY(pressControl(call, "pushButton_release_call"));
-    QVERIFY(BusinessFixture::lastArgs(QStringLiteral("ReleaseCall")).contains(QStringLiteral("in-1")));
+    QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("ReleaseCall")), 1);
+    QCOMPARE(
+        BusinessFixture::journal()->last(QStringLiteral("ReleaseCall")).args.value(0).value<Agent_VoIPCallMsg>().callId,
+        QStringLiteral("in-1"));
     BusinessFixture::flushDeletes();
     QTRY_VERIFY(!visibleWindow<VoiceCall>());
 }
