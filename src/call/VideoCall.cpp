@@ -19,6 +19,7 @@
 #include "util/KPFilePathMgr.h"
 #include "util/KP_Util.h"
 
+#include <QApplication>
 #include <QCameraInfo>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -127,7 +128,9 @@ void VideoCall::initToolBar()
 
 void VideoCall::switchKeyboardPane()
 {
-    if (m_toolBar->isActiveWindow() || !m_toolBar->isVisible()) {
+    // A tool window counts as active with its parent: ask where the focus is instead.
+    const QWidget* focus = QApplication::focusWidget();
+    if ((focus && focus->window() == m_toolBar) || !m_toolBar->isVisible()) {
         activateWindow();
         setFocus(Qt::OtherFocusReason);
         return;

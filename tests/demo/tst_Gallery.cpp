@@ -21,14 +21,6 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-void registerMembersScenarios(DemoRegistry& registry);
-void registerMeetingScenarios(DemoRegistry& registry);
-void registerVidyoScenarios(DemoRegistry& registry);
-void registerConferenceScenarios(DemoRegistry& registry);
-void registerLaunchScenarios(DemoRegistry& registry);
-void registerPopupScenarios(DemoRegistry& registry);
-void registerShareInviteScenarios(DemoRegistry& registry);
-
 namespace {
 
 const QSet<QAccessible::Role> kInteractive = { QAccessible::Button, QAccessible::CheckBox, QAccessible::RadioButton,
@@ -158,19 +150,7 @@ private:
 void tst_Gallery::initTestCase()
 {
     DemoRegistry& registry = DemoRegistry::instance();
-    registerInvitationScenarios(registry);
-    registerCallScenarios(registry);
-    registerNotificationGallery(registry);
-    registerCallGallery(registry);
-    registerPanelsGallery(registry);
-    registerVideoGallery(registry);
-    registerMembersScenarios(registry);
-    registerMeetingScenarios(registry);
-    registerVidyoScenarios(registry);
-    registerConferenceScenarios(registry);
-    registerLaunchScenarios(registry);
-    registerPopupScenarios(registry);
-    registerShareInviteScenarios(registry);
+    registerEverything(registry);
     QVERIFY(registry.gallery().size() > 40);
     // In Chinese from the start, as a client that loads its language before it builds the module
     // (the bottom notification is built once per process). A name is missing in any language.

@@ -3,11 +3,13 @@
 
 #include "facade/KP_MediaConfUI.h"
 
+#include "call/VideoCall.h"
 #include "call/VoiceCall.h"
 #include "call/VoipCallIncoming.h"
 #include "facade/FacadeTestSupport.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace FacadeTest;
@@ -72,6 +74,7 @@ private slots:
 
     void voiceCallAnsweredMutedAndHungUp();
     void invitationAcceptedOrIgnored();
+    void videoCallToolbarIsReachedByF6();
 
 private:
     std::unique_ptr<KP_MediaConfUI> m_ui;
@@ -127,6 +130,23 @@ void tst_KeyboardDrive::invitationAcceptedOrIgnored()
     QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("joinConference")), 0);
     QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("resetInviteConfId")), 1);
     QVERIFY(!tip()->isVisible());
+}
+
+void tst_KeyboardDrive::videoCallToolbarIsReachedByF6()
+{
+    emit voip()->sig_AcceptCallIncoming(coming(VOIP_CALL_VIDEO, QStringLiteral("v-1")));
+    auto* call = visibleWindow<VideoCall>();
+    QVERIFY(call);
+    QWidget* bar = TestWindows::child<QPushButton>(call, "btn_audio")->window();
+    QVERIFY(bar != call && bar->isVisible()); // floats over the video as a window of its own
+    call->activateWindow();
+    QApplication::setActiveWindow(call);
+    press(call, Qt::Key_F6);
+    QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == bar);
+
+    QVERIFY(tabTo(bar, "btn_reject")); // Tab goes round the toolbar's buttons
+    press(bar, Qt::Key_F6);
+    QTRY_COMPARE(QApplication::activeWindow(), call);
 }
 
 QTEST_MAIN(tst_KeyboardDrive)
