@@ -15,7 +15,7 @@ struct DemoStep
     QString label;
     std::function<void(DemoContext&)> action;
     std::function<bool(DemoContext&)> until; // empty: the step only lets events settle
-    QString expectation;                      // what `until` checks, printed when it fails
+    QString expectation; // what `until` checks, printed when it fails
     int timeoutMs = 5000;
 };
 
@@ -70,3 +70,12 @@ void registerPanelsGallery(DemoRegistry& registry);
 void registerVideoGallery(DemoRegistry& registry);
 void registerCallScenarios(DemoRegistry& registry);
 void registerCallGallery(DemoRegistry& registry);
+void registerMembersScenarios(DemoRegistry& registry);
+void registerMeetingScenarios(DemoRegistry& registry);
+void registerVidyoScenarios(DemoRegistry& registry);
+void registerConferenceScenarios(DemoRegistry& registry);
+void registerLaunchScenarios(DemoRegistry& registry);
+void registerPopupScenarios(DemoRegistry& registry);
+void registerShareInviteScenarios(DemoRegistry& registry);
+// All of the above, in the order the demo lists them.
+void registerEverything(DemoRegistry& registry);

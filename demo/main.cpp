@@ -17,14 +17,6 @@
 #include <QTimer>
 #include <QTranslator>
 
-void registerMembersScenarios(DemoRegistry& registry);
-void registerMeetingScenarios(DemoRegistry& registry);
-void registerVidyoScenarios(DemoRegistry& registry);
-void registerConferenceScenarios(DemoRegistry& registry);
-void registerLaunchScenarios(DemoRegistry& registry);
-void registerPopupScenarios(DemoRegistry& registry);
-void registerShareInviteScenarios(DemoRegistry& registry);
-
 namespace {
 
 QTextStream& out()
@@ -109,23 +101,6 @@ bool installTranslation(QCoreApplication& app, const QString& locale)
     return true;
 }
 
-void registerAll(DemoRegistry& registry)
-{
-    registerInvitationScenarios(registry);
-    registerCallScenarios(registry);
-    registerNotificationGallery(registry);
-    registerCallGallery(registry);
-    registerPanelsGallery(registry);
-    registerVideoGallery(registry);
-    registerMembersScenarios(registry);
-    registerMeetingScenarios(registry);
-    registerVidyoScenarios(registry);
-    registerConferenceScenarios(registry);
-    registerLaunchScenarios(registry);
-    registerPopupScenarios(registry);
-    registerShareInviteScenarios(registry);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -159,7 +134,7 @@ int main(int argc, char** argv)
         return 2;
 
     DemoRegistry& registry = DemoRegistry::instance();
-    registerAll(registry);
+    registerEverything(registry);
 
     if (parser.isSet(listOpt)) {
         for (const DemoScenario& s : registry.scenarios())

@@ -28,6 +28,7 @@
 #include "panels/PPC_Material.h"
 #include "panels/PPC_Minutes.h"
 #include "panels/PPC_ScreenLayout.h"
+#include "policy/ActivityLogPolicy.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -385,9 +386,13 @@ void registerGallery(DemoRegistry& registry)
     registry.addGalleryItem(item<PopupWidget>(
         QStringLiteral("panel host: minutes"), [](auto* w) { w->setShowType(ConferencePopupPolicy::Minutes); }));
     registry.addGalleryItem(item<PPC_Chat>(QStringLiteral("activity log"), [](auto* w) {
-        for (const char* line : { "09:02   Ann Lee join the conference", "09:03   Bob Stone turned off camera",
-                 "09:05   Ann Lee begin share desktop", "09:07   Carl Wu Hand Up" })
-            w->slot_updateMemberOperLog(QString::fromUtf8(line));
+        // Worded by the module, in the language loaded.
+        const QList<QPair<const char*, ActivityLogPolicy::Event>> lines
+            = { { "09:02   Ann Lee", ActivityLogPolicy::Joined }, { "09:03   Bob Stone", ActivityLogPolicy::Quit },
+                  { "09:05   Ann Lee", ActivityLogPolicy::BeganSharing },
+                  { "09:07   Carl Wu", ActivityLogPolicy::HandUp } };
+        for (const auto& line : lines)
+            w->slot_updateMemberOperLog(QString::fromUtf8(line.first) + ActivityLogPolicy::eventText(line.second));
     }));
     registry.addGalleryItem(item<PPC_Material>(QStringLiteral("material page"), [](auto* w) { w->setHost(true); }));
     registry.addGalleryItem(item<PPC_Minutes>(QStringLiteral("minutes page")));

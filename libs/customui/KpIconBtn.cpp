@@ -196,7 +196,8 @@ KpIconBtn::KpIconBtn(KpIconKind kind, QWidget* parent)
     , m_kind(kind)
 {
     setFlat(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, never by a click: a click must not take the focus from the content.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
 }

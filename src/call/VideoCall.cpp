@@ -19,10 +19,12 @@
 #include "util/KPFilePathMgr.h"
 #include "util/KP_Util.h"
 
+#include <QApplication>
 #include <QCameraInfo>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -120,6 +122,26 @@ void VideoCall::initToolBar()
     m_toolBar->setAttribute(Qt::WA_TranslucentBackground);
     m_toolBarUi->setupUi(m_toolBar);
     m_toolBar->setAttribute(Qt::WA_StyledBackground);
+    // F6 moves the keyboard between the video and the floating toolbar.
+    m_toolBar->installEventFilter(this);
+}
+
+void VideoCall::switchKeyboardPane()
+{
+    // A tool window counts as active with its parent: ask where the focus is instead.
+    const QWidget* focus = QApplication::focusWidget();
+    if ((focus && focus->window() == m_toolBar) || !m_toolBar->isVisible()) {
+        activateWindow();
+        setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    m_toolBar->activateWindow();
+    for (QPushButton* button : m_toolBar->findChildren<QPushButton*>()) {
+        if (button->isVisibleTo(m_toolBar) && button->isEnabled()) {
+            button->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void VideoCall::initConnect()
@@ -289,6 +311,11 @@ bool VideoCall::eventFilter(QObject* watched, QEvent* event)
     // The video area is laid out after the window's own resize: follow it.
     if (watched == ui->widget_5 && event->type() == QEvent::Resize)
         placeLocalPane();
+    if (watched == m_toolBar && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F6) {
+        switchKeyboardPane();
+        return true;
+    }
     return MoveWidget::eventFilter(watched, event);
 }
 
@@ -448,6 +475,10 @@ void VideoCall::slot_close()
 
 void VideoCall::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F6) {
+        switchKeyboardPane();
+        return;
+    }
     if (!CallWindowKeys::ignoreEscape(event))
         MoveWidget::keyPressEvent(event);
 }

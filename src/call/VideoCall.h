@@ -90,6 +90,7 @@ private:
     void initToolBar();
     void initConnect();
     void placeToolBar();
+    void switchKeyboardPane();
     // The local pane in the top-right corner of the video area, the hide button beside it.
     void placeLocalPane();
     void placeHideButton();

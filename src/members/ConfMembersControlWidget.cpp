@@ -37,9 +37,11 @@ ConfMembersControlWidget::ConfMembersControlWidget(QWidget* parent)
     m_searchBtn = new QPushButton(ui->lineEdit);
     m_searchBtn->setObjectName(QStringLiteral("btn_search"));
     m_searchBtn->setIcon(QIcon(QStringLiteral(":/Conference/Resource/Conference/search_normal.png")));
+    m_searchBtn->setAccessibleName(tr("Search"));
     m_clearBtn = new QPushButton(ui->lineEdit);
     m_clearBtn->setObjectName(QStringLiteral("btn_clear"));
     m_clearBtn->setIcon(QIcon(QStringLiteral(":/Conference/Resource/Conference/close.png")));
+    m_clearBtn->setAccessibleName(tr("Clear the search"));
     const QSize field = ui->lineEdit->minimumSize();
     const int top = (field.height() - kFieldButton) / 2;
     for (QPushButton* b : { m_searchBtn, m_clearBtn }) {

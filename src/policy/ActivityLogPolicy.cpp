@@ -22,19 +22,19 @@ QString eventText(Event event)
 {
     switch (event) {
     case Joined:
-        return translated(" join the conference");
+        return translated(QT_TRANSLATE_NOOP("PPC_Chat", " join the conference"));
     case RefusedInvitation:
-        return translated(" refused the invitation");
+        return translated(QT_TRANSLATE_NOOP("PPC_Chat", " refused the invitation"));
     case Quit:
-        return translated(" quit the conference");
+        return translated(QT_TRANSLATE_NOOP("PPC_Chat", " quit the conference"));
     case Kicked:
-        return translated(" kicked out of the conference");
+        return translated(QT_TRANSLATE_NOOP("PPC_Chat", " kicked out of the conference"));
     case BeganSharing:
-        return translated(" begin share desktop");
+        return translated(QT_TRANSLATE_NOOP("PPC_Chat", " begin share desktop"));
     case StoppedSharing:
-        return translated(" stop share desktop");
+        return translated(QT_TRANSLATE_NOOP("PPC_Chat", " stop share desktop"));
     case HandUp:
-        return translated(" Hand Up");
+        return translated(QT_TRANSLATE_NOOP("PPC_Chat", " Hand Up"));
     }
     return QString();
 }
@@ -43,13 +43,13 @@ QString mediaChangeText(int action)
 {
     switch (action) {
     case CONF_MEMBER_ACTION_MIC_OFF:
-        return translated(" turned off microphone");
+        return translated(QT_TRANSLATE_NOOP("PPC_Chat", " turned off microphone"));
     case CONF_MEMBER_ACTION_MIC_ON:
-        return translated(" turned on microphone");
+        return translated(QT_TRANSLATE_NOOP("PPC_Chat", " turned on microphone"));
     case CONF_MEMBER_ACTION_CAMERA_OFF:
-        return translated(" turned off camera");
+        return translated(QT_TRANSLATE_NOOP("PPC_Chat", " turned off camera"));
     case CONF_MEMBER_ACTION_CAMERA_ON:
-        return translated(" turned on camera");
+        return translated(QT_TRANSLATE_NOOP("PPC_Chat", " turned on camera"));
     default:
         return QString();
     }

@@ -38,32 +38,34 @@ constexpr int kFairLoss = 12;
 CommonPopupTexts commonPopupTexts(int type)
 {
     CommonPopupTexts t;
-    t.ignore = common("Cancel");
+    t.ignore = common(QT_TRANSLATE_NOOP("Popup_Common_Widget", "Cancel"));
     switch (type) {
     case Common_ShareLock:
-        t.first = common("After opening share lock, others will not be able to open share. Do you want to open share?");
-        t.ok = common("Turn on shared lock");
+        t.first = common(QT_TRANSLATE_NOOP("Popup_Common_Widget",
+            "After opening share lock, others will not be able to open share. Do you want to open share?"));
+        t.ok = common(QT_TRANSLATE_NOOP("Popup_Common_Widget", "Turn on shared lock"));
         break;
     case Common_ShareLockStopsOther:
-        t.first = common(
-            "Someone is sharing desktop, opening will close each other's share. Do you still want to proceed?");
-        t.ok = common("Turn on shared lock");
+        t.first = common(QT_TRANSLATE_NOOP("Popup_Common_Widget",
+            "Someone is sharing desktop, opening will close each other's share. Do you still want to proceed?"));
+        t.ok = common(QT_TRANSLATE_NOOP("Popup_Common_Widget", "Turn on shared lock"));
         break;
     case Common_StopShare:
-        t.first = common("Do you want to turn off ongoing screen sharing?");
-        t.ok = common("OK");
+        t.first = common(QT_TRANSLATE_NOOP("Popup_Common_Widget", "Do you want to turn off ongoing screen sharing?"));
+        t.ok = common(QT_TRANSLATE_NOOP("Popup_Common_Widget", "OK"));
         break;
     case Common_Leave:
         t.applicationModal = true;
-        t.first = common("Whether to leave the meeting");
-        t.ok = common("leave");
+        t.first = common(QT_TRANSLATE_NOOP("Popup_Common_Widget", "Whether to leave the meeting"));
+        t.ok = common(QT_TRANSLATE_NOOP("Popup_Common_Widget", "leave"));
         break;
     case Common_EndOrLeave:
         t.applicationModal = true;
-        t.first = common("Whether to end the meeting");
-        t.second = common("If it ends, everyone is removed; If you leave, the meeting will continue");
-        t.ok = common("leave");
-        t.other = common("end the meeting");
+        t.first = common(QT_TRANSLATE_NOOP("Popup_Common_Widget", "Whether to end the meeting"));
+        t.second = common(QT_TRANSLATE_NOOP(
+            "Popup_Common_Widget", "If it ends, everyone is removed; If you leave, the meeting will continue"));
+        t.ok = common(QT_TRANSLATE_NOOP("Popup_Common_Widget", "leave"));
+        t.other = common(QT_TRANSLATE_NOOP("Popup_Common_Widget", "end the meeting"));
         break;
     default:
         return CommonPopupTexts();

@@ -7,7 +7,7 @@ namespace ShareScreenPolicy {
 namespace {
 const char* const kContext = "PPC_ShareScreen";
 
-QString tr(const char* text)
+QString translated(const char* text)
 {
     return QCoreApplication::translate(kContext, text);
 }
@@ -15,21 +15,25 @@ QString tr(const char* text)
 
 QStringList exclusionList()
 {
-    return { QStringLiteral("Foxmail"), QStringLiteral("Form"), QStringLiteral("Conference"), tr("dashvel3"),
-        tr("meeting"), tr("kestrum") };
+    return { QStringLiteral("Foxmail"), QStringLiteral("Form"), QStringLiteral("Conference"),
+        translated(QT_TRANSLATE_NOOP("PPC_ShareScreen", "dashvel3")),
+        translated(QT_TRANSLATE_NOOP("PPC_ShareScreen", "meeting")),
+        translated(QT_TRANSLATE_NOOP("PPC_ShareScreen", "kestrum")) };
 }
 
 QList<ShareSource> screenSources(const QList<qint64>& screenIds)
 {
     QList<ShareSource> sources;
     for (int k = 0; k < screenIds.size(); ++k)
-        sources.append({ screenIds.at(k), QStringLiteral("%1%2").arg(tr("desktop")).arg(k), Source_Screen });
+        sources.append({ screenIds.at(k),
+            QStringLiteral("%1%2").arg(translated(QT_TRANSLATE_NOOP("PPC_ShareScreen", "desktop"))).arg(k),
+            Source_Screen });
     return sources;
 }
 
 ShareSource whiteboardSource()
 {
-    return { kWhiteboardId, tr("Whiteboard"), Source_Whiteboard };
+    return { kWhiteboardId, translated(QT_TRANSLATE_NOOP("PPC_ShareScreen", "Whiteboard")), Source_Whiteboard };
 }
 
 int firstOfferedWindow(const QStringList& titles, const QStringList& exclusion)

@@ -23,7 +23,7 @@ int areaHeight(int memberCount, int width, bool miniMode)
     return width;
 }
 
-QString tr(const char* source)
+QString translated(const char* source)
 {
     return QCoreApplication::translate("MediaLayoutWgt", source);
 }
@@ -75,40 +75,52 @@ std::optional<QString> groupIdOf(const QString& extensionJson)
 
 std::optional<QuestionText> questionText(int type)
 {
-    const QString system = tr("Conference system");
+    const QString system = translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Conference system"));
     switch (type) {
     case Question_EndMeeting:
-        return QuestionText { tr("Prompt"), tr("Do you end the current meeting?"), false };
+        return QuestionText { translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Prompt")),
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Do you end the current meeting?")), false };
     case Question_LeaveMeeting:
-        return QuestionText { tr("Prompt"), tr("Do you withdraw from the current meeting?"), false };
+        return QuestionText { translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Prompt")),
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Do you withdraw from the current meeting?")), false };
     case Question_OpenWhiteboard:
-        return QuestionText { system, tr("Are you sure open the whiteboard sharing meeting?") };
+        return QuestionText { system,
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Are you sure open the whiteboard sharing meeting?")) };
     case Question_OpenDesktopShare:
-        return QuestionText { system, tr("Are you sure open desktop sharing?") };
+        return QuestionText { system,
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Are you sure open desktop sharing?")) };
     case Question_CloseDesktopShare:
-        return QuestionText { system, tr("Are you sure close desktop sharing?") };
+        return QuestionText { system,
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Are you sure close desktop sharing?")) };
     case Question_AgreeDesktopShare:
-        return QuestionText { system, tr("Do you agree to the desktop share request?") };
+        return QuestionText { system,
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Do you agree to the desktop share request?")) };
     case Question_StartRecording:
-        return QuestionText { system, tr("Are you sure start recording meeting?") };
+        return QuestionText { system,
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Are you sure start recording meeting?")) };
     case Question_StopRecording:
-        return QuestionText { system, tr("Are you sure stop recording the meeting?") };
+        return QuestionText { system,
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Are you sure stop recording the meeting?")) };
     case Question_MoveToMobile:
-        return QuestionText { system, tr("Make sure you join the meeting on your cell phone?") };
+        return QuestionText { system,
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Make sure you join the meeting on your cell phone?")) };
     case Question_OpenMicrophone:
-        return QuestionText { system, tr("Make sure to open the microphone?") };
+        return QuestionText { system,
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Make sure to open the microphone?")) };
     case Question_CloseMicrophone:
-        return QuestionText { system, tr("Make sure to close the microphone?") };
+        return QuestionText { system,
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Make sure to close the microphone?")) };
     case Question_OpenCamera:
-        return QuestionText { system, tr("Turn on the camera?") };
+        return QuestionText { system, translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Turn on the camera?")) };
     case Question_CloseCamera:
-        return QuestionText { system, tr("Turn off the camera?") };
+        return QuestionText { system, translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Turn off the camera?")) };
     case Question_TransferHost:
-        return QuestionText { tr("Transfer host"), tr("You are the host. Do you move the host?") };
+        return QuestionText { translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Transfer host")),
+            translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "You are the host. Do you move the host?")) };
     case Question_RaiseHand:
-        return QuestionText { system, tr("Sure hands?") };
+        return QuestionText { system, translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Sure hands?")) };
     case Question_LowerHand:
-        return QuestionText { system, tr("Hands off?") };
+        return QuestionText { system, translated(QT_TRANSLATE_NOOP("MediaLayoutWgt", "Hands off?")) };
     default:
         return std::nullopt;
     }
