@@ -207,6 +207,19 @@ QString excessWindows(const QMap<QString, int>& counted, const QMap<QString, int
     }
     return excess.join(QLatin1String(", "));
 }
+// A random child (button, timer) of the window as a storm step; false when it has none.
+template<class T>
+bool pickTarget(Storm& storm, const QList<QWidget*>& windows, QWidget* window, const QList<T*>& children,
+    const QString& step, BusinessEvent* event)
+{
+    if (children.isEmpty())
+        return false;
+    const int index = int(storm.bounded(quint32(children.size())));
+    event->signal = step;
+    event->args = windowTarget(windows, window, index, children.at(index)->objectName());
+    return true;
+}
+
 // Every top-level widget by class: all of them, or the visible ones only.
 QMap<QString, int> windowsByKind(bool visibleOnly)
 {
@@ -483,24 +496,14 @@ QString tst_EventStorm::runStep(Storm& storm, int step, BusinessEvent* event)
     if (action < 95) {
         const QList<QWidget*> windows = visibleWindows();
         QWidget* window = windows.isEmpty() ? nullptr : storm.pick(windows);
-        if (action < 85) {
-            const QList<QAbstractButton*> buttons = window ? clickableButtons(window) : QList<QAbstractButton*>();
-            if (buttons.isEmpty()) {
-                *event = BusinessEvent();
-                return QString();
-            }
-            const int index = int(storm.bounded(quint32(buttons.size())));
-            event->signal = QStringLiteral("click");
-            event->args = windowTarget(windows, window, index, buttons.at(index)->objectName());
-        } else {
-            const QList<QTimer*> timers = window ? activeTimers(window) : QList<QTimer*>();
-            if (timers.isEmpty()) {
-                *event = BusinessEvent();
-                return QString();
-            }
-            const int index = int(storm.bounded(quint32(timers.size())));
-            event->signal = QStringLiteral("timer");
-            event->args = windowTarget(windows, window, index, timers.at(index)->objectName());
+        const bool picked = action < 85
+            ? pickTarget(storm, windows, window, window ? clickableButtons(window) : QList<QAbstractButton*>(),
+                QStringLiteral("click"), event)
+            : pickTarget(storm, windows, window, window ? activeTimers(window) : QList<QTimer*>(),
+                QStringLiteral("timer"), event);
+        if (!picked) {
+            *event = BusinessEvent();
+            return QString();
         }
     } else {
         event->signal = action < 99 || !m_restarts ? QStringLiteral("flush") : QStringLiteral("restart");
