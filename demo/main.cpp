@@ -1,6 +1,9 @@
 // mediaconf-demo: constructs the media-conference module as the client does,
 // plays the server with the simulator, and shows or photographs every window.
 
+#include "business/BusinessRecorder.h"
+#include "business/sim/BusinessSimulator.h"
+#include "call/BottomTipWidget.h"
 #include "demo/DemoScenario.h"
 #include "demo/DemoWorld.h"
 #include "demo/ScenarioPanel.h"
@@ -101,6 +104,45 @@ bool installTranslation(QCoreApplication& app, const QString& locale)
     return true;
 }
 
+// --- Record and replay of business events ---------------------------------
+
+// Plays an event file into the fresh module of `world`, at the recorded pace
+// divided by `speed` (0: as fast as the events can be handled), photographing
+// the windows after each event. Returns the exit code.
+int runReplay(DemoWorld& world, Screenshooter& shooter, const QString& path, double speed)
+{
+    QList<BusinessEvent> events;
+    QString error;
+    if (!BusinessEventFile::read(path, nullptr, &events, &error)) {
+        out() << "replay: " << error << "\n";
+        out().flush();
+        return 2;
+    }
+    // The recording holds the server's answers: the simulator must not add its own.
+    world.context().sim().setAnswering(false);
+    int played = 0;
+    for (int i = 0; i < events.size(); ++i) {
+        const BusinessEvent& e = events.at(i);
+        if (speed > 0 && i > 0)
+            settle(int(qBound<qint64>(0, e.t - events.at(i - 1).t, 60000) / speed));
+        QObject* target
+            = e.view == QLatin1String("BottomTipWidget") ? BottomTipWidget::instance() : BusinessRecorder::view(e.view);
+        if (!BusinessRecorder::emitOn(target, e, &error)) {
+            out() << "replay: event " << i << ": " << error << "\n";
+            continue;
+        }
+        ++played;
+        if (shooter.enabled()) {
+            settle(100);
+            shooter.shoot(QStringLiteral("replay"), e.signal.section(QLatin1Char('('), 0, 0));
+        }
+    }
+    settle(100);
+    out() << "replay: " << played << " of " << events.size() << " events played\n";
+    out().flush();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -128,6 +170,14 @@ int main(int argc, char** argv)
                        "translations/kp_mediaconf_LOCALE.qm beside the demo."),
         QStringLiteral("LOCALE"));
     parser.addOptions({ listOpt, scenarioOpt, allOpt, galleryOpt, shotsOpt, scaleOpt, langOpt });
+    const QCommandLineOption recordOpt(QStringLiteral("record"),
+        QStringLiteral("Record every business signal the module receives to <file> (JSON)."), QStringLiteral("file"));
+    const QCommandLineOption replayOpt(QStringLiteral("replay"),
+        QStringLiteral("Play a recorded <file> back into a fresh module, then exit."), QStringLiteral("file"));
+    const QCommandLineOption speedOpt(QStringLiteral("speed"),
+        QStringLiteral("Replay pace: 1 as recorded, 2 twice as fast, 0 without pauses."), QStringLiteral("x"),
+        QStringLiteral("1"));
+    parser.addOptions({ recordOpt, replayOpt, speedOpt });
     parser.process(app);
 
     if (parser.isSet(langOpt) && !installTranslation(app, parser.value(langOpt)))
@@ -153,8 +203,28 @@ int main(int argc, char** argv)
     if (!scaleOk)
         timeScale = scripted ? 0.1 : 1.0;
 
+    // Started before the module exists, so that it sees every signal first.
+    BusinessRecorder recorder;
+    if (parser.isSet(recordOpt)) {
+        QString error;
+        if (!recorder.start(parser.value(recordOpt),
+                QJsonObject { { QStringLiteral("program"), QStringLiteral("mediaconf-demo") } }, &error)) {
+            out() << "record: " << error << "\n";
+            return 2;
+        }
+    }
+
     DemoWorld world(timeScale);
     Screenshooter shooter(parser.value(shotsOpt));
+    if (parser.isSet(replayOpt)) {
+        bool speedOk = false;
+        const double speed = parser.value(speedOpt).toDouble(&speedOk);
+        if (!speedOk || speed < 0) {
+            out() << "replay: --speed needs a number, 0 or more\n";
+            return 2;
+        }
+        return runReplay(world, shooter, parser.value(replayOpt), speed);
+    }
     ScenarioRunner runner(world.context(), shooter);
 
     if (scripted) {

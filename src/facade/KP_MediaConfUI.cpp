@@ -1,6 +1,7 @@
 #include "facade/KP_MediaConfUI.h"
 
 #include "business/BusinessMetaTypes.h"
+#include "business/BusinessRecorder.h"
 #include "business/KP_BusinessView.h"
 #include "common/AreaLog.h"
 #include "facade/CallWindowController.h"
@@ -30,6 +31,9 @@ KP_MediaConfUI::KP_MediaConfUI()
     : QObject(nullptr)
     , d(std::make_unique<Controllers>())
 {
+    // KP_MEDIACONF_RECORD=file records every business signal from here on,
+    // before this facade's own connections see it.
+    BusinessRecorder::startFromEnvironment();
     InitConnect();
 }
 
