@@ -9,15 +9,34 @@ KpElideLabel::KpElideLabel(QWidget* parent)
     setWordWrap(false);
 }
 
+namespace {
+// Wider than any screen shows on one line; the rest is cut with "…".
+QString measuredPart(const QString& text)
+{
+    if (text.size() <= KpElideLabel::kMeasuredLength)
+        return text;
+    return text.left(KpElideLabel::kMeasuredLength) + QChar(0x2026);
+}
+} // namespace
+
 QString KpElideLabel::shownText() const
 {
-    return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+    return fontMetrics().elidedText(measuredPart(text()), Qt::ElideRight, contentsRect().width());
+}
+
+QSize KpElideLabel::sizeHint() const
+{
+    const QMargins frame = contentsMargins();
+    const int extra = 2 * margin() + qMax(indent(), 0);
+    const QFontMetrics metrics = fontMetrics();
+    return QSize(metrics.horizontalAdvance(measuredPart(text())) + extra + frame.left() + frame.right(),
+        metrics.height() + 2 * margin() + frame.top() + frame.bottom());
 }
 
 QSize KpElideLabel::minimumSizeHint() const
 {
     // Any width will do: the text is elided instead of widening the window.
-    return QSize(fontMetrics().horizontalAdvance(QStringLiteral("…")) * 2, QLabel::minimumSizeHint().height());
+    return QSize(fontMetrics().horizontalAdvance(QStringLiteral("…")) * 2, sizeHint().height());
 }
 
 void KpElideLabel::paintEvent(QPaintEvent*)

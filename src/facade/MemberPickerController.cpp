@@ -4,10 +4,9 @@
 #include "common/AreaLog.h"
 #include "facade/ControllerSupport.h"
 #include "facade/KP_MediaConfUI.h"
+#include "policy/InvitationPolicy.h"
 
 #include <QEventLoop>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 using ControllerSupport::business;
 
@@ -38,9 +37,10 @@ void MemberPickerController::showSelectConfMemberWidget(
     if (confType != CONFERENCE_TYPE_GROUP)
         return;
     KP_BusinessView* root = business();
-    const QJsonDocument doc
-        = QJsonDocument::fromJson(root->getUnifiedConferenceView()->getConfInfo().extension.toUtf8());
-    const QString groupId = doc.object().value(QLatin1String("groupId")).toString();
+    const QString groupId
+        = InvitationPolicy::parseConferenceExtension(root->getUnifiedConferenceView()->getConfInfo().extension)
+              .value_or(InvitationPolicy::ConferenceExtension {})
+              .groupId;
     if (groupId.isEmpty()) {
         AreaLog::facade().LogInfo(QStringLiteral("MemberPickerController::showSelectConfMemberWidget no group id"));
         return;

@@ -34,6 +34,10 @@ QString memberCountText(int count)
 
 QString elapsedText(qint64 nowMs, qint64 startSeconds)
 {
+    // The start comes from the server: one before the epoch or after now is no
+    // start, and nothing else can overflow the milliseconds.
+    if (startSeconds < 0 || startSeconds > nowMs / 1000)
+        return QString();
     const qint64 elapsed = nowMs - startSeconds * 1000;
     if (elapsed < 0)
         return QString();

@@ -3,6 +3,9 @@
 #include "business/BusinessEnums.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QVariant>
 
 namespace InvitationPolicy {
 
@@ -52,6 +55,16 @@ Notice meetingInvitation(int meetingType, const QString& caller)
 bool isGroupConference(const QString& extension)
 {
     return extension.contains(QLatin1String("groupId"));
+}
+
+std::optional<ConferenceExtension> parseConferenceExtension(const QString& extension)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(extension.toUtf8());
+    if (!document.isObject())
+        return std::nullopt;
+    const QJsonObject object = document.object();
+    return ConferenceExtension { object.value(QLatin1String("groupId")).toVariant().toString(),
+        object.value(QLatin1String("groupName")).toString(), object.value(QLatin1String("inviter")).toString() };
 }
 
 Notice conferenceInvitation(bool groupConference, int inviteConfType, const QString& senderName)

@@ -33,6 +33,17 @@ Notice meetingInvitation(int meetingType, const QString& caller);
 // bottom notification.
 bool isGroupConference(const QString& extension);
 
+// What the extension text of a unified conference carries: the group's id
+// (a number reads as its text), the group's name and the inviter's account.
+struct ConferenceExtension
+{
+    QString groupId;
+    QString groupName;
+    QString inviter;
+};
+// nullopt when the text is no JSON object; missing values read as empty.
+std::optional<ConferenceExtension> parseConferenceExtension(const QString& extension);
+
 // A unified-conference invitation from `senderName` (may be empty). The group
 // box shows `text`; the bottom notification shows `title` above the
 // conference's details. `inviteConfType` 3 is a training meeting.

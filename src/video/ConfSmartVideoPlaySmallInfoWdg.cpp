@@ -4,6 +4,7 @@
 
 #include "common/AreaLog.h"
 #include "customui/KP_UI_UTIL.h"
+#include "customui/KpElideLabel.h"
 
 const QString& ConfSmartVideoPlaySmallInfoWdg::micOpenStyle()
 {
@@ -49,8 +50,9 @@ void ConfSmartVideoPlaySmallInfoWdg::setInfo(const QString& account, const QStri
 
 int ConfSmartVideoPlaySmallInfoWdg::nameWidth(const QString& name) const
 {
-    // The label's own metrics: its font is resolved once, not per call.
-    return ui->label_name->fontMetrics().horizontalAdvance(name);
+    // The label's own metrics: its font is resolved once, not per call. It
+    // elides past what it measures, so a name of any length costs the same.
+    return ui->label_name->fontMetrics().horizontalAdvance(name.left(KpElideLabel::kMeasuredLength));
 }
 
 void ConfSmartVideoPlaySmallInfoWdg::setMicState(bool muted)

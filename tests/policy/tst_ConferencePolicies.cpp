@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QtTest>
 
+#include <limits>
+
 using namespace ConferenceLayoutPolicy;
 using namespace ConferenceWindowPolicy;
 
@@ -114,6 +116,9 @@ private slots:
         QCOMPARE(elapsedText(startMs + 25 * 3600 * 1000LL, start), QStringLiteral("1 day 01:00:00"));
         QCOMPARE(elapsedText(startMs + 49 * 3600 * 1000LL, start), QStringLiteral("2 day 01:00:00"));
         QVERIFY(elapsedText(startMs - 1000, start).isEmpty()); // a start in the future
+        // Absurd starts from the server show no clock instead of overflowing.
+        QVERIFY(elapsedText(startMs, std::numeric_limits<qint64>::max()).isEmpty());
+        QVERIFY(elapsedText(startMs, std::numeric_limits<qint64>::min()).isEmpty());
     }
 
     void sidePanelToggleGrowsTheWindowExceptTheFirstTime()

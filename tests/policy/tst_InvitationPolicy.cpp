@@ -90,6 +90,15 @@ private slots:
         QVERIFY(InvitationPolicy::isGroupConference(QStringLiteral("broken groupId text")));
         QVERIFY(!InvitationPolicy::isGroupConference(QStringLiteral("{\"GroupId\":\"g-1\"}")));
         QVERIFY(!InvitationPolicy::isGroupConference(QString()));
+        // Reading it: only an object counts; a numeric id reads as its digits.
+        QVERIFY(!InvitationPolicy::parseConferenceExtension(QStringLiteral("broken groupId text")));
+        QVERIFY(!InvitationPolicy::parseConferenceExtension(QStringLiteral("[\"groupId\"]")));
+        const auto read = InvitationPolicy::parseConferenceExtension(
+            QStringLiteral("{\"groupId\":120034,\"groupName\":\"Design\",\"inviter\":\"bob\"}"));
+        QVERIFY(read);
+        QCOMPARE(read->groupId + QLatin1Char('|') + read->groupName + QLatin1Char('|') + read->inviter,
+            QStringLiteral("120034|Design|bob"));
+        QCOMPARE(InvitationPolicy::parseConferenceExtension(QStringLiteral("{}"))->groupId, QString());
     }
 
     void invitationClosedElsewhereTip_data()
