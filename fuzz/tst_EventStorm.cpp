@@ -207,18 +207,6 @@ QString excessWindows(const QMap<QString, int>& counted, const QMap<QString, int
     }
     return excess.join(QLatin1String(", "));
 }
-// A random child (button, timer) of the window as a storm step; false when it has none.
-template<class T>
-bool pickTarget(Storm& storm, const QList<QWidget*>& windows, QWidget* window, const QList<T*>& children,
-    const QString& step, BusinessEvent* event)
-{
-    if (children.isEmpty())
-        return false;
-    const int index = int(storm.bounded(quint32(children.size())));
-    event->signal = step;
-    event->args = windowTarget(windows, window, index, children.at(index)->objectName());
-    return true;
-}
 
 // Every top-level widget by class: all of them, or the visible ones only.
 QMap<QString, int> windowsByKind(bool visibleOnly)
@@ -310,6 +298,19 @@ QJsonArray windowTarget(const QList<QWidget*>& windows, QWidget* window, int ind
             ++rank;
     }
     return { QString::fromLatin1(window->metaObject()->className()), rank, index, name };
+}
+
+// A random child (button, timer) of the window as a storm step; false when it has none.
+template<class T>
+bool pickTarget(Storm& storm, const QList<QWidget*>& windows, QWidget* window, const QList<T*>& children,
+    const QString& step, BusinessEvent* event)
+{
+    if (children.isEmpty())
+        return false;
+    const int index = int(storm.bounded(quint32(children.size())));
+    event->signal = step;
+    event->args = windowTarget(windows, window, index, children.at(index)->objectName());
+    return true;
 }
 
 QWidget* findWindow(const QJsonArray& target)
