@@ -141,6 +141,8 @@ const QList<QPair<const char*, Row>>& rows()
             } },
         { "video tile: rebinding after a reconnection",
             [] {
+                // m1 stays in the conference, so the rebinding reaches for its tile.
+                conf()->setRoster(roster(1));
                 auto* tile = new ConfSmartVideoPlaySmallWdg;
                 tile->setMemberInfo(member("m1"), false);
                 emit conf()->sig_onConfMsgMemberReConnect(member("m1"));
