@@ -363,14 +363,18 @@ void ConfSmartBaseVideoPlayWgt::setInfoWgt(const QString& account, const QString
                                       .arg(QStringLiteral("ConfSmartBaseVideoPlayWgt::setInfoWgt"), account, name));
     ConfSmartVideoPlaySmallInfoWdg* bar = ensureInfoWidget();
     bar->setInfo(account, name);
-    bar->setFixedWidth(bar->nameWidth(name) + kInfoBarExtraWidth);
+    // Resized, not fixed: the bar floats over the tile, and a fixed width would
+    // send a long name's width up through every layout of the window.
+    m_infoBarWidth = bar->nameWidth(name) + kInfoBarExtraWidth;
+    updateMemberInfoWidgetPos();
 }
 
 void ConfSmartBaseVideoPlayWgt::updateMemberInfoWidgetPos()
 {
     if (!m_infoWgt || height() == 0)
         return;
-    m_infoWgt->resize(width(), kInfoBarHeight);
+    // As wide as the name, but never past the tile, so that a long name elides.
+    m_infoWgt->resize(m_infoBarWidth > 0 ? qMin(m_infoBarWidth, width() - 2) : width(), kInfoBarHeight);
     m_infoWgt->move(1, height() - kInfoBarHeight - 1);
     m_infoWgt->update();
     if (AreaLog::video().category().isDebugEnabled())

@@ -84,6 +84,7 @@ private:
     QSharedPointer<ConfSmartBaseVideoPlayWgtPrivate> d;
     std::unique_ptr<Ui::ConfSmartBaseVideoPlayWgt> ui;
     ConfSmartVideoPlaySmallInfoWdg* m_infoWgt = nullptr;
+    int m_infoBarWidth = 0; // the bound name's width with the bar's icons; 0 before any
     // The deferred steps run on one timer each, so a burst of binds, clears
     // and resizes leaves at most one pending step of each kind per tile.
     QTimer* m_headRefreshTimer = nullptr; // repaints the tile after a panel swap

@@ -38,6 +38,14 @@ ConfSmartVideoPlaySmallInfoWdg::ConfSmartVideoPlaySmallInfoWdg(QWidget* parent)
 
 ConfSmartVideoPlaySmallInfoWdg::~ConfSmartVideoPlaySmallInfoWdg() = default;
 
+// The bar has no layout of its own: it floats over the tile, and a new name
+// must not send a layout request up through every layout of the window.
+void ConfSmartVideoPlaySmallInfoWdg::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ui->widget_bg->setGeometry(rect());
+}
+
 void ConfSmartVideoPlaySmallInfoWdg::setInfo(const QString& account, const QString& name)
 {
     m_account = account;

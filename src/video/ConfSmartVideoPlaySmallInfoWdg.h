@@ -34,6 +34,9 @@ public:
     static const QString& micMutedStyle();
     static const QString& micSpeakingStyle();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void showMicIcon(const QString& style);
 
