@@ -186,6 +186,14 @@ private slots:
         tile.setMemberInfo(member(QStringLiteral("a")), false);
         other.setMemberInfo(member(QStringLiteral("b")), false);
         ConfSmartVideoPlaySmallInfoWdg* bar = tile.infoWidget();
+        // The bar is as wide as the name, and a long name elides inside the tile.
+        tile.resize(346, 206);
+        QVERIFY(bar->width() < 200);
+        ConferenceMemberInfo longName = member(QStringLiteral("a"));
+        longName.name = QString(2000, QLatin1Char('W'));
+        emit conf()->sig_updateMemberInfo(longName, CONF_MEMBER_ACTION_RENAME);
+        QCOMPARE(bar->name(), longName.name);
+        QVERIFY(bar->width() > 200 && bar->x() + bar->width() <= tile.width());
         emit conf()->sig_updateMemberInfo(member(QStringLiteral("a")), CONF_MEMBER_ACTION_MIC_OFF);
         QVERIFY(bar->isMuted() && !other.infoWidget()->isMuted());
         emit conf()->sig_updateMemberInfo(member(QStringLiteral("a")), CONF_MEMBER_ACTION_MIC_ON);
