@@ -1,6 +1,7 @@
 #include "demo/ClientShell.h"
 
 #include "business/UI_ControlView.h"
+#include "demo/DemoContext.h"
 #include "customui/KpMsgTip.h"
 
 #include <QLabel>
@@ -12,7 +13,7 @@ ClientShell::ClientShell(QWidget* parent)
 {
     setObjectName(QStringLiteral("ClientShell"));
     setWindowTitle(QStringLiteral("IM client"));
-    resize(760, 520);
+    resize(DemoContext::scaledSize(760, 520));
     m_tip = new KpMsgTip(this);
     m_overlay = new QWidget(this);
     m_overlay->setObjectName(QStringLiteral("clientMask"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "customui/KP_UI_UTIL.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QString>
@@ -26,6 +28,15 @@ public:
     void setFacade(KP_MediaConfUI* facade) { m_facade = facade; }
     BusinessSimulator& sim() const { return *m_simulator; }
     ClientShell& shell() const { return *m_shell; }
+
+    // A size the demo gives a host window, at 96 DPI, grown by the screen scale
+    // as the module grows its own windows: on a dense screen the hosts must
+    // not squeeze what they hold.
+    static QSize scaledSize(int width, int height)
+    {
+        const double scale = KP_UI_UTIL::getScreenScale();
+        return QSize(qRound(width * scale), qRound(height * scale));
+    }
 
     // The first visible top-level window of type T, or null.
     template<class T>

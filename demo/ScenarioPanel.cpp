@@ -1,5 +1,6 @@
 #include "demo/ScenarioPanel.h"
 
+#include "demo/DemoContext.h"
 #include "demo/DemoScenario.h"
 #include "demo/DemoWorld.h"
 #include "demo/ScenarioRunner.h"
@@ -22,7 +23,7 @@ ScenarioPanel::ScenarioPanel(DemoWorld& world, ScenarioRunner& runner, QWidget* 
 {
     setObjectName(QStringLiteral("ScenarioPanel"));
     setWindowTitle(QStringLiteral("Media conference demo"));
-    resize(760, 720);
+    resize(DemoContext::scaledSize(760, 720));
 
     auto* layout = new QVBoxLayout(this);
 

@@ -62,7 +62,7 @@ ConfRightWgt* openPanel(bool userIsHost)
     auto* panel = new ConfRightWgt;
     panel->setConfId(kConfId);
     panel->setIsHost(userIsHost);
-    panel->resize(312, 659);
+    panel->resize(DemoContext::scaledSize(312, 659));
     panel->move(240, 0);
     panel->show();
     return panel;
@@ -152,7 +152,7 @@ PPC_Member* olderPanel(DemoContext& c)
     setUpConference(c, 14, true);
     auto* panel = new PPC_Member;
     panel->setIsHost(true);
-    panel->resize(313, 640);
+    panel->resize(DemoContext::scaledSize(313, 640));
     panel->move(240, 0);
     panel->show();
     c.sim().pushHandUp(someMember(0).account, CONFMEMBER_DEVICE_PC, true);

@@ -128,7 +128,7 @@ QWidget* countdownInVideoArea()
     auto* host = new QWidget(nullptr);
     host->setObjectName(QStringLiteral("CountdownHost"));
     host->setStyleSheet(QStringLiteral("QWidget#CountdownHost{background-color:rgb(18,18,18);}"));
-    host->resize(560, 200);
+    host->resize(DemoContext::scaledSize(560, 200));
     auto* strip = new RectangeTip(host);
     strip->startCountdown(180);
     // The text comes with the first tick, a second after the start.

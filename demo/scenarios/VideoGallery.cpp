@@ -44,7 +44,7 @@ public:
         : m_sim(new VideoSimulation(this))
     {
         setWindowTitle(QStringLiteral("Video area"));
-        resize(960, 600);
+        resize(DemoContext::scaledSize(960, 600));
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         m_area = new ConfSmartVideoPlayMainWdg(this);

@@ -14,6 +14,11 @@
 namespace {
 
 const char* const kScaledProperty = "kpScreenScaled";
+// The sizes a widget had once scaled: an enclosing form that sets other ones
+// afterwards (a promoted widget that scaled itself in its constructor) wrote
+// them at 96 DPI.
+const char* const kScaledMinimum = "kpScaledMinimum";
+const char* const kScaledMaximum = "kpScaledMaximum";
 
 int scaled(int value, double scale)
 {
@@ -33,6 +38,22 @@ void scaleSizes(QWidget* widget, double scale)
     widget->setMaximumSize(scaledMax(maximum.width(), scale), scaledMax(maximum.height(), scale));
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setIconSize(button->iconSize() * scale);
+    widget->setProperty(kScaledMinimum, widget->minimumSize());
+    widget->setProperty(kScaledMaximum, widget->maximumSize());
+}
+
+// A widget scaled on its own before its enclosing form set its sizes: scale
+// just the sizes that form wrote.
+void scaleOverwrittenSizes(QWidget* widget, double scale)
+{
+    const QSize minimum = widget->minimumSize();
+    const QSize maximum = widget->maximumSize();
+    if (minimum != widget->property(kScaledMinimum).toSize())
+        widget->setMinimumSize(scaled(minimum.width(), scale), scaled(minimum.height(), scale));
+    if (maximum != widget->property(kScaledMaximum).toSize())
+        widget->setMaximumSize(scaledMax(maximum.width(), scale), scaledMax(maximum.height(), scale));
+    widget->setProperty(kScaledMinimum, widget->minimumSize());
+    widget->setProperty(kScaledMaximum, widget->maximumSize());
 }
 
 void scaleLayout(QLayout* layout, double scale)
@@ -87,8 +108,10 @@ void ScreenScale::beginScale(QWidget* widget, double scale)
     widget->setProperty(kScaledProperty, scale);
 
     for (QWidget* child : children) {
-        if (!fresh.contains(child))
+        if (!fresh.contains(child)) {
+            scaleOverwrittenSizes(child, scale);
             continue;
+        }
         child->setProperty(kScaledProperty, scale);
         const QRect geometry = child->geometry();
         scaleSizes(child, scale);

@@ -4,6 +4,7 @@
 
 #include "business/KP_BusinessView.h"
 #include "call/CallAvatar.h"
+#include "customui/KP_UI_UTIL.h"
 #include "customui/ScreenScale.h"
 #include "policy/VideoPanePolicy.h"
 
@@ -130,7 +131,7 @@ void VideoWidget::slotResizeVideoWidget(bool maximized)
 void VideoWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const int side = VideoPanePolicy::avatarSide(height());
+    const int side = VideoPanePolicy::avatarSide(height(), KP_UI_UTIL::getScreenScale());
     if (ui->headLabel->maximumWidth() != side) {
         ui->headWidget->setFixedHeight(side);
         ui->headLabel->setFixedSize(side, side);

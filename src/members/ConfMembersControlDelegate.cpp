@@ -26,8 +26,6 @@ QString localAccount()
     return KP_BusinessView::instance()->getUserInfoView()->getCurUserAccount();
 }
 
-constexpr int kIconSize = 15;
-
 } // namespace
 
 ConfMembersControlDelegate::ConfMembersControlDelegate(QObject* parent)
@@ -40,10 +38,14 @@ ConfMembersControlDelegate::ConfMembersControlDelegate(QObject* parent)
     m_menu->setFocusPolicy(Qt::NoFocus);
     // Entries are 80 px wide: the small font keeps "Close video" whole.
     m_menu->setFont(KP_UI_UTIL::getFontScale(12, false));
-    m_menu->setStyleSheet(QStringLiteral(
-        "QMenu{background-color:rgba(255,255,255,255);border-radius:4px;border:1px solid #f0f0f0;}"
-        "QMenu::item{padding-left:10px;color:#000000;width:80px;height:23px;background-color:transparent;}"
-        "QMenu::item:selected{color:#000000;background-color:rgb(0,128,240);border-radius:2px;}"));
+    // The sizes are at 96 DPI, like the font's 12: both grow with the screen.
+    const auto px = [this](int pixels) { return QString::number(qRound(pixels * m_scale)); };
+    m_menu->setStyleSheet(
+        QStringLiteral(
+            "QMenu{background-color:rgba(255,255,255,255);border-radius:4px;border:1px solid #f0f0f0;}"
+            "QMenu::item{padding-left:%1px;color:#000000;width:%2px;height:%3px;background-color:transparent;}"
+            "QMenu::item:selected{color:#000000;background-color:rgb(0,128,240);border-radius:2px;}")
+            .arg(px(10), px(80), px(23)));
     connect(m_menu.data(), &QMenu::aboutToHide, this, &ConfMembersControlDelegate::slot_moreMenu_aboutToHide);
     connect(m_menu.data(), &QMenu::triggered, this, &ConfMembersControlDelegate::slot_MenuAction_trigger);
 }
@@ -97,9 +99,10 @@ void ConfMembersControlDelegate::paintRow(
     }
 
     const QRect micArea = MemberRowGeometry::microphoneIconRect(r, m_scale);
+    const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
     if (!m.isInConf) {
-        painter->drawPixmap(
-            micArea.topLeft(), MemberRowPainter::icon(m_imagePath + QStringLiteral("Icon_call.png"), kIconSize));
+        painter->drawPixmap(micArea.topLeft(),
+            MemberRowPainter::icon(m_imagePath + QStringLiteral("Icon_call.png"), micArea.width(), dpr));
     } else if (m.deviceType != CONFMEMBER_DEVICE_NONE) {
         const QString camera
             = m.isCameraOpen ? QStringLiteral("Icon_ConfVideoOn.png") : QStringLiteral("Icon_ConfVideoOff.png");
@@ -108,13 +111,13 @@ void ConfMembersControlDelegate::paintRow(
             microphone
                 = isSpeaking(m) ? QStringLiteral("Icon_ConfAudioing.png") : QStringLiteral("Icon_ConfAudioOn.png");
         painter->drawPixmap(MemberRowGeometry::cameraIconRect(r, m_scale).topLeft(),
-            MemberRowPainter::icon(m_imagePath + camera, kIconSize));
-        painter->drawPixmap(micArea.topLeft(), MemberRowPainter::icon(m_imagePath + microphone, kIconSize));
+            MemberRowPainter::icon(m_imagePath + camera, micArea.width(), dpr));
+        painter->drawPixmap(micArea.topLeft(), MemberRowPainter::icon(m_imagePath + microphone, micArea.width(), dpr));
     }
 
     if (MemberRosterPolicy::hasMoreButton(menuKindOf(m))) {
         painter->drawPixmap(MemberRowGeometry::moreRect(r, m_scale).topLeft(),
-            MemberRowPainter::icon(m_imagePath + QStringLiteral("Icon_More_Normal.png"), kIconSize));
+            MemberRowPainter::icon(m_imagePath + QStringLiteral("Icon_More_Normal.png"), micArea.width(), dpr));
     }
 }
 

@@ -140,12 +140,13 @@ void ConferenceMembersDelegate::paintRow(
 {
     const QRect& r = option.rect;
     const Viewer v = viewer();
+    const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
     QRect label = MemberRowGeometry::labelRect(r, m_scale);
     const QString device = MemberRosterPolicy::deviceIconFile(m.deviceType);
     if (!device.isEmpty()) {
         const int size = int(m_scale * kDeviceIcon);
         painter->drawPixmap(
-            label.x(), label.y() + (label.height() - size) / 2, MemberRowPainter::icon(m_imagePath + device, size));
+            label.x(), label.y() + (label.height() - size) / 2, MemberRowPainter::icon(m_imagePath + device, size, dpr));
         label.setLeft(label.left() + size + int(m_scale * 4));
     }
     if (!v.creator.isEmpty() && m.account == v.creator) {
@@ -172,8 +173,8 @@ void ConferenceMembersDelegate::paintRow(
             flat->style()->drawControl(QStyle::CE_PushButton, &pressed, painter, flat);
             continue;
         }
-        const QPixmap image = MemberRowPainter::icon(m_imagePath + stateImage(button, m), area.height());
-        painter->drawPixmap(area.x() + (area.width() - image.width()) / 2, area.y(), image);
+        const QPixmap image = MemberRowPainter::icon(m_imagePath + stateImage(button, m), area.height(), dpr);
+        painter->drawPixmap(area.x() + (area.width() - area.height()) / 2, area.y(), image);
     }
 }
 

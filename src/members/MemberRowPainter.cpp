@@ -30,20 +30,28 @@ QPixmap readPicture(const QString& path)
 
 } // namespace
 
-QPixmap avatar(const QString& account, const QString& displayName, int side)
+QPixmap avatar(const QString& account, const QString& displayName, int side, qreal dpr)
 {
     const QSharedPointer<AddressBookPerson> person
         = KP_BusinessView::instance()->getAddressBookView()->getAddressBookOnePerson_Account(account, false);
     const QString path = person ? person->headImagePath() : QString();
+    if (!(dpr > 0))
+        dpr = 1.0;
     // The name is part of the key: a drawn avatar shows it.
-    const QString key
-        = QStringLiteral("kp.member.avatar\x1f%1\x1f%2\x1f%3\x1f%4").arg(account, path, displayName).arg(side);
+    const QString key = QStringLiteral("kp.member.avatar\x1f%1\x1f%2\x1f%3\x1f%4\x1f%5")
+                            .arg(account, path, displayName)
+                            .arg(side)
+                            .arg(dpr);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
     const QPixmap picture = readPicture(path);
-    pixmap = picture.isNull() ? KP_UI_UTIL::getSelfDrawPicHead(account, displayName, side, side, true, 4, 12)
-                              : KP_UI_UTIL::PixmapToRound(picture, side, side, 4);
+    const int pixels = qRound(side * dpr);
+    const int corner = qRound(4 * dpr);
+    pixmap = picture.isNull()
+        ? KP_UI_UTIL::getSelfDrawPicHead(account, displayName, pixels, pixels, true, corner, qRound(12 * dpr))
+        : KP_UI_UTIL::PixmapToRound(picture, pixels, pixels, corner);
+    pixmap.setDevicePixelRatio(dpr);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
@@ -53,15 +61,20 @@ int avatarFileReads()
     return g_fileReads;
 }
 
-QPixmap icon(const QString& path, int size)
+QPixmap icon(const QString& path, int size, qreal dpr)
 {
-    const QString key = QStringLiteral("kp.member.icon\x1f%1\x1f%2").arg(path).arg(size);
+    if (!(dpr > 0))
+        dpr = 1.0;
+    const QString key = QStringLiteral("kp.member.icon\x1f%1\x1f%2\x1f%3").arg(path).arg(size).arg(dpr);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
     pixmap = QPixmap(path);
-    if (!pixmap.isNull())
-        pixmap = pixmap.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!pixmap.isNull()) {
+        const int pixels = qRound(size * dpr);
+        pixmap = pixmap.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        pixmap.setDevicePixelRatio(dpr);
+    }
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
@@ -85,7 +98,8 @@ void paintAvatarAndName(
     QPainter* painter, const QRect& row, double scale, const ConferenceMemberInfo& member, const QFont& font)
 {
     const QRect avatarArea = MemberRowGeometry::avatarRect(row, scale);
-    painter->drawPixmap(avatarArea.topLeft(), avatar(member.account, member.name, avatarArea.width()));
+    const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    painter->drawPixmap(avatarArea.topLeft(), avatar(member.account, member.name, avatarArea.width(), dpr));
 
     const QRect nameArea = MemberRowGeometry::nameRect(row, scale);
     painter->setFont(font);

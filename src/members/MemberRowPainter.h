@@ -18,13 +18,15 @@ struct ConferenceMemberInfo;
 namespace MemberRowPainter {
 
 // The member's avatar, a square of the side with corners of 4 px: the picture
-// file of the directory person, else one drawn from the name.
-QPixmap avatar(const QString& account, const QString& displayName, int side);
+// file of the directory person, else one drawn from the name. `dpr` is the
+// painted device's pixel ratio: the pixmap is made sharp for it.
+QPixmap avatar(const QString& account, const QString& displayName, int side, qreal dpr = 1.0);
 // Picture files read since start: the cache's witness for the tests.
 int avatarFileReads();
 
-// An image of the resources scaled to a square of the size; a null pixmap when missing.
-QPixmap icon(const QString& path, int size);
+// An image of the resources scaled to a square of the size (sharp for the
+// device pixel ratio); a null pixmap when missing.
+QPixmap icon(const QString& path, int size, qreal dpr = 1.0);
 
 // "Microsoft Yahei": the name bold (weight 75) at 14 px, the role label at 12 px,
 // grown by the screen scale like the rows themselves.

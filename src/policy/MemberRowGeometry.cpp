@@ -4,16 +4,21 @@ namespace MemberRowGeometry {
 
 namespace {
 
-constexpr int kIcon = 15;
+// The row's icons are 15 px at 96 DPI and grow with the screen like the rest
+// of the row: a fixed 15 px would be a speck on a dense screen.
+int iconSide(double scale)
+{
+    return qMax(1, int(scale * 15));
+}
 
 int spacing(double scale)
 {
     return int(scale * 5);
 }
 
-int iconTop(const QRect& row)
+int iconTop(const QRect& row, double scale)
 {
-    return row.y() + (row.height() - kIcon) / 2;
+    return row.y() + (row.height() - iconSide(scale)) / 2;
 }
 
 int nameLeft(const QRect& row, double scale)
@@ -23,10 +28,10 @@ int nameLeft(const QRect& row, double scale)
 }
 
 // The microphone's x for a spacing s, exact or truncated by the caller.
-int microphoneX(const QRect& row, double s)
+int microphoneX(const QRect& row, double s, int icon)
 {
     const double right = row.x() + row.width();
-    return int(right - 2 * s - kIcon - (s * 0.5 + kIcon) - 6);
+    return int(right - 2 * s - icon - (s * 0.5 + icon) - 6);
 }
 
 } // namespace
@@ -58,22 +63,26 @@ QRect cameraIconRect(const QRect& row, double scale)
 {
     const double s = scale * 5;
     const double right = row.x() + row.width();
-    return QRect(int(right - 2 * s - kIcon - 3 * (s * 0.5 + kIcon)), iconTop(row), kIcon, kIcon);
+    const int icon = iconSide(scale);
+    return QRect(int(right - 2 * s - icon - 3 * (s * 0.5 + icon)), iconTop(row, scale), icon, icon);
 }
 
 QRect microphoneIconRect(const QRect& row, double scale)
 {
-    return QRect(microphoneX(row, scale * 5), iconTop(row), kIcon, kIcon);
+    const int icon = iconSide(scale);
+    return QRect(microphoneX(row, scale * 5, icon), iconTop(row, scale), icon, icon);
 }
 
 QRect moreRect(const QRect& row, double scale)
 {
-    return QRect(row.x() + row.width() - 2 * spacing(scale) - kIcon, iconTop(row), kIcon, kIcon);
+    const int icon = iconSide(scale);
+    return QRect(row.x() + row.width() - 2 * spacing(scale) - icon, iconTop(row, scale), icon, icon);
 }
 
 QRect callRect(const QRect& row, double scale)
 {
-    return QRect(microphoneX(row, spacing(scale)), iconTop(row), kIcon, kIcon);
+    const int icon = iconSide(scale);
+    return QRect(microphoneX(row, spacing(scale), icon), iconTop(row, scale), icon, icon);
 }
 
 QRect olderButtonRect(const QRect& row, double scale, int k)

@@ -37,9 +37,11 @@ Letterbox letterbox(float ratio, const QSize& pane)
     return box;
 }
 
-int avatarSide(int paneHeight)
+int avatarSide(int paneHeight, double scale)
 {
-    return paneHeight <= kAvatarThresholdHeight ? kSmallAvatarSide : kLargeAvatarSide;
+    if (!(scale > 0))
+        scale = 1.0;
+    return qRound((paneHeight <= kAvatarThresholdHeight * scale ? kSmallAvatarSide : kLargeAvatarSide) * scale);
 }
 
 QRect localPaneGeometry(int containerWidth, const QRect& current, float scale)

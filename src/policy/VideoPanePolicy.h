@@ -27,11 +27,12 @@ struct Letterbox
 Letterbox letterbox(float ratio, const QSize& pane);
 
 // Side of the square avatar (and height of the avatar area) for a pane of the
-// given height: small panes up to 500 px get 70, larger ones 170.
+// given height: small panes up to 500 px get 70, larger ones 170. Sizes are
+// at 96 DPI; `scale` is the screen scale the pane was grown by.
 constexpr int kAvatarThresholdHeight = 500;
 constexpr int kSmallAvatarSide = 70;
 constexpr int kLargeAvatarSide = 170;
-int avatarSide(int paneHeight);
+int avatarSide(int paneHeight, double scale = 1.0);
 
 // Where the local preview goes when the engine reports the camera's ratio:
 // the top-right corner of a container `containerWidth` wide, as wide as it is,

@@ -365,7 +365,7 @@ void ConfSmartBaseVideoPlayWgt::setInfoWgt(const QString& account, const QString
     bar->setInfo(account, name);
     // Resized, not fixed: the bar floats over the tile, and a fixed width would
     // send a long name's width up through every layout of the window.
-    m_infoBarWidth = bar->nameWidth(name) + kInfoBarExtraWidth;
+    m_infoBarWidth = bar->nameWidth(name) + bar->scaled(kInfoBarExtraWidth);
     updateMemberInfoWidgetPos();
 }
 
@@ -374,8 +374,9 @@ void ConfSmartBaseVideoPlayWgt::updateMemberInfoWidgetPos()
     if (!m_infoWgt || height() == 0)
         return;
     // As wide as the name, but never past the tile, so that a long name elides.
-    m_infoWgt->resize(m_infoBarWidth > 0 ? qMin(m_infoBarWidth, width() - 2) : width(), kInfoBarHeight);
-    m_infoWgt->move(1, height() - kInfoBarHeight - 1);
+    const int barHeight = m_infoWgt->scaled(kInfoBarHeight);
+    m_infoWgt->resize(m_infoBarWidth > 0 ? qMin(m_infoBarWidth, width() - 2) : width(), barHeight);
+    m_infoWgt->move(1, height() - barHeight - 1);
     m_infoWgt->update();
     if (AreaLog::video().category().isDebugEnabled())
         AreaLog::video().LogDebug(

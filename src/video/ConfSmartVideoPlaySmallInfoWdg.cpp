@@ -5,6 +5,7 @@
 #include "common/AreaLog.h"
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpElideLabel.h"
+#include "customui/ScreenScale.h"
 
 const QString& ConfSmartVideoPlaySmallInfoWdg::micOpenStyle()
 {
@@ -34,6 +35,9 @@ ConfSmartVideoPlaySmallInfoWdg::ConfSmartVideoPlaySmallInfoWdg(QWidget* parent)
     ui->setupUi(this);
     setAutoFillBackground(true);
     ui->label_name->setFont(KP_UI_UTIL::getFontScale(12, false));
+    // Made on demand, after its tile was scaled: it grows on its own.
+    m_scale = KP_UI_UTIL::getScreenScale();
+    ScreenScale::beginScale(this, m_scale);
 }
 
 ConfSmartVideoPlaySmallInfoWdg::~ConfSmartVideoPlaySmallInfoWdg() = default;

@@ -24,6 +24,8 @@ public:
     void setSpeaking(bool speaking);
     // Pixel width of a name in the bar's font (the scaled 12-point font).
     int nameWidth(const QString& name) const;
+    // A length given at 96 DPI, on this screen.
+    int scaled(int pixels) const { return qRound(pixels * m_scale); }
 
     QString account() const { return m_account; }
     QString name() const { return m_name; }
@@ -43,6 +45,7 @@ private:
     std::unique_ptr<Ui::ConfSmartVideoPlaySmallInfoWdg> ui;
     QString m_account;
     QString m_name;
+    double m_scale = 1.0;
     bool m_muted = false;
     bool m_speakingShown = false;
 };

@@ -69,6 +69,19 @@ private slots:
         QCOMPARE(box.leftRightBars, bars == QLatin1String("lr"));
         QCOMPARE(box.fillsPane(), bars.isEmpty());
     }
+    void avatarGrowsWithThePaneAndTheScreenScale()
+    {
+        // At 96 DPI: 70 up to a 500 px pane, 170 above.
+        QCOMPARE(VideoPanePolicy::avatarSide(150), 70);
+        QCOMPARE(VideoPanePolicy::avatarSide(500), 70);
+        QCOMPARE(VideoPanePolicy::avatarSide(501), 170);
+        // A pane grown twice as large on a 192 DPI screen is still a small pane.
+        QCOMPARE(VideoPanePolicy::avatarSide(300, 2.0), 140);
+        QCOMPARE(VideoPanePolicy::avatarSide(1000, 2.0), 140);
+        QCOMPARE(VideoPanePolicy::avatarSide(1001, 2.0), 340);
+        QCOMPARE(VideoPanePolicy::avatarSide(750, 1.5), 105);
+        QCOMPARE(VideoPanePolicy::avatarSide(751, 1.5), 255);
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_CallPolicy)

@@ -174,11 +174,12 @@ private slots:
         QCOMPARE(microphoneIconRect(row, 1.0), QRect(263, 142, 15, 15)); // 312 - 48.5
         QCOMPARE(moreRect(row, 1.0), QRect(287, 142, 15, 15));
         QCOMPARE(callRect(row, 1.0), microphoneIconRect(row, 1.0));
-        // At 1.25 the icons use 6.25 and the hit areas the truncated 6.
+        // At 1.25 the icons grow to 18 px and use a spacing of 6.25, the hit
+        // areas the truncated 6.
         const QRect big(0, 0, 390, 75);
-        QCOMPARE(microphoneIconRect(big, 1.25).x(), 338);
-        QCOMPARE(callRect(big, 1.25).x(), 339);
-        QCOMPARE(moreRect(big, 1.25).x(), 363);
+        QCOMPARE(microphoneIconRect(big, 1.25), QRect(332, 28, 18, 18)); // 390 - 57.625
+        QCOMPARE(callRect(big, 1.25).x(), 333);
+        QCOMPARE(moreRect(big, 1.25).x(), 360);
 
         const QRect older(0, 0, 313, 60);
         QCOMPARE(olderButtonRect(older, 1.0, 0), QRect(275, 18, 28, 24));
