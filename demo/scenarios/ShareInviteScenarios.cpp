@@ -222,7 +222,7 @@ DemoScenario projectionScenario()
             conf()->m_screenShareMode = 1;
             emit conf()->sig_onBeginShareDesktop(true, QString());
         },
-        [](DemoContext&) { return window()->shareControl() && window()->shareControl()->width() == 330; },
+        [](DemoContext&) { return window()->shareControl() && window()->shareControl()->width() == DemoContext::scaledSize(330, 0).width(); },
         QStringLiteral("the bar shows the conference id and End sharing") };
     s.steps << DemoStep { QStringLiteral("a wireless projection begins"),
         [](DemoContext&) {
@@ -231,7 +231,7 @@ DemoScenario projectionScenario()
         },
         [](DemoContext&) {
             ShareScreenControl* bar = window()->shareControl();
-            return bar && bar->width() == 460
+            return bar && bar->width() == DemoContext::scaledSize(460, 0).width()
                 && bar->findChild<QLabel*>(QStringLiteral("label_time"))->text() != QStringLiteral("00:00:00");
         },
         QStringLiteral("the bar counts the projection time"), 4000 };

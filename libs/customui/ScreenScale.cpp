@@ -20,21 +20,21 @@ const char* const kScaledProperty = "kpScreenScaled";
 const char* const kScaledMinimum = "kpScaledMinimum";
 const char* const kScaledMaximum = "kpScaledMaximum";
 
-int scaled(int value, double scale)
+int scaledBy(int value, double scale)
 {
     return qRound(value * scale);
 }
 
 int scaledMax(int value, double scale)
 {
-    return value >= QWIDGETSIZE_MAX ? value : qMin(QWIDGETSIZE_MAX, scaled(value, scale));
+    return value >= QWIDGETSIZE_MAX ? value : qMin(QWIDGETSIZE_MAX, scaledBy(value, scale));
 }
 
 void scaleSizes(QWidget* widget, double scale)
 {
     const QSize minimum = widget->minimumSize();
     const QSize maximum = widget->maximumSize();
-    widget->setMinimumSize(scaled(minimum.width(), scale), scaled(minimum.height(), scale));
+    widget->setMinimumSize(scaledBy(minimum.width(), scale), scaledBy(minimum.height(), scale));
     widget->setMaximumSize(scaledMax(maximum.width(), scale), scaledMax(maximum.height(), scale));
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setIconSize(button->iconSize() * scale);
@@ -49,7 +49,7 @@ void scaleOverwrittenSizes(QWidget* widget, double scale)
     const QSize minimum = widget->minimumSize();
     const QSize maximum = widget->maximumSize();
     if (minimum != widget->property(kScaledMinimum).toSize())
-        widget->setMinimumSize(scaled(minimum.width(), scale), scaled(minimum.height(), scale));
+        widget->setMinimumSize(scaledBy(minimum.width(), scale), scaledBy(minimum.height(), scale));
     if (maximum != widget->property(kScaledMaximum).toSize())
         widget->setMaximumSize(scaledMax(maximum.width(), scale), scaledMax(maximum.height(), scale));
     widget->setProperty(kScaledMinimum, widget->minimumSize());
@@ -59,15 +59,15 @@ void scaleOverwrittenSizes(QWidget* widget, double scale)
 void scaleLayout(QLayout* layout, double scale)
 {
     const QMargins margins = layout->contentsMargins();
-    layout->setContentsMargins(scaled(margins.left(), scale), scaled(margins.top(), scale),
-        scaled(margins.right(), scale), scaled(margins.bottom(), scale));
+    layout->setContentsMargins(scaledBy(margins.left(), scale), scaledBy(margins.top(), scale),
+        scaledBy(margins.right(), scale), scaledBy(margins.bottom(), scale));
     if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
         if (grid->horizontalSpacing() >= 0)
-            grid->setHorizontalSpacing(scaled(grid->horizontalSpacing(), scale));
+            grid->setHorizontalSpacing(scaledBy(grid->horizontalSpacing(), scale));
         if (grid->verticalSpacing() >= 0)
-            grid->setVerticalSpacing(scaled(grid->verticalSpacing(), scale));
+            grid->setVerticalSpacing(scaledBy(grid->verticalSpacing(), scale));
     } else if (layout->spacing() >= 0) {
-        layout->setSpacing(scaled(layout->spacing(), scale));
+        layout->setSpacing(scaledBy(layout->spacing(), scale));
     }
 }
 
@@ -76,6 +76,11 @@ void scaleLayout(QLayout* layout, double scale)
 void ScreenScale::beginScale(QWidget* widget)
 {
     beginScale(widget, KP_UI_UTIL::getScreenScale());
+}
+
+int ScreenScale::scaled(int pixels)
+{
+    return scaledBy(pixels, KP_UI_UTIL::getScreenScale());
 }
 
 void ScreenScale::beginScale(QWidget* widget, double scale)
@@ -119,8 +124,8 @@ void ScreenScale::beginScale(QWidget* widget, double scale)
         // place relative to the grown parent.
         const QWidget* parent = child->parentWidget();
         if (!child->isWindow() && parent && !parent->layout())
-            child->setGeometry(scaled(geometry.x(), scale), scaled(geometry.y(), scale),
-                scaled(geometry.width(), scale), scaled(geometry.height(), scale));
+            child->setGeometry(scaledBy(geometry.x(), scale), scaledBy(geometry.y(), scale),
+                scaledBy(geometry.width(), scale), scaledBy(geometry.height(), scale));
     }
-    widget->resize(scaled(size.width(), scale), scaled(size.height(), scale));
+    widget->resize(scaledBy(size.width(), scale), scaledBy(size.height(), scale));
 }

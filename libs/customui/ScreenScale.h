@@ -17,4 +17,8 @@ public:
     // Scales by the given factor. A widget is scaled once: a second call
     // (a subclass finishing after its base) does nothing.
     static void beginScale(QWidget* widget, double scale);
+
+    // A length given at 96 DPI, on this screen: for the sizes code sets after
+    // the form was scaled (a window's width with or without a panel).
+    static int scaled(int pixels);
 };

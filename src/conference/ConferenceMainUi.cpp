@@ -26,6 +26,7 @@
 #include "customui/ExtendDurationWidget.h"
 #include "customui/KP_CustomStyle.h"
 #include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
 #include "customui/KpMsgBox.h"
 #include "customui/KpMsgTip.h"
 #include "meeting/RectangeTip.h"
@@ -582,7 +583,7 @@ void ConferenceMainUi::slot_toggleRightPanel()
         m_rightPanelShown = false;
     }
     if (toggle.widthChange != 0)
-        resize(width() + toggle.widthChange, height());
+        resize(width() + ScreenScale::scaled(toggle.widthChange), height());
     if (toggle.shown) {
         m_firstToggle = false;
         ui->wgt_rightWgt->show();
@@ -800,7 +801,7 @@ void ConferenceMainUi::slot_max_clicked()
     // The area style gives the button its maximise images again.
     ui->btn_max->setStyleSheet(QString());
     showNormal();
-    resize(ConferenceWindowPolicy::restoredWidth(m_rightPanelShown), m_normalGeometry.height());
+    resize(ScreenScale::scaled(ConferenceWindowPolicy::restoredWidth(m_rightPanelShown)), m_normalGeometry.height());
     QVector<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens << screen->geometry();
@@ -894,7 +895,7 @@ void ConferenceMainUi::slot_conf_right_close_clicked()
     m_rightPanelShown = false;
     ui->wgt_rightWgt->hide();
     if (!m_maximised)
-        resize(width() - ConferenceWindowPolicy::kSidePanelWidth, height());
+        resize(width() - ScreenScale::scaled(ConferenceWindowPolicy::kSidePanelWidth), height());
 }
 
 void ConferenceMainUi::slot_onConferenceCountChange(int inConf, int, int)

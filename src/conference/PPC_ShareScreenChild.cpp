@@ -2,6 +2,7 @@
 
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpStyle.h"
+#include "customui/ScreenScale.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -46,6 +47,8 @@ PPC_ShareScreenChild::PPC_ShareScreenChild(QWidget* parent)
     inner->addWidget(m_picture, 0, Qt::AlignHCenter);
     inner->addWidget(m_nameLabel, 0, Qt::AlignHCenter);
     setHighlighted(false);
+    // Cards come after their chooser was scaled: they grow on their own.
+    ScreenScale::beginScale(this);
 }
 
 void PPC_ShareScreenChild::setName(const QString& name)

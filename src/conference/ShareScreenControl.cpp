@@ -6,6 +6,7 @@
 #include "common/AreaLog.h"
 #include "common/AreaStyle.h"
 #include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
 #include "policy/ShareScreenPolicy.h"
 
 #include <QEasingCurve>
@@ -97,7 +98,7 @@ void ShareScreenControl::updateShareMode()
             m_timer->stop();
         m_elapsed = 0;
         ui->label_time->setText(ShareScreenPolicy::projectionClock(0));
-        setFixedWidth(kShareWidth);
+        setFixedWidth(ScreenScale::scaled(kShareWidth));
         ui->label_time->hide();
         ui->label_confId->show();
         ui->ptn_conf_imm->hide();
@@ -115,7 +116,7 @@ void ShareScreenControl::updateShareMode()
     m_elapsed = 0;
     ui->label_time->setText(ShareScreenPolicy::projectionClock(0));
     m_timer->start(kClockTickMs);
-    setFixedWidth(kProjectionWidth);
+    setFixedWidth(ScreenScale::scaled(kProjectionWidth));
     ui->ptn_conf_imm->show();
     ui->label_confId->hide();
     ui->label_time->show();

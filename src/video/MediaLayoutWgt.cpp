@@ -467,15 +467,16 @@ void MediaLayoutWgt::slot_min()
     ui->btn_min_2->setVisible(!m_miniMode);
     ui->conferenceTimeTextLbl->setFont(
         KP_UI_UTIL::getFontScale(m_miniMode ? kMiniTitleFontSize : kTitleFontSize, true));
-    const int side = m_miniMode ? kMiniTitleMargin : kTitleMargin;
+    const int side = ScreenScale::scaled(m_miniMode ? kMiniTitleMargin : kTitleMargin);
     ui->horizontalLayout_title->setContentsMargins(side, 0, side, 0);
     KpStyle::setStyleProperty(ui->btn_min, "mini", m_miniMode ? QStringLiteral("y") : QStringLiteral("n"));
     // The window's minimum size follows the tool bar at once, so the mini size is reachable.
     layout()->activate();
     if (m_miniMode)
-        resize(VoiceGridPolicy::kMiniWidth, VoiceGridPolicy::kMiniHeight);
+        resize(ScreenScale::scaled(VoiceGridPolicy::kMiniWidth), ScreenScale::scaled(VoiceGridPolicy::kMiniHeight));
     else
-        resize(VoiceGridPolicy::kNormalWidth, VoiceGridPolicy::kNormalHeight);
+        resize(ScreenScale::scaled(VoiceGridPolicy::kNormalWidth),
+            ScreenScale::scaled(VoiceGridPolicy::kNormalHeight));
     // The container takes its new size before the tiles are placed in it.
     layout()->activate();
     relayout();
