@@ -52,12 +52,13 @@ struct Conference
     KP_MediaConfUI facade;
     ConferenceMainUi* window = nullptr;
     QList<ConferenceMemberInfo> roster;
+    ConferenceBriefInfo brief;
 
     explicit Conference(int n)
     {
         sim.setAnswering(false);
         sim.populateSampleDirectory(300);
-        sim.pushConferenceJoined(n);
+        brief = sim.pushConferenceJoined(n);
         roster = conference()->roster();
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (auto* main = qobject_cast<ConferenceMainUi*>(w); main && main->isVisible())
@@ -174,5 +175,55 @@ void BM_ConferenceWindowShown(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ConferenceWindowShown)->Unit(benchmark::kMillisecond);
+
+// Counts the layout requests the event loop delivers.
+class LayoutRequests : public QObject
+{
+public:
+    LayoutRequests() { qApp->installEventFilter(this); }
+    ~LayoutRequests() override { qApp->removeEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            ++count;
+        return false;
+    }
+};
+
+// A subject and member names of the given length arrive in a running
+// conference of nine (every tile, the title bar, the member list): from the
+// business signals until the layout settles and the window is painted. The
+// frame budget is 16 ms whatever the length.
+void BM_ConferenceLongTextsLaidOut(benchmark::State& state)
+{
+    Conference c(9);
+    const int length = int(state.range(0));
+    int turns = 0;
+    int round = 0;
+    for (auto _ : state) {
+        const QString text = QString(length, QLatin1Char('W')) + QString::number(++round % 2);
+        QList<ConferenceMemberInfo> renamed = c.roster;
+        for (ConferenceMemberInfo& member : renamed)
+            member.name = text;
+        c.sim.pushRoster(renamed);
+        ConferenceBriefInfo brief = c.brief;
+        brief.subject = text;
+        emit conference()->sig_updateConferenceInfo(brief);
+        for (int turn = 1;; ++turn) {
+            LayoutRequests requests;
+            QCoreApplication::processEvents();
+            if (requests.count == 0 || turn == 50) {
+                turns = turn;
+                break;
+            }
+        }
+        c.window->repaint();
+    }
+    state.counters["turns"] = turns;
+}
+BENCHMARK(BM_ConferenceLongTextsLaidOut)->ArgName("characters")->Arg(8)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "demo/ClientShell.h"
 
 #include "business/UI_ControlView.h"
-#include "demo/DemoContext.h"
 #include "customui/KpMsgTip.h"
+#include "demo/DemoContext.h"
 
 #include <QLabel>
 #include <QPainter>

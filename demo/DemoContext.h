@@ -20,8 +20,7 @@ public:
         : m_facade(facade)
         , m_simulator(simulator)
         , m_shell(shell)
-    {
-    }
+    { }
 
     KP_MediaConfUI* facade() const { return m_facade; }
     // The world gets a new facade on every reset; the context stays.
@@ -39,8 +38,7 @@ public:
     }
 
     // The first visible top-level window of type T, or null.
-    template<class T>
-    static T* window()
+    template<class T> static T* window()
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (T* t = qobject_cast<T*>(w); t && t->isVisible())
@@ -49,11 +47,7 @@ public:
         return nullptr;
     }
 
-    template<class T>
-    static bool visible()
-    {
-        return window<T>() != nullptr;
-    }
+    template<class T> static bool visible() { return window<T>() != nullptr; }
 
     // Clicks the button `objectName` inside `root`; false when there is none.
     static bool click(QWidget* root, const char* objectName);

@@ -181,17 +181,26 @@ QList<DemoStep> panelAndWindowSize()
     return {
         { QStringLiteral("side panel closed"),
             [](DemoContext&) { DemoContext::click(window()->toolBar(), "btn_members"); },
-            [](DemoContext&) { return window() && !window()->isRightPanelShown() && window()->width() == DemoContext::scaledSize(1040, 0).width(); },
+            [](DemoContext&) {
+                return window() && !window()->isRightPanelShown()
+                    && window()->width() == DemoContext::scaledSize(1040, 0).width();
+            },
             QStringLiteral("the window is 1040 wide without its panel") },
         { QStringLiteral("side panel opened"),
             [](DemoContext&) { DemoContext::click(window()->toolBar(), "btn_members"); },
-            [](DemoContext&) { return window() && window()->isRightPanelShown() && window()->width() == DemoContext::scaledSize(1360, 0).width(); },
+            [](DemoContext&) {
+                return window() && window()->isRightPanelShown()
+                    && window()->width() == DemoContext::scaledSize(1360, 0).width();
+            },
             QStringLiteral("the window is 1360 wide with its panel") },
         { QStringLiteral("maximised"), [](DemoContext&) { DemoContext::click(window(), "btn_max"); },
             [](DemoContext&) { return window() && window()->isMaximisedByButtons(); },
             QStringLiteral("the window is maximised") },
         { QStringLiteral("restored"), [](DemoContext&) { DemoContext::click(window(), "btn_max"); },
-            [](DemoContext&) { return window() && !window()->isMaximisedByButtons() && window()->width() == DemoContext::scaledSize(1360, 0).width(); },
+            [](DemoContext&) {
+                return window() && !window()->isMaximisedByButtons()
+                    && window()->width() == DemoContext::scaledSize(1360, 0).width();
+            },
             QStringLiteral("the window is back at 1360") },
     };
 }

@@ -145,7 +145,10 @@ void addGroupVoiceConference(DemoRegistry& registry)
     scenario.steps.append(membersAnswer(9, 1, 1, QStringLiteral("nine tiles filled")));
     scenario.steps.append(membersAnswer(12, 1, 1, QStringLiteral("twelve in the call, nine tiles shown")));
     scenario.steps.append({ QStringLiteral("mini mode"), [](DemoContext&) { DemoContext::click(grid(), "btn_min"); },
-        [](DemoContext&) { return grid() && grid()->isMiniMode() && grid()->width() == DemoContext::scaledSize(160, 0).width() && tilesSettled(grid()); },
+        [](DemoContext&) {
+            return grid() && grid()->isMiniMode() && grid()->width() == DemoContext::scaledSize(160, 0).width()
+                && tilesSettled(grid());
+        },
         QStringLiteral("the window shrinks to the user's tile") });
     scenario.steps.append(
         { QStringLiteral("back to the grid"), [](DemoContext&) { DemoContext::click(grid(), "btn_min"); },

@@ -222,7 +222,10 @@ DemoScenario projectionScenario()
             conf()->m_screenShareMode = 1;
             emit conf()->sig_onBeginShareDesktop(true, QString());
         },
-        [](DemoContext&) { return window()->shareControl() && window()->shareControl()->width() == DemoContext::scaledSize(330, 0).width(); },
+        [](DemoContext&) {
+            return window()->shareControl()
+                && window()->shareControl()->width() == DemoContext::scaledSize(330, 0).width();
+        },
         QStringLiteral("the bar shows the conference id and End sharing") };
     s.steps << DemoStep { QStringLiteral("a wireless projection begins"),
         [](DemoContext&) {

@@ -1,5 +1,6 @@
 #include "customui/KpElideLabel.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
 
@@ -9,19 +10,22 @@ KpElideLabel::KpElideLabel(QWidget* parent)
     setWordWrap(false);
 }
 
-namespace {
 // Wider than any screen shows on one line; the rest is cut with "…".
-QString measuredPart(const QString& text)
+QString KpElideLabel::measuredPart(const QString& text)
 {
-    if (text.size() <= KpElideLabel::kMeasuredLength)
+    if (text.size() <= kMeasuredLength)
         return text;
-    return text.left(KpElideLabel::kMeasuredLength) + QChar(0x2026);
+    return text.left(kMeasuredLength) + QChar(0x2026);
 }
-} // namespace
+
+QString KpElideLabel::elided(const QFontMetrics& metrics, const QString& text, int width)
+{
+    return metrics.elidedText(measuredPart(text), Qt::ElideRight, width);
+}
 
 QString KpElideLabel::shownText() const
 {
-    return fontMetrics().elidedText(measuredPart(text()), Qt::ElideRight, contentsRect().width());
+    return elided(fontMetrics(), text(), contentsRect().width());
 }
 
 QSize KpElideLabel::sizeHint() const

@@ -16,6 +16,13 @@ public:
 
     explicit KpElideLabel(QWidget* parent = nullptr);
 
+    // The part of a text that is measured: its first kMeasuredLength
+    // characters, and "…" when there are more. Shaping the rest of a huge
+    // name would cost a frame and more for nothing any screen shows.
+    static QString measuredPart(const QString& text);
+    // The text elided at the right to the width, at the cost of a short one.
+    static QString elided(const QFontMetrics& metrics, const QString& text, int width);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

@@ -1,4 +1,5 @@
 #include "customui/KpMsgTip.h"
+#include "customui/KpElideLabel.h"
 #include "ui_KpMsgTip.h"
 
 #include "customui/KP_UI_UTIL.h"
@@ -79,7 +80,7 @@ void KpMsgTip::showNext()
     ui->label_tip->setText(text);
     // A word-wrapped label would shrink to its longest word: keep short tips
     // on one line (padding 24 px each side) and wrap only long ones.
-    const int natural = ui->label_tip->fontMetrics().horizontalAdvance(text) + 2 * 24 + 2;
+    const int natural = ui->label_tip->fontMetrics().horizontalAdvance(KpElideLabel::measuredPart(text)) + 2 * 24 + 2;
     ui->label_tip->setMinimumWidth(qMin(natural, ui->label_tip->maximumWidth()));
     adjustSize();
     if (m_placed) {

@@ -1,5 +1,6 @@
 #include "call/VoiceCall.h"
 
+#include "customui/KpElideLabel.h"
 #include "ui_VoiceCall.h"
 
 #include "business/KP_BusinessView.h"
@@ -139,7 +140,7 @@ void VoiceCall::showPeer()
 void VoiceCall::applyPeerName()
 {
     ui->label_name->setText(m_elidePeerName
-            ? ui->label_name->fontMetrics().elidedText(m_peerName, Qt::ElideRight, ui->label_name->width())
+            ? KpElideLabel::elided(ui->label_name->fontMetrics(), m_peerName, ui->label_name->width())
             : m_peerName);
 }
 

@@ -1,6 +1,7 @@
 #include "conference/PPC_ShareScreenChild.h"
 
 #include "customui/KP_UI_UTIL.h"
+#include "customui/KpElideLabel.h"
 #include "customui/KpStyle.h"
 #include "customui/ScreenScale.h"
 
@@ -54,7 +55,7 @@ PPC_ShareScreenChild::PPC_ShareScreenChild(QWidget* parent)
 void PPC_ShareScreenChild::setName(const QString& name)
 {
     m_name = name;
-    m_nameLabel->setText(QFontMetrics(m_nameLabel->font()).elidedText(name, Qt::ElideRight, m_nameLabel->width()));
+    m_nameLabel->setText(KpElideLabel::elided(QFontMetrics(m_nameLabel->font()), name, m_nameLabel->width()));
     m_nameLabel->setToolTip(name);
 }
 

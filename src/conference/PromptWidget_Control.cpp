@@ -1,5 +1,6 @@
 #include "conference/PromptWidget_Control.h"
 
+#include "customui/KpElideLabel.h"
 #include "ui_PromptWidget_Control.h"
 
 #include "customui/KP_UI_UTIL.h"
@@ -39,7 +40,8 @@ void PromptWidget_Control::showState()
 {
     const QString text = ConferencePopupPolicy::mainVenueLockText(m_locked);
     ui->label_info->setText(text);
-    const int width = QFontMetrics(ui->label_info->font()).horizontalAdvance(text) + kTextPadding;
+    const int width
+        = QFontMetrics(ui->label_info->font()).horizontalAdvance(KpElideLabel::measuredPart(text)) + kTextPadding;
     setMaximumWidth(width);
     resize(width, height());
 }

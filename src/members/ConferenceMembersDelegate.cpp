@@ -145,8 +145,8 @@ void ConferenceMembersDelegate::paintRow(
     const QString device = MemberRosterPolicy::deviceIconFile(m.deviceType);
     if (!device.isEmpty()) {
         const int size = int(m_scale * kDeviceIcon);
-        painter->drawPixmap(
-            label.x(), label.y() + (label.height() - size) / 2, MemberRowPainter::icon(m_imagePath + device, size, dpr));
+        painter->drawPixmap(label.x(), label.y() + (label.height() - size) / 2,
+            MemberRowPainter::icon(m_imagePath + device, size, dpr));
         label.setLeft(label.left() + size + int(m_scale * 4));
     }
     if (!v.creator.isEmpty() && m.account == v.creator) {

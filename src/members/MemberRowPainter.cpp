@@ -2,6 +2,7 @@
 
 #include "business/KP_BusinessView.h"
 #include "customui/KP_UI_UTIL.h"
+#include "customui/KpElideLabel.h"
 #include "policy/MemberRowGeometry.h"
 
 #include <QFile>
@@ -104,7 +105,7 @@ void paintAvatarAndName(
     const QRect nameArea = MemberRowGeometry::nameRect(row, scale);
     painter->setFont(font);
     painter->setPen(QColor(QStringLiteral("#333333")));
-    const QString elided = QFontMetrics(font).elidedText(member.name, Qt::ElideRight, nameArea.width());
+    const QString elided = KpElideLabel::elided(QFontMetrics(font), member.name, nameArea.width());
     painter->drawText(nameArea, Qt::AlignLeft | Qt::AlignVCenter, elided);
 }
 

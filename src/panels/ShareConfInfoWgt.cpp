@@ -1,5 +1,6 @@
 #include "panels/ShareConfInfoWgt.h"
 
+#include "customui/KpElideLabel.h"
 #include "ui_ShareConfInfoWgt.h"
 
 #include "business/UI_ControlView.h"
@@ -55,7 +56,7 @@ void ShareConfInfoWgt::elideLink()
     // At most 210 px, and never wider than the card leaves the link once laid out.
     const int width = isVisible() ? qMin(kLinkWidth, ui->label_link->width()) : kLinkWidth;
     const QFontMetrics metrics(KP_UI_UTIL::getFontScale(12, false));
-    ui->label_link->setText(metrics.elidedText(m_link, Qt::ElideRight, width));
+    ui->label_link->setText(KpElideLabel::elided(metrics, m_link, width));
 }
 
 void ShareConfInfoWgt::showEvent(QShowEvent* event)

@@ -475,8 +475,7 @@ void MediaLayoutWgt::slot_min()
     if (m_miniMode)
         resize(ScreenScale::scaled(VoiceGridPolicy::kMiniWidth), ScreenScale::scaled(VoiceGridPolicy::kMiniHeight));
     else
-        resize(ScreenScale::scaled(VoiceGridPolicy::kNormalWidth),
-            ScreenScale::scaled(VoiceGridPolicy::kNormalHeight));
+        resize(ScreenScale::scaled(VoiceGridPolicy::kNormalWidth), ScreenScale::scaled(VoiceGridPolicy::kNormalHeight));
     // The container takes its new size before the tiles are placed in it.
     layout()->activate();
     relayout();

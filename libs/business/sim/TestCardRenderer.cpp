@@ -67,7 +67,8 @@ void TestCard::paintEvent(QPaintEvent*)
     const QRect plate(r.width() / 8, barsHeight / 2 - f.pixelSize(), r.width() * 3 / 4, f.pixelSize() * 2);
     p.fillRect(plate, QColor(0, 0, 0, 170));
     p.setPen(Qt::white);
-    p.drawText(plate, Qt::AlignCenter, p.fontMetrics().elidedText(m_title, Qt::ElideRight, plate.width() - 8));
+    p.drawText(
+        plate, Qt::AlignCenter, p.fontMetrics().elidedText(m_title.left(512), Qt::ElideRight, plate.width() - 8));
 
     f.setBold(false);
     f.setPixelSize(qBound(9, r.height() / 14, 20));
