@@ -1,6 +1,7 @@
 #pragma once
 
 #include "customui/KP_UI_UTIL.h"
+#include "demo/DemoScenario.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -35,6 +36,21 @@ public:
     {
         const double scale = KP_UI_UTIL::getScreenScale();
         return QSize(qRound(width * scale), qRound(height * scale));
+    }
+
+    // The window gets the activation, as a window manager gives it to the
+    // window the user works in or the one beneath a closed dialog. Offscreen
+    // there is none, and a pop-up opened while the activation is still on
+    // its way to its window loses it and closes.
+    static DemoStep activate(const QString& label, std::function<QWidget*()> window)
+    {
+        return { label,
+            [window](DemoContext&) {
+                if (QWidget* w = window())
+                    w->activateWindow();
+            },
+            [window](DemoContext&) { return window() && QApplication::activeWindow() == window(); },
+            QStringLiteral("the window has the activation") };
     }
 
     // The first visible top-level window of type T, or null.

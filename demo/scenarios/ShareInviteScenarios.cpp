@@ -84,6 +84,7 @@ DemoScenario inviteScenario()
     DemoScenario s { QStringLiteral("invite-phone-and-members"),
         QStringLiteral("Invite a telephone number, then members from the directory, from the side panel"), {} };
     s.steps << join(false);
+    s.steps << DemoContext::activate(QStringLiteral("work in the conference window"), [] { return window(); });
     s.steps << DemoStep { QStringLiteral("press the side panel's invite button"),
         [](DemoContext&) { inviteButton()->click(); },
         [](DemoContext&) { return DemoContext::visible<InviteChoiceWgt>(); },
