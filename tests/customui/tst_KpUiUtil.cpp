@@ -155,10 +155,25 @@ private slots:
         QCOMPARE(free->geometry(), QRect(3, 6, 15, 12));
         QCOMPARE(form.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 
+        // A promoted widget scales itself in its constructor; then the
+        // enclosing form sets its minimum at 96 DPI. The window's pass grows
+        // that minimum, and leaves the sizes the widget scaled itself alone.
+        QWidget window;
+        auto* pane = new QWidget(&window);
+        auto* inner = new QWidget(pane);
+        inner->setFixedSize(20, 10);
+        ScreenScale::beginScale(pane, 2.0);
+        pane->setMinimumSize(231, 150);
+        ScreenScale::beginScale(&window, 2.0);
+        QCOMPARE(pane->minimumSize(), QSize(462, 300));
+        QCOMPARE(pane->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+        QCOMPARE(inner->minimumSize(), QSize(40, 20));
+
         // The screen's scale, forced here, also sizes the fonts; nonsense falls back.
         EnvGuard scale("KP_SCREEN_SCALE", "1.5");
         const QFont font = KP_UI_UTIL::getFontScale(13, true);
         QCOMPARE(font.pixelSize(), 20); // 19.5 rounded
+        QCOMPARE(ScreenScale::scaled(320), 480); // a side panel's width set after the form grew
         QVERIFY(font.bold() && !KP_UI_UTIL::getFontScale(13, false).bold());
         qputenv("KP_SCREEN_SCALE", "banana");
         QVERIFY(KP_UI_UTIL::getScreenScale() >= 1.0);
