@@ -5,9 +5,17 @@
 
 #include <QAbstractButton>
 #include <QBoxLayout>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QGridLayout>
+#include <QHash>
+#include <QIcon>
+#include <QImage>
 #include <QLayout>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <QtMath>
 
@@ -30,14 +38,37 @@ int scaledMax(int value, double scale)
     return value >= QWIDGETSIZE_MAX ? value : qMin(QWIDGETSIZE_MAX, scaledBy(value, scale));
 }
 
+// An icon is never drawn larger than its largest picture either: the
+// pictures it has are given again, grown.
+void growIcon(QAbstractButton* button, double scale)
+{
+    const QIcon icon = button->icon();
+    if (icon.isNull() || scale <= 1.0)
+        return;
+    QIcon grown;
+    for (const QIcon::Mode mode : { QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected }) {
+        for (const QIcon::State state : { QIcon::Off, QIcon::On }) {
+            for (const QSize& size : icon.availableSizes(mode, state)) {
+                const QPixmap picture = icon.pixmap(size, mode, state);
+                grown.addPixmap(
+                    picture.scaled(picture.size() * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation), mode, state);
+            }
+        }
+    }
+    if (!grown.isNull())
+        button->setIcon(grown);
+}
+
 void scaleSizes(QWidget* widget, double scale)
 {
     const QSize minimum = widget->minimumSize();
     const QSize maximum = widget->maximumSize();
     widget->setMinimumSize(scaledBy(minimum.width(), scale), scaledBy(minimum.height(), scale));
     widget->setMaximumSize(scaledMax(maximum.width(), scale), scaledMax(maximum.height(), scale));
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setIconSize(button->iconSize() * scale);
+        growIcon(button, scale);
+    }
     widget->setProperty(kScaledMinimum, widget->minimumSize());
     widget->setProperty(kScaledMaximum, widget->maximumSize());
 }
@@ -69,6 +100,66 @@ void scaleLayout(QLayout* layout, double scale)
     } else if (layout->spacing() >= 0) {
         layout->setSpacing(scaledBy(layout->spacing(), scale));
     }
+}
+
+// A style sheet's `image:` is drawn at most as large as its file: on a dense
+// screen it would stay a 96 DPI speck in a grown button. Such images are
+// served grown, from files made once per process and removed at its exit.
+// (A `border-image` stretches by itself, and its slices count the file's
+// pixels, so it is left as it is.)
+QString grownImage(const QString& path, double scale)
+{
+    static QHash<QString, QString> made;
+    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/kp-grown-images-XXXXXX"));
+    const QString key = path + QLatin1Char('@') + QString::number(scale);
+    const auto it = made.constFind(key);
+    if (it != made.constEnd())
+        return it.value();
+    QString served = path;
+    const QImage image(path);
+    if (!image.isNull() && folder.isValid()) {
+        const QString name
+            = QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Md5).toHex());
+        QSaveFile file(folder.filePath(name + QStringLiteral(".png")));
+        const QImage grown = image.scaled(image.size() * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (file.open(QIODevice::WriteOnly) && grown.save(&file, "PNG") && file.commit())
+            served = file.fileName();
+        else
+            g_Log.LogDebug(QStringLiteral("ScreenScale: cannot serve %1 grown").arg(path));
+    }
+    made.insert(key, served);
+    return served;
+}
+
+QString growImages(const QString& sheet, double scale)
+{
+    if (!sheet.contains(QLatin1String("image")))
+        return sheet;
+    static const char pattern[] = "(^|[^-\\w])(image\\s*:\\s*url\\(\\s*[\"']?)([^)\"']+)";
+    static const QRegularExpression imageUrl(QString::fromLatin1(pattern));
+    QString grown;
+    int done = 0;
+    QRegularExpressionMatchIterator it = imageUrl.globalMatch(sheet);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        grown += sheet.midRef(done, match.capturedStart(3) - done);
+        grown += grownImage(match.captured(3).trimmed(), scale);
+        done = match.capturedEnd(3);
+    }
+    if (done == 0)
+        return sheet;
+    grown += sheet.midRef(done);
+    return grown;
+}
+
+void growStyleImages(QWidget* widget, double scale)
+{
+    const QString sheet = widget->styleSheet();
+    if (sheet.isEmpty())
+        return;
+    const QString grown = growImages(sheet, scale);
+    if (grown != sheet)
+        widget->setStyleSheet(grown);
 }
 
 } // namespace
@@ -110,6 +201,7 @@ void ScreenScale::beginScale(QWidget* widget, double scale)
             scaleLayout(layout, scale);
     }
     scaleSizes(widget, scale);
+    growStyleImages(widget, scale);
     widget->setProperty(kScaledProperty, scale);
 
     for (QWidget* child : children) {
@@ -120,6 +212,7 @@ void ScreenScale::beginScale(QWidget* widget, double scale)
         child->setProperty(kScaledProperty, scale);
         const QRect geometry = child->geometry();
         scaleSizes(child, scale);
+        growStyleImages(child, scale);
         // Children placed by hand (no layout on their parent) keep their
         // place relative to the grown parent.
         const QWidget* parent = child->parentWidget();

@@ -12,6 +12,7 @@
 
 #include <QHBoxLayout>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
 
@@ -168,6 +169,22 @@ private slots:
         QCOMPARE(pane->minimumSize(), QSize(462, 300));
         QCOMPARE(pane->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
         QCOMPARE(inner->minimumSize(), QSize(40, 20));
+
+        // An `image:` of a style sheet is never drawn larger than its file: it
+        // is served grown. A `border-image` stretches already and stays.
+        QTemporaryDir dir;
+        const QString icon = dir.filePath(QStringLiteral("icon.png"));
+        QImage(12, 10, QImage::Format_ARGB32).save(icon);
+        QWidget styled;
+        auto* button = new QWidget(&styled);
+        const QString frame = QStringLiteral("QWidget#frame{border-image:url(%1);}").arg(icon);
+        button->setStyleSheet(QStringLiteral("QPushButton{ image: url('%1'); }").arg(icon) + frame);
+        ScreenScale::beginScale(&styled, 2.0);
+        const QString sheet = button->styleSheet();
+        QVERIFY(sheet.endsWith(frame));
+        const QString grown = sheet.section(QLatin1Char('\''), 1, 1);
+        QVERIFY2(grown != icon, qPrintable(sheet));
+        QCOMPARE(QImage(grown).size(), QSize(24, 20));
 
         // The screen's scale, forced here, also sizes the fonts; nonsense falls back.
         EnvGuard scale("KP_SCREEN_SCALE", "1.5");
