@@ -152,12 +152,32 @@ QString growImages(const QString& sheet, double scale)
     return grown;
 }
 
+// Lengths in a style sheet (sizes, paddings, radii, borders) are at 96 DPI
+// like the form's own; they grow with it.
+QString growLengths(const QString& sheet, double scale)
+{
+    if (!sheet.contains(QLatin1String("px")))
+        return sheet;
+    static const QRegularExpression length(QStringLiteral("(^|[^\\w.#-])(\\d+)px"));
+    QString grown;
+    int done = 0;
+    QRegularExpressionMatchIterator it = length.globalMatch(sheet);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        grown += sheet.midRef(done, match.capturedStart(2) - done);
+        grown += QString::number(scaledBy(match.capturedRef(2).toInt(), scale));
+        done = match.capturedEnd(2);
+    }
+    grown += sheet.midRef(done);
+    return grown;
+}
+
 void growStyleImages(QWidget* widget, double scale)
 {
     const QString sheet = widget->styleSheet();
     if (sheet.isEmpty())
         return;
-    const QString grown = growImages(sheet, scale);
+    const QString grown = growLengths(growImages(sheet, scale), scale);
     if (grown != sheet)
         widget->setStyleSheet(grown);
 }
