@@ -45,15 +45,9 @@ KP_BusinessView* root()
     return BusinessFixture::business();
 }
 
-VidyoView* vidyo()
-{
-    return root()->getVidyoView();
-}
+constexpr auto vidyo = &BusinessFixture::vidyo;
 
-UnifiedConferenceView* conference()
-{
-    return root()->getUnifiedConferenceView();
-}
+constexpr auto conference = &BusinessFixture::conf;
 
 VidyoJsonTransferData fromEve(const QString& callKind = QString())
 {

@@ -22,10 +22,7 @@ using namespace TestWindows;
 
 namespace {
 
-MeetingView* meeting()
-{
-    return BusinessFixture::business()->getMeetingView();
-}
+constexpr auto meeting = &BusinessFixture::meeting;
 
 Agent_MeetingMemberInfo record(const QString& account, const QString& mute = QStringLiteral("11"), int video = 1)
 {

@@ -21,10 +21,7 @@ using namespace TestWindows;
 
 namespace {
 
-UnifiedConferenceView* conf()
-{
-    return BusinessFixture::business()->getUnifiedConferenceView();
-}
+constexpr auto conf = &BusinessFixture::conf;
 
 // `count` members in the conference, the user "me" arriving last (the grid's
 // own order puts the user first), and one invited member not yet in.
