@@ -66,19 +66,25 @@ private slots:
         QCOMPARE(accepted.count(), 1);
     }
 
-    void hangUpAndBusinessRejectReleaseAsDeclined_data()
+    void ringingCallIgnoresEscapeAndReleasesAsDeclined_data()
     {
         QTest::addColumn<bool>("fromBusiness");
         QTest::newRow("hang-up button") << false;
         QTest::newRow("sig_RejectCallIncoming") << true;
     }
-    void hangUpAndBusinessRejectReleaseAsDeclined()
+    void ringingCallIgnoresEscapeAndReleasesAsDeclined()
     {
         QFETCH(bool, fromBusiness);
         VoipCallIncoming w;
         w.setComingInfo(coming(VOIP_CALL_VOICE));
         w.show();
         QSignalSpy released(&w, &VoipCallIncoming::sig_ReleaseCallIncoming);
+        // Escape neither hides nor ends the ringing call; other calls stay refused while it rings.
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(w.isVisible() && ringTimer(&w)->isActive());
+        QVERIFY(!child<QSound>(&w, "ringTone")->isFinished());
+        QVERIFY(reasons().isEmpty() && released.isEmpty());
+        QCOMPARE(voip()->GetVoipCallStatus(), 8);
         // The business is told before the facade is asked to close the window.
         connect(&w, &VoipCallIncoming::sig_ReleaseCallIncoming, this, [] { QCOMPARE(count("ReleaseCall"), 1); });
         if (fromBusiness)
@@ -117,19 +123,6 @@ private slots:
         BusinessFixture::fire(ringTimer(&w));
         QCOMPARE(reasons(), QVariantList { 175408 });
         QCOMPARE(released.count(), 1);
-    }
-
-    void escapeNeitherHidesNorEndsTheRingingCall()
-    {
-        VoipCallIncoming w;
-        w.setComingInfo(coming(VOIP_CALL_VOICE));
-        w.show();
-        QSignalSpy released(&w, &VoipCallIncoming::sig_ReleaseCallIncoming);
-        QTest::keyClick(&w, Qt::Key_Escape);
-        QVERIFY(w.isVisible() && ringTimer(&w)->isActive());
-        QVERIFY(!child<QSound>(&w, "ringTone")->isFinished());
-        QVERIFY(reasons().isEmpty() && released.isEmpty());
-        QCOMPARE(voip()->GetVoipCallStatus(), 8); // other calls stay refused while it rings
     }
 
     void theFacadeMayDeleteTheWindowOnItsSignal()

@@ -44,10 +44,7 @@ inline void closeTip()
     BusinessFixture::flushDeletes();
 }
 
-inline UnifiedConferenceView* conf()
-{
-    return BusinessFixture::business()->getUnifiedConferenceView();
-}
+inline constexpr auto conf = &BusinessFixture::conf;
 
 inline ConferenceMemberInfo member(const char* account, ENUM_CONFMEMBER_DEVICETYPE device = CONFMEMBER_DEVICE_PC)
 {

@@ -35,10 +35,7 @@ using namespace TestWindows;
 
 namespace {
 
-VoipView* voip()
-{
-    return BusinessFixture::business()->getVoipView();
-}
+constexpr auto voip = &BusinessFixture::voip;
 
 Agent_ECShareDeviceInfo window(qint64 id, const char* title)
 {

@@ -15,10 +15,7 @@ using TestWindows::visibleWindows;
 
 namespace {
 
-VoipView* voip()
-{
-    return BusinessFixture::business()->getVoipView();
-}
+constexpr auto voip = &BusinessFixture::voip;
 
 Agent_VoIPCallMsg callEvent(int code, const QString& callee, const QString& callId, int type = VOIP_CALL_VOICE)
 {

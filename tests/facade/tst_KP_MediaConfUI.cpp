@@ -45,15 +45,9 @@ KP_BusinessView* root()
     return BusinessFixture::business();
 }
 
-VidyoView* vidyo()
-{
-    return root()->getVidyoView();
-}
+constexpr auto vidyo = &BusinessFixture::vidyo;
 
-UnifiedConferenceView* conference()
-{
-    return root()->getUnifiedConferenceView();
-}
+constexpr auto conference = &BusinessFixture::conf;
 
 VidyoJsonTransferData fromEve(const QString& callKind = QString())
 {
@@ -327,11 +321,9 @@ void tst_KP_MediaConfUI::everyWindowKindTwiceLeavesOneWindow()
         BusinessFixture::flushDeletes(); // as the event loop does between two rounds
     }
     QCOMPARE(voip->GetVoipCallStatus(), 2 | 4); // each call window holds its mark
-    QCOMPARE(TestWindows::leftoverWindows({ tip() }),
-        QStringList({ QStringLiteral("GroupConfMsgBox"), QStringLiteral("KpMsgBox"), QStringLiteral("MediaLayoutWgt"),
-            QStringLiteral("MessageNotice"), QStringLiteral("MessageTipWidget"), QStringLiteral("SectionStaffWindow"),
-            QStringLiteral("VideoCall"), QStringLiteral("VideoMeetingWidget"), QStringLiteral("VoiceCall"),
-            QStringLiteral("VoiceMeetingWidget") }));
+    QCOMPARE(TestWindows::leftoverWindows({ tip() }).join(QLatin1Char(' ')),
+        QStringLiteral("GroupConfMsgBox KpMsgBox MediaLayoutWgt MessageNotice MessageTipWidget SectionStaffWindow "
+                       "VideoCall VideoMeetingWidget VoiceCall VoiceMeetingWidget"));
     // A new conference picker takes the client's mask from the one before.
     for (int round = 0; round < 2; ++round)
         emit root()->getGroupMgrView()->sig_onQueryConferenceMember(0, QString(), {});
@@ -357,9 +349,8 @@ void tst_KP_MediaConfUI::teardownAndDestructionLeaveNoWindowOfTheModule()
     // voice conference grid outlive it.
     QVERIFY(QMetaObject::invokeMethod(m_ui.get(), "slot_destructorChildWgt"));
     QVERIFY(QMetaObject::invokeMethod(m_ui.get(), "slot_destructorChildWgt"));
-    QCOMPARE(TestWindows::leftoverWindows({ tip() }),
-        QStringList({ QStringLiteral("GroupConfMsgBox"), QStringLiteral("MediaLayoutWgt"),
-            QStringLiteral("SectionStaffWindow"), QStringLiteral("SectionStaffWindow") }));
+    QCOMPARE(TestWindows::leftoverWindows({ tip() }).join(QLatin1Char(' ')),
+        QStringLiteral("GroupConfMsgBox MediaLayoutWgt SectionStaffWindow SectionStaffWindow"));
     Agent_VoIPCallMsg failed;
     failed.eventCode = VOIP_EVENT_ENDED;
     emit root()->getVoipView()->sig_CallEvents(175486, failed);

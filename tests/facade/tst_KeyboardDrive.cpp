@@ -17,10 +17,7 @@ using TestWindows::visibleWindow;
 
 namespace {
 
-VoipView* voip()
-{
-    return BusinessFixture::business()->getVoipView();
-}
+constexpr auto voip = &BusinessFixture::voip;
 
 // The keys go where the window's keyboard focus is, as they do for a user.
 void press(QWidget* window, Qt::Key key)

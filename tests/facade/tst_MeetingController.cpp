@@ -10,10 +10,7 @@
 #include <QtTest>
 
 namespace {
-MeetingView* meeting()
-{
-    return BusinessFixture::business()->getMeetingView();
-}
+constexpr auto meeting = &BusinessFixture::meeting;
 } // namespace
 
 class tst_MeetingController : public QObject

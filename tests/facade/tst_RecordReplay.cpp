@@ -152,7 +152,7 @@ void tst_RecordReplay::recordsKeepEveryField()
     QVERIFY(BusinessArgs::fromJson(personType, json, &back));
     const auto copy = back.value<QSharedPointer<AddressBookPerson>>();
     QCOMPARE(QStringList({ copy->account(), copy->displayName(), copy->phoneNumber(), copy->department() }),
-        QStringList({ QStringLiteral("bob"), QStringLiteral("Bob"), QStringLiteral("139"), QStringLiteral("Sales") }));
+        BusinessFixture::texts({ "bob", "Bob", "139", "Sales" }));
 }
 
 void tst_RecordReplay::badFilesReplayNothing()

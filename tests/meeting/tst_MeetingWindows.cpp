@@ -22,10 +22,7 @@ using namespace TestWindows;
 
 namespace {
 
-MeetingView* meeting()
-{
-    return BusinessFixture::business()->getMeetingView();
-}
+constexpr auto meeting = &BusinessFixture::meeting;
 
 Agent_MeetingMemberInfo record(const QString& account, const QString& mute = QStringLiteral("11"), int video = 1)
 {
@@ -153,21 +150,17 @@ void tst_MeetingWindows::leavingAndDismissingAskOneQuestion()
 
 void tst_MeetingWindows::ownMicrophoneInBothWindows()
 {
-    auto voice = voiceWindow(false);
-    QWidget* voiceMute = child(voice.get(), "btn_mute");
-    QVERIFY(click(voice.get(), "btn_mute"));
-    QVERIFY(voiceMute->styleSheet().contains(QLatin1String("btn_micphone_enable.png")));
-    QVERIFY(click(voice.get(), "btn_mute"));
-    QVERIFY(voiceMute->styleSheet().contains(QLatin1String("btn_micphone_disable.png")));
-    QCOMPARE(BusinessFixture::journalCalls(), BusinessFixture::texts({ "setMasterMute(1)", "setMasterMute(2)" }));
-
-    auto video = videoWindow(false);
-    QWidget* videoMute = child(video.get(), "btn_mute");
-    QVERIFY(click(video.get(), "btn_mute"));
-    QVERIFY(videoMute->styleSheet().contains(QLatin1String("btn_micphone_disable.png")));
-    QVERIFY(click(video.get(), "btn_mute"));
-    QVERIFY(videoMute->styleSheet().contains(QLatin1String("btn_micphone_enable.png")));
-    QCOMPARE(BusinessFixture::journalCalls(), BusinessFixture::texts({ "setMasterMute(1)", "setMasterMute(2)" }));
+    // The two windows draw their button's states the other way round.
+    const auto muteTwice = [](QWidget* window, const char* first, const char* second) {
+        QWidget* mute = child(window, "btn_mute");
+        QVERIFY(click(window, "btn_mute"));
+        QVERIFY(mute->styleSheet().contains(QLatin1String(first)));
+        QVERIFY(click(window, "btn_mute"));
+        QVERIFY(mute->styleSheet().contains(QLatin1String(second)));
+        QCOMPARE(BusinessFixture::journalCalls(), BusinessFixture::texts({ "setMasterMute(1)", "setMasterMute(2)" }));
+    };
+    muteTwice(voiceWindow(false).get(), "btn_micphone_enable.png", "btn_micphone_disable.png");
+    muteTwice(videoWindow(false).get(), "btn_micphone_disable.png", "btn_micphone_enable.png");
 }
 
 void tst_MeetingWindows::clocksAndMeetingNumbers()

@@ -33,10 +33,7 @@ private slots:
 // the menus that run their own event loop.
 namespace MemberTest {
 
-inline UnifiedConferenceView* conf()
-{
-    return BusinessFixture::business()->getUnifiedConferenceView();
-}
+inline constexpr auto conf = &BusinessFixture::conf;
 
 inline ConferenceMemberInfo member(const char* account, ENUM_CONFMEMBER_DEVICETYPE device = CONFMEMBER_DEVICE_PC,
     bool in = true, const char* name = nullptr)

@@ -28,10 +28,7 @@ using namespace TestWindows;
 
 namespace {
 
-UnifiedConferenceView* conf()
-{
-    return BusinessFixture::business()->getUnifiedConferenceView();
-}
+constexpr auto conf = &BusinessFixture::conf;
 
 // The telephone invitations sent, as "key=number,name,extra".
 QStringList phoneInvitations()

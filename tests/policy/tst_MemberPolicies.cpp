@@ -132,9 +132,9 @@ private slots:
     void mediaReportsChangeOneField()
     {
         using F = MemberRosterPolicy::MediaField;
-        const QList<F> fields { MemberRosterPolicy::mediaFieldOf(2), MemberRosterPolicy::mediaFieldOf(3),
-            MemberRosterPolicy::mediaFieldOf(12), MemberRosterPolicy::mediaFieldOf(13),
-            MemberRosterPolicy::mediaFieldOf(51), MemberRosterPolicy::mediaFieldOf(0) };
+        QList<F> fields;
+        for (int action : { 2, 3, 12, 13, 51, 0 })
+            fields << MemberRosterPolicy::mediaFieldOf(action);
         QCOMPARE(fields, (QList<F> { F::Microphone, F::Microphone, F::Camera, F::Camera, F::None, F::None }));
     }
 
@@ -151,14 +151,12 @@ private slots:
         QCOMPARE(areas(false, true, true, true), (QList<B> { B::HandsUp, B::None, B::None, B::None }));
         QCOMPARE(areas(false, false, true, true), (QList<B> { B::None, B::None, B::None, B::None }));
 
-        const QStringList icons { MemberRosterPolicy::deviceIconFile(1), MemberRosterPolicy::deviceIconFile(2),
-            MemberRosterPolicy::deviceIconFile(10), MemberRosterPolicy::deviceIconFile(11),
-            MemberRosterPolicy::deviceIconFile(20), MemberRosterPolicy::deviceIconFile(22),
-            MemberRosterPolicy::deviceIconFile(21), MemberRosterPolicy::deviceIconFile(-1),
-            MemberRosterPolicy::deviceIconFile(0) };
-        QCOMPARE(icons,
-            texts({ "Icon_phone.png", "Icon_phone.png", "Icon_pad.png", "Icon_pad.png", "Icon_pc.png", "Icon_pc.png",
-                "Icon_h5.png", "", "" }));
+        QStringList icons;
+        for (int device : { 1, 2, 10, 11, 20, 22, 21, -1, 0 })
+            icons << MemberRosterPolicy::deviceIconFile(device);
+        QCOMPARE(icons.join(QLatin1Char(' ')),
+            QStringLiteral(
+                "Icon_phone.png Icon_phone.png Icon_pad.png Icon_pad.png Icon_pc.png Icon_pc.png Icon_h5.png  "));
     }
 
     void rowGeometry()

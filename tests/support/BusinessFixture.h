@@ -18,6 +18,10 @@ public:
 
     static KP_BusinessView* business() { return KP_BusinessView::instance(); }
     static CommandJournal* journal() { return CommandJournal::instance(); }
+    static UnifiedConferenceView* conf() { return business()->getUnifiedConferenceView(); }
+    static VoipView* voip() { return business()->getVoipView(); }
+    static VidyoView* vidyo() { return business()->getVidyoView(); }
+    static MeetingView* meeting() { return business()->getMeetingView(); }
     // Operation names of the journal, oldest first (queries included / left out).
     static QStringList journalOps();
     static QStringList journalCommands();

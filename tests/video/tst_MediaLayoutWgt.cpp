@@ -21,10 +21,7 @@ using namespace TestWindows;
 
 namespace {
 
-UnifiedConferenceView* conf()
-{
-    return BusinessFixture::business()->getUnifiedConferenceView();
-}
+constexpr auto conf = &BusinessFixture::conf;
 
 // `count` members in the conference, the user "me" arriving last (the grid's
 // own order puts the user first), and one invited member not yet in.
@@ -198,8 +195,8 @@ void tst_MediaLayoutWgt::toolBarSendsAndFollowsTheReportedStates()
     speaker->click(); // the speaker is on: switch it off
     QVERIFY(click(m_grid.get(), "btn_invite"));
     QCOMPARE(BusinessFixture::journalCalls(),
-        QStringList({ QStringLiteral("controlSelfMicphone(false)"), QStringLiteral("controlSelfCamera(true,0)"),
-            QStringLiteral("controlSelfAudio(false)") }));
+        BusinessFixture::texts(
+            { "controlSelfMicphone(false)", "controlSelfCamera(true,0)", "controlSelfAudio(false)" }));
     QCOMPARE(mic->toolTip(), QStringLiteral("Turn on the microphone"));
     QCOMPARE(picker.count(), 1);
     QCOMPARE(picker.at(0).at(0).toBool(), false);

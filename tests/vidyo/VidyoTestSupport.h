@@ -11,10 +11,7 @@
 // and presses on the bottom toggles.
 namespace VidyoTest {
 
-inline VidyoView* vidyo()
-{
-    return BusinessFixture::business()->getVidyoView();
-}
+inline constexpr auto vidyo = &BusinessFixture::vidyo;
 
 // Fresh views and journal; "me" (allowed whiteboards) in a room with bob and eve.
 inline void resetRoom()
