@@ -46,7 +46,9 @@ public:
     {
         return { label,
             [window](DemoContext&) {
-                if (QWidget* w = window())
+                // Asked again while it has it, the activation would come a
+                // second time, late, and take it from a pop-up opened meanwhile.
+                if (QWidget* w = window(); w && QApplication::activeWindow() != w)
                     w->activateWindow();
             },
             [window](DemoContext&) { return window() && QApplication::activeWindow() == window(); },
