@@ -11,6 +11,7 @@
 #include "conference/ConferenceLayoutControl.h"
 #include "conference/ConferenceMainUi.h"
 #include "facade/KP_MediaConfUI.h"
+#include "support/LayoutRequests.h"
 #include "video/ConfSmartVideoPlayMainWdg.h"
 
 #include <QApplication>
@@ -175,23 +176,6 @@ void BM_ConferenceWindowShown(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ConferenceWindowShown)->Unit(benchmark::kMillisecond);
-
-// Counts the layout requests the event loop delivers.
-class LayoutRequests : public QObject
-{
-public:
-    LayoutRequests() { qApp->installEventFilter(this); }
-    ~LayoutRequests() override { qApp->removeEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::LayoutRequest)
-            ++count;
-        return false;
-    }
-};
 
 // A subject and member names of the given length arrive in a running
 // conference of nine (every tile, the title bar, the member list): from the

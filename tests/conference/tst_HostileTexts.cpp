@@ -13,6 +13,7 @@
 #include "customui/KpElideLabel.h"
 #include "customui/KpMsgTip.h"
 #include "facade/KP_MediaConfUI.h"
+#include "support/LayoutRequests.h"
 #include "support/SimulatorFixture.h"
 #include "support/TestWindows.h"
 #include "vidyo/VidyoWidget.h"
@@ -55,23 +56,6 @@ QList<Hostile> hostileTexts()
         { "line feeds", QStringLiteral("first\nsecond\n\n\nthird\n") },
     };
 }
-
-// Counts the layout requests delivered while it lives.
-class LayoutRequests : public QObject
-{
-public:
-    LayoutRequests() { qApp->installEventFilter(this); }
-    ~LayoutRequests() override { qApp->removeEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::LayoutRequest)
-            ++count;
-        return false;
-    }
-};
 
 } // namespace
 
@@ -139,7 +123,8 @@ class tst_HostileTexts : public QObject
         for (QWidget* window : visibleWindows()) {
             const QString where = QString::fromLatin1(window->metaObject()->className()) + QLatin1Char(' ');
             QVERIFY2(!window->grab().isNull(), qPrintable(where + QString::fromLatin1(value)));
-            const QSize expected = ordinary.value(QString::fromLatin1(window->metaObject()->className()), window->size());
+            const QSize expected
+                = ordinary.value(QString::fromLatin1(window->metaObject()->className()), window->size());
             QVERIFY2(window->width() <= expected.width() && window->height() <= expected.height(),
                 qPrintable(where + QStringLiteral("grew to %1x%2").arg(window->width()).arg(window->height())));
             for (QWidget* w : window->findChildren<QWidget*>()) {
