@@ -21,7 +21,6 @@ UnifiedConferenceView* conference()
 }
 
 constexpr int kFieldButton = 12; // the search and clear buttons inside the search field
-constexpr int kFieldPadding = 18; // the field's text padding, from its style sheet
 
 } // namespace
 
@@ -104,11 +103,6 @@ ConfMembersControlWidget::ConfMembersControlWidget(QWidget* parent)
     MemberListViewBase::fill(ui->HasInListView, ui->WillInListView, members);
 
     AreaStyle::finish(this, QStringLiteral("conference.qss"));
-    // The buttons inside the field grew with the screen; the style sheet's
-    // 18 px of padding that keeps the text off them did not.
-    const int room = qRound(kFieldPadding * (KP_UI_UTIL::getScreenScale() - 1.0));
-    if (room > 0)
-        ui->lineEdit->setTextMargins(room, 0, room, 0);
 }
 
 ConfMembersControlWidget::~ConfMembersControlWidget() = default;
