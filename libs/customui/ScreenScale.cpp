@@ -131,25 +131,33 @@ QString grownImage(const QString& path, double scale)
     return served;
 }
 
+// The text with each match's capture `group` replaced by what `replace` makes of it.
+template<typename Replace>
+QString replaceCaptured(const QString& text, const QRegularExpression& pattern, int group, Replace replace)
+{
+    QString result;
+    int done = 0;
+    QRegularExpressionMatchIterator it = pattern.globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        result += text.midRef(done, match.capturedStart(group) - done);
+        result += replace(match.captured(group));
+        done = match.capturedEnd(group);
+    }
+    if (done == 0)
+        return text;
+    result += text.midRef(done);
+    return result;
+}
+
 QString growImages(const QString& sheet, double scale)
 {
     if (!sheet.contains(QLatin1String("image")))
         return sheet;
     static const char pattern[] = "(^|[^-\\w])(image\\s*:\\s*url\\(\\s*[\"']?)([^)\"']+)";
     static const QRegularExpression imageUrl(QString::fromLatin1(pattern));
-    QString grown;
-    int done = 0;
-    QRegularExpressionMatchIterator it = imageUrl.globalMatch(sheet);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch match = it.next();
-        grown += sheet.midRef(done, match.capturedStart(3) - done);
-        grown += grownImage(match.captured(3).trimmed(), scale);
-        done = match.capturedEnd(3);
-    }
-    if (done == 0)
-        return sheet;
-    grown += sheet.midRef(done);
-    return grown;
+    return replaceCaptured(
+        sheet, imageUrl, 3, [scale](const QString& path) { return grownImage(path.trimmed(), scale); });
 }
 
 // Lengths in a style sheet (sizes, paddings, radii, borders) are at 96 DPI
@@ -159,17 +167,8 @@ QString growLengths(const QString& sheet, double scale)
     if (!sheet.contains(QLatin1String("px")))
         return sheet;
     static const QRegularExpression length(QStringLiteral("(^|[^\\w.#-])(\\d+)px"));
-    QString grown;
-    int done = 0;
-    QRegularExpressionMatchIterator it = length.globalMatch(sheet);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch match = it.next();
-        grown += sheet.midRef(done, match.capturedStart(2) - done);
-        grown += QString::number(scaledBy(match.capturedRef(2).toInt(), scale));
-        done = match.capturedEnd(2);
-    }
-    grown += sheet.midRef(done);
-    return grown;
+    return replaceCaptured(
+        sheet, length, 2, [scale](const QString& pixels) { return QString::number(scaledBy(pixels.toInt(), scale)); });
 }
 
 void growStyleImages(QWidget* widget, double scale)

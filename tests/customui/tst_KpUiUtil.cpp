@@ -178,13 +178,14 @@ private slots:
         QWidget styled;
         auto* button = new QWidget(&styled);
         const QString frame = QStringLiteral("QWidget#frame{border-image:url(%1);}").arg(icon);
-        button->setStyleSheet(QStringLiteral("QPushButton{ image: url('%1'); }").arg(icon) + frame);
+        button->setStyleSheet(QStringLiteral("QPushButton{ image: url('%1'); padding:0px 18px;}").arg(icon) + frame);
         ScreenScale::beginScale(&styled, 2.0);
         const QString sheet = button->styleSheet();
         QVERIFY(sheet.endsWith(frame));
         const QString grown = sheet.section(QLatin1Char('\''), 1, 1);
         QVERIFY2(grown != icon, qPrintable(sheet));
         QCOMPARE(QImage(grown).size(), QSize(24, 20));
+        QVERIFY2(sheet.contains(QLatin1String("padding:0px 36px;")), qPrintable(sheet)); // lengths grow too
 
         // The screen's scale, forced here, also sizes the fonts; nonsense falls back.
         EnvGuard scale("KP_SCREEN_SCALE", "1.5");
