@@ -2,6 +2,7 @@
 
 #include "customui/KP_UI_UTIL.h"
 #include "customui/KpStyle.h"
+#include "customui/ScreenScale.h"
 #include "util/KPLog.h"
 
 namespace {
@@ -36,11 +37,11 @@ void KpMenu::setMenuType(KpMenuType type)
     switch (type) {
     case KpMenu_Light:
         name = QStringLiteral("light");
-        setStyleSheet(lightSheet());
+        setStyleSheet(ScreenScale::grownStyleSheet(lightSheet()));
         break;
     case KpMenu_Dark:
         name = QStringLiteral("dark");
-        setStyleSheet(darkSheet());
+        setStyleSheet(ScreenScale::grownStyleSheet(darkSheet()));
         break;
     default:
         if (type != KpMenu_Default)

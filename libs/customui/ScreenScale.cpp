@@ -171,12 +171,17 @@ QString growLengths(const QString& sheet, double scale)
         sheet, length, 2, [scale](const QString& pixels) { return QString::number(scaledBy(pixels.toInt(), scale)); });
 }
 
+QString growSheet(const QString& sheet, double scale)
+{
+    return growLengths(growImages(sheet, scale), scale);
+}
+
 void growStyleImages(QWidget* widget, double scale)
 {
     const QString sheet = widget->styleSheet();
     if (sheet.isEmpty())
         return;
-    const QString grown = growLengths(growImages(sheet, scale), scale);
+    const QString grown = growSheet(sheet, scale);
     if (grown != sheet)
         widget->setStyleSheet(grown);
 }
@@ -191,6 +196,12 @@ void ScreenScale::beginScale(QWidget* widget)
 int ScreenScale::scaled(int pixels)
 {
     return scaledBy(pixels, KP_UI_UTIL::getScreenScale());
+}
+
+QString ScreenScale::grownStyleSheet(const QString& sheet)
+{
+    const double scale = KP_UI_UTIL::getScreenScale();
+    return qFuzzyCompare(scale, 1.0) ? sheet : growSheet(sheet, scale);
 }
 
 void ScreenScale::beginScale(QWidget* widget, double scale)

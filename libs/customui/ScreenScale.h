@@ -2,6 +2,8 @@
 
 #include "customui/kp_customui_global.h"
 
+#include <QString>
+
 class QWidget;
 
 // Forms are drawn for 96 DPI. On a denser screen a built window is grown by
@@ -21,4 +23,9 @@ public:
     // A length given at 96 DPI, on this screen: for the sizes code sets after
     // the form was scaled (a window's width with or without a panel).
     static int scaled(int pixels);
+
+    // A style sheet written at 96 DPI, for this screen: its lengths grown and
+    // its `image:` pictures served grown. For sheets set on windows made
+    // outside any scaled form (menus); a scaled form's own are grown already.
+    static QString grownStyleSheet(const QString& sheet);
 };

@@ -73,7 +73,8 @@ ShareScreenControl::ShareScreenControl(QWidget* parent)
     m_moreMenu->setObjectName(QStringLiteral("shareMoreMenu"));
     m_moreMenu->setWindowFlags(m_moreMenu->windowFlags() | Qt::Popup | Qt::FramelessWindowHint);
     m_moreMenu->setAttribute(Qt::WA_TranslucentBackground);
-    m_moreMenu->setStyleSheet(QLatin1String(kMenuStyle));
+    // A menu without an owner: its sheet grows with the screen here.
+    m_moreMenu->setStyleSheet(ScreenScale::grownStyleSheet(QLatin1String(kMenuStyle)));
     m_moreMenu->setFont(KP_UI_UTIL::getFontScale(14, false));
     connect(m_moreMenu.get(), &QMenu::triggered, this, &ShareScreenControl::on_menuAction_trigger);
 

@@ -4,6 +4,7 @@
 #include "business/UI_ControlView.h"
 #include "common/AreaLog.h"
 #include "customui/KP_UI_UTIL.h"
+#include "customui/ScreenScale.h"
 #include "members/MemberListViewBase.h"
 #include "members/MemberRowPainter.h"
 #include "panels/PhoneInvitation.h"
@@ -38,13 +39,11 @@ ConfMembersControlDelegate::ConfMembersControlDelegate(QObject* parent)
     m_menu->setFocusPolicy(Qt::NoFocus);
     // Entries are 80 px wide: the small font keeps "Close video" whole.
     m_menu->setFont(KP_UI_UTIL::getFontScale(12, false));
-    // The sizes are at 96 DPI, like the font's 12: both grow with the screen.
-    const auto px = [this](int pixels) { return QString::number(qRound(pixels * m_scale)); };
-    m_menu->setStyleSheet(QStringLiteral(
+    // A menu made outside any form: its sheet grows with the screen here.
+    m_menu->setStyleSheet(ScreenScale::grownStyleSheet(QStringLiteral(
         "QMenu{background-color:rgba(255,255,255,255);border-radius:4px;border:1px solid #f0f0f0;}"
-        "QMenu::item{padding-left:%1px;color:#000000;width:%2px;height:%3px;background-color:transparent;}"
-        "QMenu::item:selected{color:#000000;background-color:rgb(0,128,240);border-radius:2px;}")
-                              .arg(px(10), px(80), px(23)));
+        "QMenu::item{padding-left:10px;color:#000000;width:80px;height:23px;background-color:transparent;}"
+        "QMenu::item:selected{color:#000000;background-color:rgb(0,128,240);border-radius:2px;}")));
     connect(m_menu.data(), &QMenu::aboutToHide, this, &ConfMembersControlDelegate::slot_moreMenu_aboutToHide);
     connect(m_menu.data(), &QMenu::triggered, this, &ConfMembersControlDelegate::slot_MenuAction_trigger);
 }

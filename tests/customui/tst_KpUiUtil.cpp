@@ -192,6 +192,8 @@ private slots:
         const QFont font = KP_UI_UTIL::getFontScale(13, true);
         QCOMPARE(font.pixelSize(), 20); // 19.5 rounded
         QCOMPARE(ScreenScale::scaled(320), 480); // a side panel's width set after the form grew
+        QCOMPARE(ScreenScale::grownStyleSheet(QStringLiteral("QMenu::item{width:80px;height:23px;}")),
+            QStringLiteral("QMenu::item{width:120px;height:35px;}")); // a menu made outside any form
         QVERIFY(font.bold() && !KP_UI_UTIL::getFontScale(13, false).bold());
         qputenv("KP_SCREEN_SCALE", "banana");
         QVERIFY(KP_UI_UTIL::getScreenScale() >= 1.0);
