@@ -11,6 +11,7 @@
 #include "video/ConfSmartVideoPlayMainWdg.h"
 
 #include <QDateTime>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
@@ -111,17 +112,37 @@ template<typename Event> bool rebuilds(const ConferenceMainUi& window, Event eve
     return window.videoArea()->screenLayout() != 0;
 }
 
-// The commands of the journal but the video area's stream requests (binding tiles).
-inline QStringList commands()
+// The commands of the journal but the video area's stream requests (binding
+// tiles): their names, or each with its arguments ("setConferenceLockState(2)").
+inline QStringList commands(bool withArguments = false)
 {
-    QStringList all = BusinessFixture::journalCommands();
+    QStringList all = withArguments ? BusinessFixture::journalCalls() : BusinessFixture::journalCommands();
     all.erase(std::remove_if(all.begin(), all.end(),
-                  [](const QString& op) {
+                  [](const QString& call) {
+                      const QString op = call.section(QLatin1Char('('), 0, 0);
                       return op.endsWith(QLatin1String("MemberVideo")) || op.endsWith(QLatin1String("ShareView"))
                           || op == QLatin1String("resetSelfVideoView");
                   }),
         all.end());
     return all;
+}
+inline QStringList calls()
+{
+    return commands(true);
+}
+
+inline QStringList texts(std::initializer_list<const char*> items)
+{
+    return BusinessFixture::texts(items);
+}
+
+// What a spy on UI_ControlView::sig_showMsgTip caught, each tip as "text @handle".
+inline QStringList tipsOf(const QSignalSpy& spy)
+{
+    QStringList shown;
+    for (const QList<QVariant>& tip : spy)
+        shown << tip.at(0).toString() + QStringLiteral(" @%1").arg(int(tip.at(1).value<PopUpHandleType>()));
+    return shown;
 }
 
 // The text the window's tip shows; empty when none is on screen.

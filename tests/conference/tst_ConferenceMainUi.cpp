@@ -24,10 +24,6 @@ class tst_ConferenceMainUi : public ConferenceSuite
 {
     Q_OBJECT
 
-    static QString duration(const ConferenceMainUi& w)
-    {
-        return child<QLabel>(w.titleBar(), "label_conf_time")->text();
-    }
     static QStringList signalArgs(const QSignalSpy& spy)
     {
         QStringList texts;
@@ -37,51 +33,21 @@ class tst_ConferenceMainUi : public ConferenceSuite
     }
 
 private slots:
-    void formAndTheSidePanelAtStart()
+    void formAndTheSidePanelInTheNormalState()
     {
         ConferenceMainUi w;
         w.show();
         QCOMPARE(w.size(), QSize(1360, 770));
         QCOMPARE(w.minimumSize(), QSize(1040, 770));
-        // The toolbar's first toggle opens the panel without growing the window.
+        // The toolbar's first toggle opens the panel without growing the window; closing it shrinks the window.
         QVERIFY(w.isRightPanelShown());
         QCOMPARE(child(&w, "wgt_rightWgt")->width(), 320);
-    }
-
-    void sidePanelWidthRule()
-    {
-        ConferenceMainUi w;
-        w.show();
-        // The toolbar's toggle is the demo's conference scenario; the panel's own close button:
         QVERIFY(click(w.rightPanel(), "btn_close"));
         QCOMPARE(w.width(), 1040);
         QVERIFY(child(&w, "wgt_rightWgt")->isHidden());
-        // Maximised, only the panel comes and goes.
-        QVERIFY(click(&w, "btn_max"));
-        const int maximisedWidth = w.width();
-        QVERIFY(click(w.toolBar(), "btn_members"));
-        QVERIFY(w.isRightPanelShown());
-        QCOMPARE(w.width(), maximisedWidth);
-        QVERIFY(click(&w, "btn_max"));
     }
 
-    void maximiseAndRestoreKeepTheNormalGeometry()
-    {
-        ConferenceMainUi w;
-        w.show();
-        w.move(30, 20);
-        QVERIFY(click(&w, "btn_max"));
-        QVERIFY(w.isMaximisedByButtons());
-        QVERIFY(child(&w, "btn_max")->styleSheet().contains(QStringLiteral("dark_btn_restore_normal.png")));
-        QVERIFY(click(w.toolBar(), "btn_members")); // the panel closes while maximised
-        QVERIFY(click(&w, "btn_max"));
-        QVERIFY(!w.isMaximisedByButtons());
-        QCOMPARE(w.size(), QSize(1040, 770));
-        QCOMPARE(w.pos(), QPoint(30, 20));
-        QVERIFY(child(&w, "btn_max")->styleSheet().isEmpty());
-    }
-
-    void theWindowIsDraggedUnlessMaximised()
+    void maximisedOnlyThePanelComesAndGoesAndNothingDrags()
     {
         ConferenceMainUi w;
         w.show();
@@ -100,10 +66,22 @@ private slots:
         drag(QPoint(50, 20));
         QCOMPARE(w.pos(), QPoint(90, 50));
         QVERIFY(click(&w, "btn_max"));
-        const QPoint maximised = w.pos();
+        QVERIFY(w.isMaximisedByButtons());
+        QVERIFY(child(&w, "btn_max")->styleSheet().contains(QStringLiteral("dark_btn_restore_normal.png")));
+        const QRect maximised = w.geometry();
         drag(QPoint(50, 20));
-        QCOMPARE(w.pos(), maximised);
+        QVERIFY(click(w.toolBar(), "btn_members"));
+        QVERIFY(!w.isRightPanelShown());
+        QVERIFY(click(w.toolBar(), "btn_members"));
+        QVERIFY(w.isRightPanelShown());
+        QCOMPARE(w.geometry(), maximised);
+        // Restored with the panel closed while maximised: the normal geometry without it.
+        QVERIFY(click(w.toolBar(), "btn_members"));
         QVERIFY(click(&w, "btn_max"));
+        QVERIFY(!w.isMaximisedByButtons());
+        QCOMPARE(w.size(), QSize(1040, 770));
+        QCOMPARE(w.pos(), QPoint(90, 50));
+        QVERIFY(child(&w, "btn_max")->styleSheet().isEmpty());
     }
 
     void controlsReachTheBusinessView()
@@ -116,9 +94,7 @@ private slots:
         QVERIFY(click(w->toolBar(), "btn_audio"));
         QVERIFY(click(w->toolBar(), "btn_video"));
         QVERIFY(click(w->toolBar(), "btn_chats"));
-        QCOMPARE(commands(), BusinessFixture::texts({ "controlSelfMicphone", "controlSelfCamera" }));
-        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("controlSelfMicphone")), QStringLiteral("false"));
-        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("controlSelfCamera")), QStringLiteral("false|0"));
+        QCOMPARE(calls(), texts({ "controlSelfMicphone(false)", "controlSelfCamera(false,0)" }));
         QCOMPARE(signalArgs(chat), QStringList { QStringLiteral("9001") });
 
         // The camera is off and there is no camera: a tip, no request.
@@ -126,12 +102,10 @@ private slots:
         emit conf()->sig_onControlSelfCamera(QStringLiteral("me"), false);
         BusinessFixture::journal()->clear();
         QVERIFY(click(w->toolBar(), "btn_video"));
-        QVERIFY(!commands().contains(QStringLiteral("controlSelfCamera")));
-        QCOMPARE(tips.last().at(0).toString(), QStringLiteral("Cannot be opened without device"));
-        QCOMPARE(tips.last().at(1).value<PopUpHandleType>(), PopUpHandleType(0));
+        QCOMPARE(tipsOf(tips).last(), QStringLiteral("Cannot be opened without device @0"));
         // The host asks the user's microphone on; the answer shows it.
         emit conf()->sig_onControlSelfMicphone(QStringLiteral("me"), true);
-        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("controlSelfMicphone")), QStringLiteral("true"));
+        QCOMPARE(calls(), texts({ "controlSelfMicphone(true)" }));
         emit conf()->sig_onControlSelfMicphone(true, false);
         QVERIFY(w->toolBar()->isMicrophoneMuted());
         BusinessFixture::fire(ConferenceToolBar::cameraGuard());
@@ -141,16 +115,17 @@ private slots:
     void conferenceClockFollowsTheStartTime()
     {
         ConferenceMainUi w;
+        auto* clock = child<QLabel>(w.titleBar(), "label_conf_time");
         emit conf()->sig_updateConferenceInfo(brief(QStringLiteral("9001"), 0));
         QVERIFY(!w.conferenceTimer()->isActive());
         emit conf()->sig_updateConferenceInfo(brief(QStringLiteral("9001"), QDateTime::currentSecsSinceEpoch() + 600));
         QCOMPARE(w.conferenceTimer()->interval(), 1000);
-        QVERIFY(duration(w).isEmpty()); // a start in the future
+        QVERIFY(clock->text().isEmpty()); // a start in the future
         emit conf()->sig_updateConferenceInfo(
             brief(QStringLiteral("9001"), QDateTime::currentSecsSinceEpoch() - 25 * 3600));
         BusinessFixture::journal()->clear();
         BusinessFixture::fire(w.conferenceTimer());
-        QVERIFY(duration(w).startsWith(QStringLiteral("1 day 01:00:0")));
+        QVERIFY(clock->text().startsWith(QStringLiteral("1 day 01:00:0")));
         QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("getStatisticsInfo")), 0);
         BusinessFixture::fire(w.conferenceTimer());
         QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("getStatisticsInfo")), 1); // every second tick
@@ -202,8 +177,7 @@ private slots:
         invoke(*w, "slot_onAccept", 4);
         QCOMPARE(signalArgs(uiClose), QStringList { QStringLiteral("9001") });
         QCOMPARE(quitBoard.count(), 1);
-        QCOMPARE(commands(), BusinessFixture::texts({ "leaveConference" }));
-        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("leaveConference")), QString());
+        QCOMPARE(calls(), texts({ "leaveConference()" }));
         QVERIFY(w->layoutControl()->videoList().isEmpty());
         // Leaving another conference is not this one's end.
         emit conf()->sig_onLeaveConference(true, QString(), QStringLiteral("777"));
@@ -220,14 +194,11 @@ private slots:
         auto w = enter(roster(2, true));
         QSignalSpy uiClose(conf(), &UnifiedConferenceView::sig_confUIClose);
         invoke(*w, "slot_onAccept", 5); // leave; the conference goes on
-        QCOMPARE(commands(), BusinessFixture::texts({ "sendCmdLectureMode", "restStopRecording" }));
-        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("sendCmdLectureMode")), QStringLiteral("false"));
-        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("restStopRecording")), QStringLiteral("2"));
+        QCOMPARE(calls(), texts({ "sendCmdLectureMode(false)", "restStopRecording(2)" }));
         BusinessFixture::journal()->clear();
         invoke(*w, "slot_onOther", 4); // only the end-or-leave pop-up ends the conference
         invoke(*w, "slot_onOther", 5);
-        QCOMPARE(commands(), BusinessFixture::texts({ "restStopRecording" }));
-        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("restStopRecording")), QStringLiteral("1"));
+        QCOMPARE(calls(), texts({ "restStopRecording(1)" }));
         QCOMPARE(uiClose.count(), 2);
         emit conf()->sig_onDismissConference(true, QString(), QStringLiteral("9001"));
         QVERIFY(!w->isVisible());
@@ -257,13 +228,8 @@ private slots:
         invoke(*w, "slot_onAccept", 3);
         invoke(*w, "slot_onAccept", 1);
         QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_OpenConfLock", Q_ARG(bool, true)));
-        QCOMPARE(commands(),
-            BusinessFixture::texts({ "sendCmdDesktopShare", "setConferenceLockState", "setConferenceLockState" }));
-        QCOMPARE(BusinessFixture::journal()->entries(QStringLiteral("sendCmdDesktopShare")).first().args,
-            (QVariantList { QStringLiteral("m2"), 20, false }));
-        QCOMPARE(BusinessFixture::journal()->entries(QStringLiteral("setConferenceLockState")).first().args.first(),
-            QVariant(2));
-        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("setConferenceLockState")), QStringLiteral("0"));
+        QCOMPARE(calls(),
+            texts({ "sendCmdDesktopShare(m2,20,false)", "setConferenceLockState(2)", "setConferenceLockState(0)" }));
     }
 
     void requestsFromTheConference()
@@ -283,7 +249,7 @@ private slots:
         w->hide();
         emit conf()->sig_selectConfMembers({ QStringLiteral("x1"), QStringLiteral("x2") }, {}, 2);
         QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("inviteMembers")).args.first().toStringList(),
-            BusinessFixture::texts({ "x1", "x2" }));
+            texts({ "x1", "x2" }));
         QVERIFY(w->isVisible());
 
         // A media time-out of this conference while the devices are held.
@@ -292,8 +258,7 @@ private slots:
         emit conf()->sig_onConferenceMediaTimeout(QStringLiteral("m1"), 0, QStringLiteral("777"));
         QVERIFY(tips.isEmpty());
         emit conf()->sig_onConferenceMediaTimeout(QStringLiteral("m1"), 0, QStringLiteral("9001"));
-        QCOMPARE(tips.count(), 1);
-        QCOMPARE(tips.at(0).at(0).toString(), QStringLiteral("Media timeout, you will leave the meeting!"));
+        QCOMPARE(tipsOf(tips), texts({ "Media timeout, you will leave the meeting! @4" }));
         QCOMPARE(tipText(), QStringLiteral("Media timeout, you will leave the meeting!"));
     }
 };
