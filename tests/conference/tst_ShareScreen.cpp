@@ -53,19 +53,6 @@ QStringList cardNames(const PPC_ShareScreen& chooser)
     return names;
 }
 
-QStringList tipsOf(const QSignalSpy& spy)
-{
-    QStringList texts;
-    for (const QList<QVariant>& tip : spy)
-        texts << tip.at(0).toString();
-    return texts;
-}
-
-void entitleWhiteboard()
-{
-    BusinessFixture::business()->getUserInfoView()->state().authorities.insert(USER_AUTHORITY_WHITEBOARD);
-}
-
 } // namespace
 
 class tst_ShareScreen : public ConferenceSuite
@@ -73,9 +60,9 @@ class tst_ShareScreen : public ConferenceSuite
     Q_OBJECT
 
     // A chooser that has the screens 0 and 7 and the windows, its cards built.
-    static QPointer<PPC_ShareScreen> chooserWithSources(QWidget* parent = nullptr)
+    static QPointer<PPC_ShareScreen> chooserWithSources()
     {
-        QPointer<PPC_ShareScreen> chooser = new PPC_ShareScreen(parent);
+        QPointer<PPC_ShareScreen> chooser = new PPC_ShareScreen;
         chooser->show();
         emit voip()->sig_onGetShareScreenInfoList({ 0, 7 });
         emit voip()->sig_onGetShareDeviceInfoList({ window(11, "Foxmail"), window(12, "meeting"),
@@ -83,11 +70,25 @@ class tst_ShareScreen : public ConferenceSuite
         return chooser;
     }
     static void confirm(PPC_ShareScreen* chooser) { QVERIFY(click(chooser, "YesBtn")); }
+    // A chooser with those sources, the card clicked and confirmed.
+    static QPointer<PPC_ShareScreen> confirmCard(int card)
+    {
+        QPointer<PPC_ShareScreen> chooser = chooserWithSources();
+        chooser->cards().at(card)->click();
+        confirm(chooser);
+        return chooser;
+    }
+    // Gone once the pending deletions ran (the windows delete themselves later).
+    template<class T> static bool deletedLater(const QPointer<T>& window)
+    {
+        BusinessFixture::flushDeletes();
+        return window.isNull();
+    }
 
 private slots:
     void screensThenOneWindowThenTheWhiteboard()
     {
-        entitleWhiteboard();
+        BusinessFixture::business()->getUserInfoView()->state().authorities.insert(USER_AUTHORITY_WHITEBOARD);
         QPointer<PPC_ShareScreen> chooser = new PPC_ShareScreen;
         chooser->show();
         QVERIFY(chooser->isModal());
@@ -95,8 +96,8 @@ private slots:
         QVERIFY(chooser->cards().isEmpty()); // the window list builds the cards
         emit voip()->sig_onGetShareDeviceInfoList({ window(11, "Foxmail"), window(12, "meeting"),
             window(13, "Quarterly report - Editor"), window(14, "Project plan - Browser") });
-        QCOMPARE(cardNames(*chooser),
-            BusinessFixture::texts({ "0:desktop0", "0:desktop1", "2:Whiteboard", "1:Quarterly report - Editor" }));
+        QCOMPARE(
+            cardNames(*chooser), texts({ "0:desktop0", "0:desktop1", "2:Whiteboard", "1:Quarterly report - Editor" }));
         const QList<PPC_ShareScreenChild*> cards = chooser->cards();
         QCOMPARE(cards.at(3)->id(), 13);
         // No grabs offscreen: the window has the share sign, the whiteboard its picture.
@@ -116,8 +117,7 @@ private slots:
         QSignalSpy closed(chooser.data(), &PPC_ShareScreen::sig_onClose);
         QVERIFY(click(chooser, "NoBtn"));
         QCOMPARE(closed.count(), 1);
-        BusinessFixture::flushDeletes();
-        QVERIFY(!chooser);
+        QVERIFY(deletedLater(chooser));
         QVERIFY(BusinessFixture::journalCommands().isEmpty());
     }
 
@@ -126,29 +126,22 @@ private slots:
         QPointer<PPC_ShareScreen> chooser = new PPC_ShareScreen;
         emit voip()->sig_onGetShareDeviceInfoList({ window(21, "Editor") });
         emit voip()->sig_onGetShareScreenInfoList({ 0 });
-        QCOMPARE(cardNames(*chooser), BusinessFixture::texts({ "1:Editor" }));
+        QCOMPARE(cardNames(*chooser), texts({ "1:Editor" }));
         chooser->close();
         BusinessFixture::flushDeletes();
     }
 
     void eachTypeStartsItsWay()
     {
-        QPointer<PPC_ShareScreen> chooser = chooserWithSources();
-        chooser->cards().at(1)->click();
-        confirm(chooser);
-        QCOMPARE(BusinessFixture::journalCalls(),
-            BusinessFixture::texts({ "SelectShareDevice(0,7,10,0)", "beginDesktopShare" }));
-        BusinessFixture::flushDeletes();
-        QVERIFY(!chooser);
+        QPointer<PPC_ShareScreen> chooser = confirmCard(1);
+        QCOMPARE(BusinessFixture::journalCalls(), texts({ "SelectShareDevice(0,7,10,0)", "beginDesktopShare" }));
+        QVERIFY(deletedLater(chooser));
 
         BusinessFixture::journal()->clear();
-        chooser = chooserWithSources();
-        chooser->cards().last()->click();
-        confirm(chooser);
+        chooser = confirmCard(2); // the window: no whiteboard card without the right
         QCOMPARE(BusinessFixture::journalCalls(),
-            BusinessFixture::texts(
-                { "SelectShareDevice(1,13,10,0)", "SetShareScaleMode(1,1080,720)", "beginDesktopShare" }));
-        BusinessFixture::flushDeletes();
+            texts({ "SelectShareDevice(1,13,10,0)", "SetShareScaleMode(1,1080,720)", "beginDesktopShare" }));
+        QVERIFY(deletedLater(chooser));
 
         // Nothing clicked (a hovered card is no choice): the tip, nothing starts, the chooser closes.
         BusinessFixture::journal()->clear();
@@ -157,32 +150,28 @@ private slots:
         QEvent enter(QEvent::Enter);
         QCoreApplication::sendEvent(chooser->cards().first(), &enter);
         confirm(chooser);
-        QCOMPARE(tipsOf(tips), QStringList { QStringLiteral("Please select the window to be shared") });
-        QCOMPARE(tips.at(0).at(1).value<PopUpHandleType>(), POPUP_HANDLE_CONFERENCE);
+        QCOMPARE(tipsOf(tips), texts({ "Please select the window to be shared @4" }));
         QVERIFY(BusinessFixture::journalCommands().isEmpty());
-        BusinessFixture::flushDeletes();
-        QVERIFY(!chooser);
+        QVERIFY(deletedLater(chooser));
     }
 
     void theWhiteboardStartsAtOnceOrAfterLeavingTheRoom()
     {
-        entitleWhiteboard();
+        BusinessFixture::business()->getUserInfoView()->state().authorities.insert(USER_AUTHORITY_WHITEBOARD);
         conf()->setRoster(roster(2));
         QPointer<PPC_ShareScreen> chooser = chooserWithSources();
         QSignalSpy boards(chooser.data(), &PPC_ShareScreen::sig_startWhiteBoard);
         chooser->cards().at(2)->click();
         confirm(chooser);
         QCOMPARE(boards.count(), 1);
-        QCOMPARE(boards.at(0).at(0).toStringList(), BusinessFixture::texts({ "m1", "m2" }));
+        QCOMPARE(boards.at(0).at(0).toStringList(), texts({ "m1", "m2" }));
         QCOMPARE(boards.at(0).at(1).toInt(), 8);
-        BusinessFixture::flushDeletes();
+        QVERIFY(deletedLater(chooser));
 
         // In a whiteboard room: asked first; yes leaves the room and starts 1000 ms later.
         BusinessFixture::business()->getWhiteBoardView()->state().inMeeting = true;
-        chooser = chooserWithSources();
+        chooser = confirmCard(2);
         QSignalSpy later(chooser.data(), &PPC_ShareScreen::sig_startWhiteBoard);
-        chooser->cards().at(2)->click();
-        confirm(chooser);
         KpMsgBox* question = chooser->whiteboardQuestion();
         QVERIFY(question && question->isVisible() && !chooser->isVisible());
         QCOMPARE(question->messageType(), int(MULTIMEDIA_WHITEBOARD));
@@ -192,30 +181,23 @@ private slots:
         QCOMPARE(chooser->whiteboardRestart()->interval(), 1000);
         BusinessFixture::fire(chooser->whiteboardRestart());
         QCOMPARE(later.count(), 1);
-        BusinessFixture::flushDeletes();
-        QVERIFY(!chooser);
+        QVERIFY(deletedLater(chooser));
 
         // The conference's own whiteboard is open already: the tip, nothing left or started.
         BusinessFixture::journal()->clear();
         conf()->state().confInfo.whiteboardInfo = QStringLiteral("{\"roomId\":\"r1\"}");
         BusinessFixture::business()->getWhiteBoardView()->state().inMeeting = true; // left above
         QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
-        chooser = chooserWithSources();
-        chooser->cards().at(2)->click();
-        confirm(chooser);
+        chooser = confirmCard(2);
         chooser->whiteboardQuestion()->slot_onOk();
-        QCOMPARE(tipsOf(tips), QStringList { QStringLiteral("The white board in the meeting has been opened") });
+        QCOMPARE(tipsOf(tips), texts({ "The white board in the meeting has been opened @4" }));
         QVERIFY(!BusinessFixture::journalCommands().contains(QStringLiteral("wb_leaveRoom")));
-        BusinessFixture::flushDeletes();
-        QVERIFY(!chooser);
+        QVERIFY(deletedLater(chooser));
 
         // Saying no closes the chooser too.
-        chooser = chooserWithSources();
-        chooser->cards().at(2)->click();
-        confirm(chooser);
+        chooser = confirmCard(2);
         chooser->whiteboardQuestion()->slot_onCancel();
-        BusinessFixture::flushDeletes();
-        QVERIFY(!chooser);
+        QVERIFY(deletedLater(chooser));
     }
 
     void theBarInBothModes()
@@ -249,8 +231,7 @@ private slots:
         QStringList entries;
         for (QAction* action : bar->moreMenu()->actions())
             entries << action->text();
-        QCOMPARE(
-            entries, BusinessFixture::texts({ "Invite", "Setting", "Conference Lock : Open", "Sharing Lock : Open" }));
+        QCOMPARE(entries, texts({ "Invite", "Setting", "Conference Lock : Open", "Sharing Lock : Open" }));
         QCOMPARE(bar->moreMenu()->pos().y(), 40);
         bar->moreMenu()->actions().first()->trigger(); // only logged
         bar->moreMenu()->hide();
@@ -260,22 +241,19 @@ private slots:
         QSignalSpy join(bar.data(), &ShareScreenControl::sig_joinConf);
         QVERIFY(click(bar, "ptn_conf_imm"));
         QCOMPARE(BusinessFixture::journalCalls(),
-            BusinessFixture::texts({ "setRemoteMute(false)", "stopDesktopShare", "stopScreenMirroring(false)" }));
+            texts({ "setRemoteMute(false)", "stopDesktopShare", "stopScreenMirroring(false)" }));
         QCOMPARE(conf()->m_screenShareMode, 1);
         QCOMPARE(join.count(), 1);
-        BusinessFixture::flushDeletes();
-        QVERIFY(!bar);
+        QVERIFY(deletedLater(bar));
 
         BusinessFixture::journal()->clear();
         bar = new ShareScreenControl;
         bar->show();
         QSignalSpy leave(bar.data(), &ShareScreenControl::sig_leaveConf);
         QVERIFY(click(bar, "btn_stop"));
-        QCOMPARE(
-            BusinessFixture::journalCalls(), BusinessFixture::texts({ "setRemoteMute(false)", "stopDesktopShare" }));
+        QCOMPARE(BusinessFixture::journalCalls(), texts({ "setRemoteMute(false)", "stopDesktopShare" }));
         QCOMPARE(leave.count(), 1);
-        BusinessFixture::flushDeletes();
-        QVERIFY(!bar);
+        QVERIFY(deletedLater(bar));
     }
 
     void theConferenceWindowSharesAndEndsTheShareWithIt()
@@ -295,8 +273,7 @@ private slots:
         QCOMPARE(chooser->cards().size(), 2);
         chooser->cards().first()->click();
         confirm(chooser);
-        BusinessFixture::flushDeletes();
-        QVERIFY(!chooser && !w->shareChooser());
+        QVERIFY(deletedLater(chooser) && !w->shareChooser());
 
         conf()->state().shareAccount = QStringLiteral("me");
         conf()->state().shareDeviceType = CONFMEMBER_DEVICE_PC;
@@ -310,7 +287,7 @@ private slots:
         // The moderator takes the screen: the user's share ends through its bar.
         BusinessFixture::journal()->clear();
         emit conf()->sig_onNotifyCancelDesktopShare(true);
-        QCOMPARE(commands(), BusinessFixture::texts({ "setRemoteMute", "stopDesktopShare" }));
+        QCOMPARE(commands(), texts({ "setRemoteMute", "stopDesktopShare" }));
         QCOMPARE(tipText(),
             QStringLiteral("The moderator is about to start sharing, and you have been stopped sharing already"));
         QVERIFY(!w->shareControl());
@@ -320,7 +297,7 @@ private slots:
         emit conf()->sig_onBeginShareDesktop(true, QString());
         BusinessFixture::journal()->clear();
         invoke(*w, "slot_onAccept", 4);
-        QCOMPARE(commands(), BusinessFixture::texts({ "setRemoteMute", "stopDesktopShare", "leaveConference" }));
+        QCOMPARE(commands(), texts({ "setRemoteMute", "stopDesktopShare", "leaveConference" }));
         QVERIFY(!w->shareControl());
     }
 
@@ -339,8 +316,7 @@ private slots:
         BusinessFixture::journal()->clear();
         QVERIFY(click(w->shareControl(), "btn_stop"));
         QCOMPARE(BusinessFixture::journalCalls(),
-            BusinessFixture::texts(
-                { "setRemoteMute(false)", "stopDesktopShare", "stopScreenMirroring(true)", "leaveConference()" }));
+            texts({ "setRemoteMute(false)", "stopDesktopShare", "stopScreenMirroring(true)", "leaveConference()" }));
         QCOMPARE(conf()->m_screenShareMode, 1);
         BusinessFixture::flushDeletes();
     }
@@ -394,8 +370,7 @@ private slots:
         QCOMPARE(share->pos(),
             QPoint((KP_UI_UTIL::getDeskTopWidth() - 778) / 2, (KP_UI_UTIL::getDeskTopHeight() - 484) / 2));
         emit conf()->sig_showConfShareWidget(); // a fresh one replaces it
-        BusinessFixture::flushDeletes();
-        QVERIFY(!share && w->confShareWidget());
+        QVERIFY(deletedLater(share) && w->confShareWidget());
         w->confShareWidget()->close();
 
         QSignalSpy closeWindow(conf(), &UnifiedConferenceView::sig_closeConferenceMainWidget);
