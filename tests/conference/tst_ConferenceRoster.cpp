@@ -28,10 +28,6 @@ class tst_ConferenceRoster : public ConferenceSuite
         conf()->upsertMember(m);
         emit conf()->sig_onJoinConferenceNotify(m, confId);
     }
-    static QString layoutName(const ConferenceMainUi& w)
-    {
-        return w.titleBar()->findChild<QLabel*>(QStringLiteral("label_layout_mode_name"))->text();
-    }
 
 private slots:
     void fullRosterIsAppendedOnceWithoutRaisedHands()
@@ -44,10 +40,10 @@ private slots:
         auto w = enter(list);
         emit conf()->sig_onGetConferenceMemberInfoList(list); // the same roster again
         emit conf()->sig_onGetConferenceMemberInfoList({});
-        QCOMPARE(videoList(*w), BusinessFixture::texts({ "me|20", "m1|20", "m2|20", "m1|2" }));
+        QCOMPARE(videoList(*w), texts({ "me|20", "m1|20", "m2|20", "m1|2" }));
         QVERIFY(!w->layoutControl()->videoList().at(2).isHandUp);
         // Speaker layout: the host first, the user beside.
-        QCOMPARE(tiles(*w).mid(0, 2), BusinessFixture::texts({ "m1", "me" }));
+        QCOMPARE(tiles(*w).mid(0, 2), texts({ "m1", "me" }));
     }
 
     void arrivalsRebuildWhileTheTilesHoldEverybodyOrForAHost()
@@ -62,7 +58,7 @@ private slots:
         invited.isInConf = false;
         join(member("other"), QStringLiteral("777"));
         emit conf()->sig_onInviteMemberList({ invited, member("m5") }, true);
-        QCOMPARE(videoList(*w).mid(5), BusinessFixture::texts({ "boss|20", "m5|20" }));
+        QCOMPARE(videoList(*w).mid(5), texts({ "boss|20", "m5|20" }));
     }
 
     void inPictureInPictureAShareHoldsTheLayoutUntilTwoMembers()
@@ -92,7 +88,7 @@ private slots:
         QVERIFY(
             !rebuilds(*w, [] { emit conf()->sig_onConfMsgMemberQuit(QStringLiteral("ghost"), CONFMEMBER_DEVICE_PC); }));
         QVERIFY(!rebuilds(*w, [] { emit conf()->sig_onConfMsgMemberQuit(QString(), CONFMEMBER_DEVICE_NONE); }));
-        QCOMPARE(videoList(*w), BusinessFixture::texts({ "me|20", "m1|20", "m3|20" }));
+        QCOMPARE(videoList(*w), texts({ "me|20", "m1|20", "m3|20" }));
     }
 
     void aRemoteShareTakesTheFirstTileUntilItEnds()
@@ -103,7 +99,7 @@ private slots:
         QCOMPARE(tiles(*w).first(), QStringLiteral("m3"));
         emit conf()->sig_onBeginShareDesktopNotify(QStringLiteral("m2"), CONFMEMBER_DEVICE_PC);
         QVERIFY(w->layoutControl()->isSharing());
-        QCOMPARE(tiles(*w).mid(0, 3), BusinessFixture::texts({ "m2*", "me", "m2" }));
+        QCOMPARE(tiles(*w).mid(0, 3), texts({ "m2*", "me", "m2" }));
         // While the share shows, speaker reports only empty the speaker list.
         emit conf()->sig_onConferenceParticipant(QStringLiteral("9001"), speakers);
         QVERIFY(w->layoutControl()->participants().isEmpty());
@@ -132,7 +128,8 @@ private slots:
         QCOMPARE(w->layoutControl()->currentLayoutType(), 2);
         QCOMPARE(w->layoutControl()->previousLayoutType(), 1);
         QCOMPARE(w->videoArea()->screenLayout(), 4);
-        QCOMPARE(layoutName(*w), QStringLiteral("L-shaped layout mode"));
+        QCOMPARE(TestWindows::child<QLabel>(w->titleBar(), "label_layout_mode_name")->text(),
+            QStringLiteral("L-shaped layout mode"));
         invoke(*w, "slot_setScreenLayout", 9); // no such layout
         QCOMPARE(w->layoutControl()->currentLayoutType(), 2);
     }
@@ -147,12 +144,12 @@ private slots:
         QVERIFY(layout->isPolling());
         QCOMPARE(layout->pollingTimer()->interval(), 20000);
         // Entries 1 to 4, the host first and the user beside.
-        QCOMPARE(tiles(*w), BusinessFixture::texts({ "m1", "me", "m2", "m3" }));
+        QCOMPARE(tiles(*w), texts({ "m1", "me", "m2", "m3" }));
         join(member("m5"));
         join(member("m6"));
         BusinessFixture::fire(layout->pollingTimer());
         // The next page goes on from there and wraps: entries 5, 6, 0 and 1.
-        QCOMPARE(tiles(*w), BusinessFixture::texts({ "m1", "me", "m5", "m6" }));
+        QCOMPARE(tiles(*w), texts({ "m1", "me", "m5", "m6" }));
 
         // A layout change ends polling, with a tip.
         invoke(*w, "slot_setScreenLayout", 3);
@@ -166,10 +163,8 @@ private slots:
         QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
         QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_openPolling", Q_ARG(QString, QStringLiteral("10"))));
         QVERIFY(!w->layoutControl()->isPolling());
-        QCOMPARE(tips.count(), 1);
-        QCOMPARE(tips.at(0).at(0).toString(),
-            QStringLiteral("When there are not enough participants, the round robin mode cannot be turned on!"));
-        QCOMPARE(tips.at(0).at(1).value<PopUpHandleType>(), PopUpHandleType(4));
+        QCOMPARE(tipsOf(tips),
+            texts({ "When there are not enough participants, the round robin mode cannot be turned on! @4" }));
         // An interval that is no number opens nothing.
         join(member("m4"));
         QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_openPolling", Q_ARG(QString, QStringLiteral("x"))));
