@@ -136,6 +136,15 @@ inline QStringList texts(std::initializer_list<const char*> items)
     return BusinessFixture::texts(items);
 }
 
+// The argument at `index` of each emission a spy caught, as text.
+inline QStringList signalArgs(const QSignalSpy& spy, int index = 0)
+{
+    QStringList args;
+    for (const QList<QVariant>& emission : spy)
+        args << emission.value(index).toString();
+    return args;
+}
+
 // What a spy on UI_ControlView::sig_showMsgTip caught, each tip as "text @handle".
 inline QStringList tipsOf(const QSignalSpy& spy)
 {

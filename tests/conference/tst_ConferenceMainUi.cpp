@@ -6,6 +6,7 @@
 #include "business/UI_ControlView.h"
 #include "conference/ConferenceTitleBar.h"
 #include "conference/ConferenceToolBar.h"
+#include "conference/Popup_Common_Widget.h"
 #include "customui/ExtendDurationWidget.h"
 #include "customui/KpMsgBox.h"
 #include "meeting/RectangeTip.h"
@@ -23,14 +24,6 @@ using namespace TestWindows;
 class tst_ConferenceMainUi : public ConferenceSuite
 {
     Q_OBJECT
-
-    static QStringList signalArgs(const QSignalSpy& spy)
-    {
-        QStringList texts;
-        for (const QList<QVariant>& call : spy)
-            texts << call.value(0).toString();
-        return texts;
-    }
 
 private slots:
     void formAndTheSidePanelInTheNormalState()
@@ -95,7 +88,7 @@ private slots:
         QVERIFY(click(w->toolBar(), "btn_video"));
         QVERIFY(click(w->toolBar(), "btn_chats"));
         QCOMPARE(calls(), texts({ "controlSelfMicphone(false)", "controlSelfCamera(false,0)" }));
-        QCOMPARE(signalArgs(chat), QStringList { QStringLiteral("9001") });
+        QCOMPARE(signalArgs(chat), texts({ "9001" }));
 
         // The camera is off and there is no camera: a tip, no request.
         BusinessFixture::fire(ConferenceToolBar::cameraGuard());
@@ -174,8 +167,13 @@ private slots:
         QSignalSpy quitBoard(conf(), &UnifiedConferenceView::sig_uiQuitWhiteborad);
         w->close(); // asks first, never closes by itself
         QVERIFY(w->isVisible());
-        invoke(*w, "slot_onAccept", 4);
-        QCOMPARE(signalArgs(uiClose), QStringList { QStringLiteral("9001") });
+        Popup_Common_Widget* question = w->commonPopup();
+        QVERIFY(question->isVisible());
+        QCOMPARE(question->type(), 4);
+        QCOMPARE(question->pos(),
+            w->mapToGlobal(QPoint(w->width() / 2 - question->width() / 2, w->height() / 2 - question->height() / 2)));
+        QVERIFY(click(question, "btn_ok"));
+        QCOMPARE(signalArgs(uiClose), texts({ "9001" }));
         QCOMPARE(quitBoard.count(), 1);
         QCOMPARE(calls(), texts({ "leaveConference()" }));
         QVERIFY(w->layoutControl()->videoList().isEmpty());
@@ -197,7 +195,9 @@ private slots:
         QCOMPARE(calls(), texts({ "sendCmdLectureMode(false)", "restStopRecording(2)" }));
         BusinessFixture::journal()->clear();
         invoke(*w, "slot_onOther", 4); // only the end-or-leave pop-up ends the conference
-        invoke(*w, "slot_onOther", 5);
+        QVERIFY(click(w.get(), "btn_close"));
+        QCOMPARE(w->commonPopup()->type(), 5);
+        QVERIFY(click(w->commonPopup(), "btn_other")); // end for everybody
         QCOMPARE(calls(), texts({ "restStopRecording(1)" }));
         QCOMPARE(uiClose.count(), 2);
         emit conf()->sig_onDismissConference(true, QString(), QStringLiteral("9001"));

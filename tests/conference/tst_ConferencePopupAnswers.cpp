@@ -1,6 +1,6 @@
 // The conference window's pop-ups at their buttons: where each opens, what
 // its answers ask of the business view, and a window that goes while one of
-// them is open.
+// them is open. The exit question is the window suite's.
 #include "ConferenceTestSupport.h"
 
 #include "conference/ConferenceBarRect.h"
@@ -85,26 +85,6 @@ class tst_ConferencePopupAnswers : public ConferenceSuite
     }
 
 private slots:
-    void exitQuestionLeavesOrEnds()
-    {
-        auto w = enter(roster(2));
-        w->close();
-        Popup_Common_Widget* popup = w->commonPopup();
-        QVERIFY(popup->isVisible());
-        QCOMPARE(popup->type(), 4);
-        QCOMPARE(popup->pos(),
-            w->mapToGlobal(QPoint(w->width() / 2 - popup->width() / 2, w->height() / 2 - popup->height() / 2)));
-        QVERIFY(click(popup, "btn_ok"));
-        QCOMPARE(commands(), texts({ "leaveConference" }));
-
-        conf()->setHostAccount(QStringLiteral("me"));
-        BusinessFixture::journal()->clear();
-        QVERIFY(click(w.get(), "btn_close"));
-        QCOMPARE(popup->type(), 5);
-        QVERIFY(click(popup, "btn_other")); // end for everybody
-        QCOMPARE(calls(), texts({ "restStopRecording(1)" }));
-    }
-
     void stopMenuAndItsConfirmation()
     {
         auto w = enter(roster(2, true));

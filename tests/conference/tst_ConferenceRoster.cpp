@@ -134,12 +134,23 @@ private slots:
         QCOMPARE(w->layoutControl()->currentLayoutType(), 2);
     }
 
-    void pollingShowsPagesFromTheSecondMember()
+    void pollingNeedsMoreMembersThanAPageAndShowsPagesFromTheSecond()
     {
-        auto w = enter(roster(4)); // five members
+        auto w = enter(roster(3)); // four members
         invoke(*w, "slot_setScreenLayout", 0);
-        QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_openPolling", Q_ARG(QString, QStringLiteral("20"))));
         ConferenceLayoutControl* layout = w->layoutControl();
+        QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
+        QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_openPolling", Q_ARG(QString, QStringLiteral("10"))));
+        QVERIFY(!layout->isPolling());
+        QCOMPARE(tipsOf(tips),
+            texts({ "When there are not enough participants, the round robin mode cannot be turned on! @4" }));
+        closeTip();
+        join(member("m4"));
+        // An interval that is no number opens nothing.
+        QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_openPolling", Q_ARG(QString, QStringLiteral("x"))));
+        QVERIFY(!layout->isPolling());
+
+        QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_openPolling", Q_ARG(QString, QStringLiteral("20"))));
         QCOMPARE(layout->currentLayoutType(), 1);
         QVERIFY(layout->isPolling());
         QCOMPARE(layout->pollingTimer()->interval(), 20000);
@@ -155,20 +166,6 @@ private slots:
         invoke(*w, "slot_setScreenLayout", 3);
         QVERIFY(!layout->isPolling());
         QCOMPARE(tipText(), QStringLiteral("When switching layouts, round robin will fail"));
-    }
-
-    void pollingNeedsMoreMembersThanAPage()
-    {
-        auto w = enter(roster(3)); // four members
-        QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
-        QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_openPolling", Q_ARG(QString, QStringLiteral("10"))));
-        QVERIFY(!w->layoutControl()->isPolling());
-        QCOMPARE(tipsOf(tips),
-            texts({ "When there are not enough participants, the round robin mode cannot be turned on! @4" }));
-        // An interval that is no number opens nothing.
-        join(member("m4"));
-        QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_openPolling", Q_ARG(QString, QStringLiteral("x"))));
-        QVERIFY(!w->layoutControl()->isPolling());
     }
 
     void theUsersOwnMicrophoneReportsReachTheToolbar()

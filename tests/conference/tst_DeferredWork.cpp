@@ -19,7 +19,6 @@
 #include "panels/DebugForStatisticsWdg.h"
 #include "panels/NetworkWidget.h"
 #include "policy/MemberRowGeometry.h"
-#include "video/ConfSmartVideoPlaySmallWdg.h"
 #include "video/MediaLayoutWgt.h"
 #include "video/PromptWidget_SysMsg.h"
 #include "vidyo/AttendeesWidget.h"
@@ -138,15 +137,6 @@ const QList<QPair<const char*, Row>>& rows()
                 w->joinedList()->slot_showMsgBox(QStringLiteral("Information"), QStringLiteral("Kick?"),
                     QStringLiteral("m1"), CONFMEMBER_DEVICE_PC, MessageType_KickOut);
                 return Pending { destroyer(w) };
-            } },
-        { "video tile: rebinding after a reconnection",
-            [] {
-                // m1 stays in the conference, so the rebinding reaches for its tile.
-                conf()->setRoster(roster(1));
-                auto* tile = new ConfSmartVideoPlaySmallWdg;
-                tile->setMemberInfo(member("m1"), false);
-                emit conf()->sig_onConfMsgMemberReConnect(member("m1"));
-                return Pending { destroyer(tile), {}, {}, 1000 };
             } },
         { "bubble: deactivation settling",
             [] {

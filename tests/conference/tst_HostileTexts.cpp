@@ -19,7 +19,6 @@
 #include "vidyo/VidyoWidget.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QtTest>
@@ -112,8 +111,6 @@ class tst_HostileTexts : public QObject
     // no window grows, each renders, and no label or button shows a huge text whole.
     static void verifyWindows(const QMap<QString, QSize>& ordinary, int ordinaryTurns, const char* value)
     {
-        QElapsedTimer clock;
-        clock.start();
         const int turns = settle();
         QVERIFY2(turns <= ordinaryTurns + 1,
             qPrintable(QStringLiteral("%1: %2 turns, %3 with an ordinary text")
@@ -135,7 +132,6 @@ class tst_HostileTexts : public QObject
                     qPrintable(where + w->objectName() + QStringLiteral(" does not elide")));
             }
         }
-        qInfo("%s: laid out in %d turns and rendered in %lld ms", value, turns, clock.elapsed());
     }
 
     void start()
