@@ -11,11 +11,9 @@
 #include "customui/KpMsgBox.h"
 #include "meeting/RectangeTip.h"
 #include "members/ConfRightWgt.h"
-#include "panels/PPC_Polling.h"
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QSignalSpy>
 
 using namespace ConferenceTest;

@@ -15,7 +15,6 @@
 #include "conference/StopConfPopupWgt.h"
 #include "conference/WifiWgt.h"
 #include "conference/WorkbenchWgt.h"
-#include "members/ConfMembersControlWidget.h"
 #include "members/ConfRightWgt.h"
 #include "panels/MoreMenuChild.h"
 #include "panels/NewPPC_Info.h"

@@ -10,14 +10,12 @@
 #include "conference/StopConfPopupWgt.h"
 #include "conference/WifiWgt.h"
 #include "conference/WorkbenchWgt.h"
-#include "panels/NewPPC_Info.h"
 #include "panels/PPC_ScreenLayout.h"
 #include "support/BusinessFixture.h"
 #include "support/TestWindows.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTimer>

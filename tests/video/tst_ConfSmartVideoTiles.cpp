@@ -208,11 +208,6 @@ private slots:
         emit conf()->sig_onConferenceParticipant(QString(), { speaker });
         QVERIFY(!bar->isSpeakingShown());
 
-        ConferenceMemberInfo renamed = member(QStringLiteral("a"));
-        renamed.name = QStringLiteral("Alice Liddell");
-        emit conf()->sig_updateMemberInfo(renamed, CONF_MEMBER_ACTION_RENAME);
-        QCOMPARE(bar->name(), QStringLiteral("Alice Liddell"));
-
         // Other actions and other members change nothing.
         journal()->clear();
         emit conf()->sig_updateMemberInfo(member(QStringLiteral("a")), 7);

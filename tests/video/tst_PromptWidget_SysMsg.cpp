@@ -15,7 +15,7 @@ class tst_PromptWidget_SysMsg : public QObject
 private slots:
     void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
 
-    void queuedMessagesFollowOneAnotherEveryTwoSecondsThenTheStripHides()
+    void queuedMessagesFollowEveryTwoSecondsAnImmediateOneAtOnceThenTheStripHides()
     {
         PromptWidget_SysMsg prompt;
         prompt.show();
@@ -26,6 +26,13 @@ private slots:
         prompt.addMessage(QStringLiteral("three"), false);
         QCOMPARE(prompt.currentText(), QStringLiteral("one"));
         QCOMPARE(prompt.queuedMessages(), texts({ "two", "three" }));
+        // An immediate message takes the strip without extending the period.
+        QTRY_VERIFY(prompt.timer()->remainingTime() < 1990);
+        const int left = prompt.timer()->remainingTime();
+        prompt.addMessage(QStringLiteral("urgent"), true);
+        QVERIFY(prompt.timer()->remainingTime() <= left);
+        QCOMPARE(prompt.currentText(), QStringLiteral("urgent"));
+        QCOMPARE(prompt.queuedMessages(), texts({ "two", "three" }));
         fire(prompt);
         QCOMPARE(prompt.currentText(), QStringLiteral("two"));
         fire(prompt);
@@ -34,22 +41,6 @@ private slots:
         fire(prompt);
         QVERIFY(prompt.isHidden());
         QVERIFY(!prompt.timer()->isActive());
-    }
-
-    void immediateMessageShowsAtOnceWithoutExtendingThePeriod()
-    {
-        PromptWidget_SysMsg prompt;
-        prompt.show();
-        prompt.addMessage(QStringLiteral("one"), false);
-        prompt.addMessage(QStringLiteral("two"), false);
-        QTRY_VERIFY(prompt.timer()->remainingTime() < 1990);
-        const int left = prompt.timer()->remainingTime();
-        prompt.addMessage(QStringLiteral("urgent"), true);
-        QVERIFY(prompt.timer()->remainingTime() <= left);
-        QCOMPARE(prompt.currentText(), QStringLiteral("urgent"));
-        QCOMPARE(prompt.queuedMessages(), texts({ "two" }));
-        fire(prompt);
-        QCOMPARE(prompt.currentText(), QStringLiteral("two"));
     }
 
     void theQueueIsDroppedWhenMoreThan500Wait()
