@@ -126,15 +126,8 @@ inline QStringList commands(bool withArguments = false)
         all.end());
     return all;
 }
-inline QStringList calls()
-{
-    return commands(true);
-}
-
-inline QStringList texts(std::initializer_list<const char*> items)
-{
-    return BusinessFixture::texts(items);
-}
+inline const auto calls = [] { return commands(true); };
+inline constexpr auto texts = &BusinessFixture::texts;
 
 // The argument at `index` of each emission a spy caught, as text.
 inline QStringList signalArgs(const QSignalSpy& spy, int index = 0)

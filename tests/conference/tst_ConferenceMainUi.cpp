@@ -75,7 +75,7 @@ private slots:
         QVERIFY(child(&w, "btn_max")->styleSheet().isEmpty());
     }
 
-    void controlsReachTheBusinessView()
+    void controlsAndRequestsReachTheBusinessView()
     {
         auto w = enter(roster(2));
         BusinessFixture::fire(ConferenceToolBar::microphoneGuard());
@@ -101,6 +101,32 @@ private slots:
         QVERIFY(w->toolBar()->isMicrophoneMuted());
         BusinessFixture::fire(ConferenceToolBar::cameraGuard());
         BusinessFixture::fire(ConferenceToolBar::microphoneGuard());
+
+        tips.clear();
+        emit conf()->sig_onRequestOpenCamera();
+        KpMsgBox* box = w->findChild<KpMsgBox*>();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->messageText(), QStringLiteral("Is the camera on?"));
+        box->slot_onOk();
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("controlSelfCamera")), QStringLiteral("true|0"));
+
+        emit conf()->sig_selectConfMembers({ QStringLiteral("x1") }, {}, 1);
+        emit conf()->sig_selectConfMembers({}, {}, 2);
+        QVERIFY(!commands().contains(QStringLiteral("inviteMembers")));
+        w->hide();
+        emit conf()->sig_selectConfMembers({ QStringLiteral("x1"), QStringLiteral("x2") }, {}, 2);
+        QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("inviteMembers")).args.first().toStringList(),
+            texts({ "x1", "x2" }));
+        QVERIFY(w->isVisible());
+
+        // A media time-out of this conference while the devices are held.
+        emit conf()->sig_onConferenceMediaTimeout(QStringLiteral("m1"), 0, QStringLiteral("9001"));
+        BusinessFixture::business()->getMultimediaMgrView()->state().status = MULTIMEDIA_CONFERENCE;
+        emit conf()->sig_onConferenceMediaTimeout(QStringLiteral("m1"), 0, QStringLiteral("777"));
+        QVERIFY(tips.isEmpty());
+        emit conf()->sig_onConferenceMediaTimeout(QStringLiteral("m1"), 0, QStringLiteral("9001"));
+        QCOMPARE(tipsOf(tips), texts({ "Media timeout, you will leave the meeting! @4" }));
+        QCOMPARE(tipText(), QStringLiteral("Media timeout, you will leave the meeting!"));
     }
 
     void conferenceClockFollowsTheStartTime()
@@ -228,36 +254,6 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(w.get(), "slot_OpenConfLock", Q_ARG(bool, true)));
         QCOMPARE(calls(),
             texts({ "sendCmdDesktopShare(m2,20,false)", "setConferenceLockState(2)", "setConferenceLockState(0)" }));
-    }
-
-    void requestsFromTheConference()
-    {
-        auto w = enter(roster(2));
-        QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
-        emit conf()->sig_onRequestOpenCamera();
-        KpMsgBox* box = w->findChild<KpMsgBox*>();
-        QVERIFY(box && box->isVisible());
-        QCOMPARE(box->messageText(), QStringLiteral("Is the camera on?"));
-        box->slot_onOk();
-        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("controlSelfCamera")), QStringLiteral("true|0"));
-
-        emit conf()->sig_selectConfMembers({ QStringLiteral("x1") }, {}, 1);
-        emit conf()->sig_selectConfMembers({}, {}, 2);
-        QVERIFY(!commands().contains(QStringLiteral("inviteMembers")));
-        w->hide();
-        emit conf()->sig_selectConfMembers({ QStringLiteral("x1"), QStringLiteral("x2") }, {}, 2);
-        QCOMPARE(BusinessFixture::journal()->last(QStringLiteral("inviteMembers")).args.first().toStringList(),
-            texts({ "x1", "x2" }));
-        QVERIFY(w->isVisible());
-
-        // A media time-out of this conference while the devices are held.
-        emit conf()->sig_onConferenceMediaTimeout(QStringLiteral("m1"), 0, QStringLiteral("9001"));
-        BusinessFixture::business()->getMultimediaMgrView()->state().status = MULTIMEDIA_CONFERENCE;
-        emit conf()->sig_onConferenceMediaTimeout(QStringLiteral("m1"), 0, QStringLiteral("777"));
-        QVERIFY(tips.isEmpty());
-        emit conf()->sig_onConferenceMediaTimeout(QStringLiteral("m1"), 0, QStringLiteral("9001"));
-        QCOMPARE(tipsOf(tips), texts({ "Media timeout, you will leave the meeting! @4" }));
-        QCOMPARE(tipText(), QStringLiteral("Media timeout, you will leave the meeting!"));
     }
 };
 
