@@ -191,18 +191,12 @@ const QList<QPair<const char*, Row>>& rows()
 
 } // namespace
 
-class tst_DeferredWork : public QObject
+class tst_DeferredWork : public ConferenceSuite
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        qputenv("KP_SCREEN_SCALE", "1");
-        F::reset();
-        F::setCurrentUser(QStringLiteral("me"), QStringLiteral("Me"));
-    }
-    void cleanup()
+    void cleanup() // keeps the process-wide bottom tip the facade's rows make
     {
         closeTip();
         KP_VERIFY_NO_WINDOW_LEFT(BottomTipWidget::instance());
