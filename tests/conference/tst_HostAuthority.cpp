@@ -87,10 +87,7 @@ public:
     // Runs an action, answering what it opens.
     void run(const std::function<void()>& action, int depth)
     {
-        QSet<QWidget*> before;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible())
-                before.insert(w);
+        const QList<QWidget*> before = TestWindows::visibleWindows();
         QList<QPointer<QMenu>> menus;
         {
             QObject inside; // ends the polling once the action is done
@@ -102,8 +99,8 @@ public:
             action();
         }
         QList<QPointer<QWidget>> opened;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && !before.contains(w))
+        for (QWidget* w : TestWindows::visibleWindows())
+            if (!before.contains(w))
                 opened << w;
         for (const QPointer<QWidget>& w : opened) {
             if (!w || !w->isVisible())
@@ -133,7 +130,7 @@ private:
     // Inside a loop the action runs: a menu is kept for its entries and closed,
     // a dialog is walked and then closed, a new message box is accepted. False
     // while there is nothing to answer.
-    bool answerLoop(QList<QPointer<QMenu>>& menus, const QSet<QWidget*>& before, int depth)
+    bool answerLoop(QList<QPointer<QMenu>>& menus, const QList<QWidget*>& before, int depth)
     {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (auto* box = qobject_cast<KpMsgBox*>(w); box && box->isVisible() && !before.contains(box)) {
