@@ -29,12 +29,6 @@ class tst_ConferencePopups : public QObject
 {
     Q_OBJECT
 
-    static QString text(QWidget* root, const char* name)
-    {
-        if (auto* label = child<QLabel>(root, name))
-            return label->text();
-        return child<QAbstractButton>(root, name)->text();
-    }
     static void fireGuards()
     {
         for (auto guard :
@@ -66,7 +60,7 @@ private slots:
         QCOMPARE(popup.windowModality(), Qt::ApplicationModal);
         popup.show();
         QVERIFY(child(&popup, "label_second")->isVisible() && child(&popup, "btn_other")->isVisible());
-        QCOMPARE(text(&popup, "btn_ok"), QStringLiteral("leave"));
+        QCOMPARE(child<QAbstractButton>(&popup, "btn_ok")->text(), QStringLiteral("leave"));
         QVERIFY(click(&popup, "btn_ok"));
         QVERIFY(!popup.isVisible());
         QCOMPARE(accept.takeFirst().at(0).toInt(), 4); // the host's "leave" is a leave
@@ -85,7 +79,8 @@ private slots:
         // A type outside the table is kept and changes no text.
         popup.setType(Popup_Common_Widget_Type(9));
         QCOMPARE(popup.type(), 9);
-        QCOMPARE(text(&popup, "label_first"), QStringLiteral("Do you want to turn off ongoing screen sharing?"));
+        QCOMPARE(child<QLabel>(&popup, "label_first")->text(),
+            QStringLiteral("Do you want to turn off ongoing screen sharing?"));
     }
 
     void smallNoticeShowsThePageOfItsType()
@@ -181,7 +176,7 @@ private slots:
         wifi.setRecvLoss(12.5);
         wifi.refresh();
         // The texts and levels are the network policy's; the bubble shows them.
-        QCOMPARE(text(&wifi, "label_delay"), QStringLiteral("0ms"));
+        QCOMPARE(child<QLabel>(&wifi, "label_delay")->text(), QStringLiteral("0ms"));
         QCOMPARE(child(&wifi, "label_quality_icon")->property("wifi").toString(), QStringLiteral("mid"));
 
         // A bubble goes when the user turns to another window, not before.
