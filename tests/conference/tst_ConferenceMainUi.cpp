@@ -61,6 +61,7 @@ private slots:
         QVERIFY(child(&w, "btn_max")->styleSheet().contains(QStringLiteral("dark_btn_restore_normal.png")));
         const QRect maximised = w.geometry();
         drag(QPoint(50, 20));
+        QCOMPARE(w.geometry(), maximised);
         QVERIFY(click(w.toolBar(), "btn_members"));
         QVERIFY(!w.isRightPanelShown());
         QVERIFY(click(w.toolBar(), "btn_members"));
