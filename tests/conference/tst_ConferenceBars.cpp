@@ -44,7 +44,7 @@ private slots:
         QVERIFY(click(&bar, "btn_video")); // the camera's guard is its own
         QCOMPARE(signalArgs(audio), texts({ "true" })); // the microphone is on
         QCOMPARE(video.count(), 1);
-        QCOMPARE(tipsOf(tips), texts({ "Please do not click frequently! @4" }));
+        QCOMPARE(signalArgs(tips), texts({ "Please do not click frequently!" })); // its pop-up type is free
         QCOMPARE(ConferenceToolBar::microphoneGuard()->interval(), 1000);
 
         liftGuards();
