@@ -3,11 +3,9 @@
 #include "support/TestWindows.h"
 
 #include <QMouseEvent>
-#include <QSignalSpy>
 #include <QtTest>
 
-// The frameless base window (dragging by its band, edge resizing, Escape)
-// and the title bar (button sets, signals, double click).
+// The frameless base window (dragging by its band, edge resizing, Escape) and the title bar.
 class tst_MoveWidget : public QObject
 {
     Q_OBJECT
@@ -23,7 +21,6 @@ private:
         QCoreApplication::sendEvent(w, &event);
     }
 
-    // Press at a local point, move the cursor by delta, release.
     static void drag(QWidget* w, const QPoint& local, const QPoint& delta)
     {
         const QPoint global = w->mapToGlobal(local);
@@ -43,17 +40,16 @@ private:
     static QString visibleButtons(KPTitleBar& bar)
     {
         QStringList names;
-        for (const char* name : { "btn_min", "btn_max", "btn_normal", "btn_close" }) {
+        for (const char* name : { "btn_min", "btn_max", "btn_normal", "btn_close" })
             if (TestWindows::child(&bar, name)->isVisibleTo(&bar))
                 names << QLatin1String(name);
-        }
         return names.join(QLatin1Char(','));
     }
 
 private slots:
     void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
 
-    void dragsOnlyInsideTheBandAndOnlyWhenMovable()
+    void dragsOnlyInsideTheBandWhenMovableAndResizesOnlyWhenResizable()
     {
         MoveWidget window;
         showAt(window, QSize(400, 300), QPoint(100, 100));
@@ -90,10 +86,8 @@ private slots:
         QVERIFY(window.isVisible());
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
-    }
 
-    void resizableWindowGrowsByItsEdgeOnly()
-    {
+        // Only a resizable window grows by its edge.
         MoveWidget fixed(nullptr, false);
         showAt(fixed, QSize(300, 200), QPoint(10, 10));
         fixed.setMovableHeight(30);
