@@ -6,9 +6,6 @@
 #include "support/TestWindows.h"
 
 #include <QMenu>
-#include <QPointer>
-#include <QSortFilterProxyModel>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>

@@ -6,7 +6,6 @@
 #include "members/ConfMembersControlWidget.h"
 #include "members/MemberTestSupport.h"
 #include "support/SimulatorFixture.h"
-#include "support/TestWindows.h"
 
 using namespace MemberTest;
 using F = BusinessFixture;
