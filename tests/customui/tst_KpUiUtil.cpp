@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(KpAvatarPolicy::initials(name), initials);
     }
 
-    void drawnAvatarHasTheAccountsFixedColourAndShape()
+    void drawnAvatarHasTheAccountsFixedColourAndShapeAndRoundingCutsCorners()
     {
         const auto head = [](const QString& name, const QString& account, int w, int h, bool rounded) {
             return KP_UI_UTIL::getSelfDrawPicHead(name, account, w, h, rounded, 8, 12).toImage();
@@ -103,10 +103,8 @@ private slots:
         for (int i = 0; i < 100; ++i)
             colours.insert(KpAvatarPolicy::backgroundColor(QStringLiteral("user%1").arg(i)).rgb());
         QVERIFY(colours.size() >= 8);
-    }
 
-    void roundingCutsTheCorners()
-    {
+        // Rounding cuts the corners and keeps the straight edges.
         QPixmap red(100, 100);
         red.fill(Qt::red);
         const QImage round = KP_UI_UTIL::PixmapToRound(red, 50, 40, 10).toImage();

@@ -140,11 +140,8 @@ private slots:
         QVERIFY(!w->attendees()->isVisible());
         press(w, "m_pCamer");
         QCOMPARE(args("SetCamera"), QStringLiteral("false"));
-    }
 
-    void aSecondShareIsRefusedWithoutAsking()
-    {
-        VidyoWidget* w = open(2);
+        // A second share is refused without asking the business library.
         emit vidyo()->signal_onStartShareScreen(); // somebody else shares
         press(w, "m_pShareScreen");
         QCOMPARE(box("sharingRefused")->standardButtons(), KpMsgBox::KpButtons(5));
