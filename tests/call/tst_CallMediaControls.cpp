@@ -127,7 +127,7 @@ private slots:
         journal()->clear();
         emit voip()->sig_onGetMuteStatus(false);
         emit voip()->sig_OnGetSpeakerStatus(0, 0);
-        QVERIFY(BusinessFixture::journalCommands().isEmpty());
+        QVERIFY(journalCommands().isEmpty());
     }
 
     void whiteboardStartsWithThePeerOrReentersTheRoom_data()
@@ -143,8 +143,8 @@ private slots:
     {
         QFETCH(bool, video);
         QFETCH(bool, placed);
-        BusinessFixture::business()->getUserInfoView()->state().authorities.insert(USER_AUTHORITY_WHITEBOARD);
-        WhiteBoardView* board = BusinessFixture::business()->getWhiteBoardView();
+        business()->getUserInfoView()->state().authorities.insert(USER_AUTHORITY_WHITEBOARD);
+        WhiteBoardView* board = business()->getWhiteBoardView();
         auto w = openCall(video, placed);
         const char* button = video ? "btn_wbss" : "whiteBoardBtn";
         QVERIFY(child(w.get(), button)->isVisible());
@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(count("wb_leaveRoom"), 0);
         journal()->clear();
         voice->slot_onMultimediaMessageAccept(MULTIMEDIA_WHITEBOARD);
-        QCOMPARE(BusinessFixture::journalCommands(), BusinessFixture::texts({ "wb_leaveRoom", "startWhiteBoard" }));
+        QCOMPARE(journalCommands(), texts({ "wb_leaveRoom", "startWhiteBoard" }));
         QCOMPARE(argsOf("startWhiteBoard", 0), QVariantList { QStringLiteral("bob.li") });
     }
 

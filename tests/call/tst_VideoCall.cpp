@@ -12,7 +12,6 @@
 #include <QtTest>
 
 using namespace TestWindows;
-using F = BusinessFixture;
 
 // The video call window (VideoCall) and its video panes (VideoWidget).
 class tst_VideoCall : public QObject, CallTestSupport
@@ -66,7 +65,7 @@ private slots:
             QVERIFY2(tool(w, name)->isVisible(), name);
         QVERIFY(!tool(w, "btn_wbss")->isVisible()); // no whiteboard authority
         QCOMPARE(timer->interval(), 1000);
-        F::fire(timer);
+        fire(timer);
         QVERIFY(title(w).startsWith(QStringLiteral("Duration   00:00:0")));
         // A repeated answer does not restart the clock.
         w.setCallInfo(answered());
@@ -144,8 +143,8 @@ private slots:
         QVERIFY(!w.localPane()->isVideoOn() && w.localPane()->isRatioLocked());
         QCOMPARE(w.localPane()->account(), QStringLiteral("wang.lei"));
         QVERIFY(!w.remotePane()->isVideoOn() && !w.remotePane()->isRatioLocked());
-        const QStringList ops = F::journalCommands();
-        QCOMPARE(ops.mid(ops.indexOf(QStringLiteral("setVideoView"))), F::texts({ "setVideoView", "getCameraInfo" }));
+        const QStringList ops = journalCommands();
+        QCOMPARE(ops.mid(ops.indexOf(QStringLiteral("setVideoView"))), texts({ "setVideoView", "getCameraInfo" }));
         w.setCallInfo(answered()); // brings the peer's video page
         QVERIFY(w.remotePane()->isVideoOn());
     }
@@ -199,7 +198,7 @@ private slots:
         journal()->clear();
         QVERIFY(click(tip, "pushButton_ok"));
         QVERIFY(!guard);
-        QCOMPARE(F::journalCommands().mid(0, 2), F::texts({ "closeVideoCallWnd", "ReleaseCall" }));
+        QCOMPARE(journalCommands().mid(0, 2), texts({ "closeVideoCallWnd", "ReleaseCall" }));
         QTRY_VERIFY(!tip);
     }
 
@@ -222,7 +221,7 @@ private slots:
         emit voip()->sig_onSwitchMediaType(0, 0);
         emit voip()->sig_onLocalVideoScale(1.5f);
         emit voip()->sig_onSetOwnCamera(true);
-        QVERIFY(F::journalCommands().isEmpty());
+        QVERIFY(journalCommands().isEmpty());
     }
 
     // The panes (VideoWidget).
@@ -286,12 +285,12 @@ private slots:
         w.freezeVideoUpdates(false);
         QVERIFY(surface->updatesEnabled()); // not yet
         QCOMPARE(timer->interval(), 2000);
-        F::fire(timer);
+        fire(timer);
         QVERIFY(!surface->updatesEnabled());
         // The latest wish wins.
         w.freezeVideoUpdates(false);
         w.freezeVideoUpdates(true);
-        F::fire(timer);
+        fire(timer);
         QVERIFY(surface->updatesEnabled());
         // The render handle is the surface's while it is enabled.
         QCOMPARE(QWidget::find(WId(w.renderHandle())), surface);

@@ -41,8 +41,7 @@ private slots:
         journal()->clear();
         QVERIFY(click(w, "pushButton_release_call"));
         QVERIFY(!guard);
-        QCOMPARE(
-            BusinessFixture::journalCalls(), BusinessFixture::texts({ "ReleaseCall(,0)", "CancelVoipCallStatus(2)" }));
+        QCOMPARE(journalCalls(), texts({ "ReleaseCall(,0)", "CancelVoipCallStatus(2)" }));
         QCOMPARE(last("ReleaseCall").args.value(0).value<Agent_VoIPCallMsg>(), record(1));
         QCOMPARE(voip()->GetVoipCallStatus(), 0);
     }
@@ -67,7 +66,7 @@ private slots:
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 1000);
         for (int i = 0; i < 3661; ++i)
-            BusinessFixture::fire(timer);
+            fire(timer);
         QCOMPARE(text(&w, "label_time"), QStringLiteral("01:01:01"));
 
         // Events the window does not know change nothing.
@@ -77,8 +76,8 @@ private slots:
 
     void peerNameComesFromTheDirectoryOrTheNumberElidedToTheLabel()
     {
-        BusinessFixture::business()->getAddressBookView()->addPerson(BusinessFixture::makePerson(
-            QStringLiteral("zoe.wu"), QStringLiteral("Zoe Wu"), QStringLiteral("13912345678")));
+        business()->getAddressBookView()->addPerson(
+            makePerson(QStringLiteral("zoe.wu"), QStringLiteral("Zoe Wu"), QStringLiteral("13912345678")));
         const auto shownFor = [](const QString& caller, const QString& callee) {
             VoiceCall w;
             w.setCallInfo(record(0, caller, callee));
@@ -92,8 +91,7 @@ private slots:
 
         // A long name is elided to the laid-out label.
         const QString longName = QStringLiteral("Bartholomew Alexander Montgomery-Featherstonehaugh the Third");
-        BusinessFixture::business()->getAddressBookView()->addPerson(
-            BusinessFixture::makePerson(QStringLiteral("long"), longName));
+        business()->getAddressBookView()->addPerson(makePerson(QStringLiteral("long"), longName));
         VoiceCall w;
         // As the facade does it: the record first, then the window is shown and laid out.
         w.setCallInfo(record(0, QStringLiteral("wang.lei"), QStringLiteral("long")));
@@ -120,8 +118,7 @@ private slots:
         w.show();
         w.setCallInfo(record(3));
         QSignalSpy closing(&w, &VoiceCall::sig_CloseVoiceWnd);
-        QSignalSpy whiteboardClosing(
-            BusinessFixture::business()->getWhiteBoardView(), &WhiteBoardView::sig_closeWhiteBoardMainWidget);
+        QSignalSpy whiteboardClosing(business()->getWhiteBoardView(), &WhiteBoardView::sig_closeWhiteBoardMainWidget);
         QTest::keyClick(&w, Qt::Key_Escape);
         QCOMPARE(closing.count(), 0);
         QVERIFY(w.isVisible());

@@ -104,7 +104,7 @@ private slots:
         QVERIFY(ringTimer(&w)->isActive());
         QCOMPARE(w.geometry().bottomRight(), QGuiApplication::primaryScreen()->availableGeometry().bottomRight());
         QSignalSpy released(&w, &VoipCallIncoming::sig_ReleaseCallIncoming);
-        BusinessFixture::fire(ringTimer(&w));
+        fire(ringTimer(&w));
         QCOMPARE(reasons(), QVariantList { 175408 });
         QCOMPARE(released.count(), 1);
 

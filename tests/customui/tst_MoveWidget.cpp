@@ -11,8 +11,7 @@ class tst_MoveWidget : public QObject
     Q_OBJECT
 
 private:
-    // QTest's mouse moves go through the platform cursor; send the events
-    // ourselves so the global positions are exact.
+    // QTest's mouse moves go through the platform cursor; send the events ourselves so the global positions are exact.
     static void mouse(QWidget* w, QEvent::Type type, const QPoint& local, const QPoint& global)
     {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;

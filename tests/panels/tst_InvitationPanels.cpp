@@ -1,6 +1,5 @@
-// The invitation windows: the telephone number rules, the record each one
-// sends, the share window's link, QR code and clipboard texts, the details
-// card and the one-button confirmation.
+// The invitation windows: the telephone number rules, the record each one sends, the share window's link, QR code and
+// clipboard texts, the details card and the one-button confirmation.
 #include "business/UI_ControlView.h"
 #include "meeting/ConferenceCallWidget.h"
 #include "panels/CallPhoneDlg.h"
