@@ -259,8 +259,7 @@ private slots:
         QSignalSpy closed(&tip, &MessageTipWidget::sig_closed);
         QVERIFY(click(&tip, "btn_ok"));
         QVERIFY(!tip.isVisible());
-        QCOMPARE(closed.count(), 1);
-        QCOMPARE(closed.first().first().toString(), QStringLiteral("123456789"));
+        QCOMPARE(closed, (QList<QVariantList> { { QStringLiteral("123456789") } }));
     }
 
     void extensionOfferAnswersOnce_data()

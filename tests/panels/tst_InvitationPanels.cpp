@@ -86,8 +86,7 @@ private slots:
 
         QSignalSpy okClicked(&dialog, &CallPhoneDlg::sig_okClicked);
         ok->click();
-        QCOMPARE(okClicked.count(), 1);
-        QCOMPARE(okClicked.at(0).at(0).toString(), QStringLiteral("12345678901"));
+        QCOMPARE(okClicked, (QList<QVariantList> { { QStringLiteral("12345678901") } }));
         QVERIFY(!dialog.isVisible());
         dialog.clearNumber();
         QVERIFY(edit->text().isEmpty() && !ok->isEnabled());
@@ -157,8 +156,7 @@ private slots:
         QCOMPARE(ways.count() + closes.count(), 0);
         child<QRadioButton>(page, "ConfShareBtn")->setChecked(true);
         QVERIFY(click(page, "YesBtn"));
-        QCOMPARE(ways.count(), 1);
-        QCOMPARE(ways.at(0).at(0).toInt(), 2);
+        QCOMPARE(ways, (QList<QVariantList> { { 2 } }));
         QCOMPARE(closes.count(), 1);
 
         QSignalSpy picker(conf(), &UnifiedConferenceView::sig_showSelectConfMemberWidget);

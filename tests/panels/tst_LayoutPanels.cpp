@@ -69,8 +69,7 @@ private slots:
         intervalBox(polling)->setCurrentText(QStringLiteral("60"));
         QVERIFY(click(&polling, "OpenPolling"));
         QVERIFY(click(&polling, "btnOk"));
-        QCOMPARE(open.count(), 1);
-        QCOMPARE(open.first().first().toString(), QStringLiteral("60"));
+        QCOMPARE(open, (QList<QVariantList> { { QStringLiteral("60") } }));
         QVERIFY(polling.isHidden());
         // Shown again it still says so; OK with Off switches polling off and keeps the interval.
         polling.show();
