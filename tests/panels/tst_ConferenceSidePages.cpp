@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(info.issues().first(), QStringLiteral("Budget"));
     }
 
-    void issuesHoldFortyCharacters()
+    void issuesHoldFortyCharactersAndBadAgendasLoadNothing()
     {
         NewPPC_Info info;
         info.show();
@@ -150,6 +150,11 @@ private slots:
         editor(&info, 2)->setPlainText(QString(5000, QLatin1Char('b'))); // pasted: cut at once
         QCOMPARE(editor(&info, 2)->toPlainText().size(), 40);
         QCOMPARE(editor(&info, 2)->height(), int(editor(&info, 2)->document()->size().height()) + 10);
+
+        // Which agendas are bad is the agenda parser's rule; a bad one empties the page.
+        info.slot_updateConferenceInfo(brief(threeIssues));
+        info.slot_updateConferenceInfo(brief(QStringLiteral("{\"topics\":[{\"topic\":\"cut")));
+        QCOMPARE(info.issues(), QStringList({ QString(), QString(), QString() }));
     }
 };
 

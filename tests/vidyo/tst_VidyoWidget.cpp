@@ -176,7 +176,8 @@ private slots:
         VidyoWidget* w = open(4);
         QSignalSpy closed(w, &VidyoWidget::signal_CloseVidyoWidget);
         QVERIFY(TestWindows::click(w, "btn_close"));
-        QVERIFY(box("closeConfirmation"));
+        QCOMPARE(box("closeConfirmation")->messageText(),
+            QStringLiteral("Closing the video window will hang up the video, confirm to close?"));
         box("closeConfirmation")->slot_onOk();
         QCOMPARE(args("CloseVidyo"), QString());
         QVERIFY(w->isHidden());
