@@ -3,11 +3,9 @@
 #include "support/BusinessFixture.h"
 #include "support/TestWindows.h"
 
-// Call shorthands of the call window suites: a test class derives from it next to QObject.
-struct CallTestSupport
+// Call shorthands of the call window suites, next to the fixture's: a test class derives from it next to QObject.
+struct CallTestSupport : BusinessFixture
 {
-    static VoipView* voip() { return BusinessFixture::business()->getVoipView(); }
-    static CommandJournal* journal() { return BusinessFixture::journal(); }
     static int count(const char* op) { return journal()->count(QLatin1String(op)); }
     static JournalEntry last(const char* op) { return journal()->last(QLatin1String(op)); }
     // Argument `arg` of every `op` entry, oldest first.
@@ -21,10 +19,9 @@ struct CallTestSupport
     // Fresh views, "wang.lei" logged in, "bob.li" (Bob Li) in the directory.
     static void resetWithUsers()
     {
-        BusinessFixture::reset();
-        BusinessFixture::setCurrentUser(QStringLiteral("wang.lei"), QStringLiteral("Wang Lei"));
-        BusinessFixture::business()->getAddressBookView()->addPerson(
-            BusinessFixture::makePerson(QStringLiteral("bob.li"), QStringLiteral("Bob Li")));
+        reset();
+        setCurrentUser(QStringLiteral("wang.lei"), QStringLiteral("Wang Lei"));
+        business()->getAddressBookView()->addPerson(makePerson(QStringLiteral("bob.li"), QStringLiteral("Bob Li")));
     }
     // Call "call-1" from wang.lei to bob.li unless said otherwise.
     static Agent_VoIPCallMsg callMsg(int event, int type, int mediaConnected = 0,

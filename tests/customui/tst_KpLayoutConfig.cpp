@@ -3,13 +3,10 @@
 #include "customui/KpLayoutManager.h"
 #include "support/TestWindows.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
-// The "layout" file: its parsing and validation, the manager that serves it
-// by member count, and the grid that applies a layout.
+// The "layout" file: parsing and validation, the manager serving it by member count, the grid applying it.
 class tst_KpLayoutConfig : public QObject
 {
     Q_OBJECT

@@ -11,28 +11,9 @@
 #include "util/KPSettings.h"
 
 #include <QHBoxLayout>
-#include <QSet>
-#include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QtTest>
 
 #include <functional>
-
-namespace {
-
-// Sets an environment variable for the guard's lifetime.
-struct EnvGuard
-{
-    EnvGuard(const char* name, const QByteArray& value)
-        : name(name)
-    {
-        qputenv(name, value);
-    }
-    ~EnvGuard() { qunsetenv(name); }
-    const char* name;
-};
-
-} // namespace
 
 // The drawing and style helpers: QR codes, avatars, rounding, fonts and
 // screen scaling, style properties, the styled buttons, the skin settings.
@@ -41,24 +22,24 @@ class tst_KpUiUtil : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
-
-    void qrCodeDecodesBackToTheText_data()
+    void cleanup()
     {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("link") << QStringLiteral(
-            "https://meeting.example.com:443/appdownload/join.html?confId=987654321");
-        QTest::newRow("chinese") << QStringLiteral("会议邀请 987 654 321");
+        qunsetenv("KP_SCREEN_SCALE"); // forced by a test
+        KP_VERIFY_NO_WINDOW_LEFT();
     }
+
     void qrCodeDecodesBackToTheText()
     {
 #ifndef KP_HAVE_ZBAR
         QSKIP("zbar is not installed: no decoder to read the code back");
 #endif
-        QFETCH(QString, text);
-        const QPixmap code = KP_UI_UTIL::getGroupQrcode(text, 240, 240);
-        QCOMPARE(code.size(), QSize(240, 240));
-        QCOMPARE(QrDecode::decode(code.toImage()), QStringList { text });
+        for (const QString& text :
+            { QStringLiteral("https://meeting.example.com:443/appdownload/join.html?confId=987654321"),
+                QStringLiteral("会议邀请 987 654 321") }) {
+            const QPixmap code = KP_UI_UTIL::getGroupQrcode(text, 240, 240);
+            QCOMPARE(code.size(), QSize(240, 240));
+            QCOMPARE(QrDecode::decode(code.toImage()), QStringList { text });
+        }
     }
 
     void qrCodeOfNothingIsBlankNotBroken()
@@ -95,7 +76,7 @@ private slots:
         QCOMPARE(KpAvatarPolicy::initials(name), initials);
     }
 
-    void drawnAvatarHasTheAccountsFixedColourAndShape()
+    void drawnAvatarHasTheAccountsFixedColourAndShapeAndRoundingCutsCorners()
     {
         const auto head = [](const QString& name, const QString& account, int w, int h, bool rounded) {
             return KP_UI_UTIL::getSelfDrawPicHead(name, account, w, h, rounded, 8, 12).toImage();
@@ -118,10 +99,8 @@ private slots:
         for (int i = 0; i < 100; ++i)
             colours.insert(KpAvatarPolicy::backgroundColor(QStringLiteral("user%1").arg(i)).rgb());
         QVERIFY(colours.size() >= 8);
-    }
 
-    void roundingCutsTheCorners()
-    {
+        // Rounding cuts the corners and keeps the straight edges.
         QPixmap red(100, 100);
         red.fill(Qt::red);
         const QImage round = KP_UI_UTIL::PixmapToRound(red, 50, 40, 10).toImage();
@@ -156,9 +135,8 @@ private slots:
         QCOMPARE(free->geometry(), QRect(3, 6, 15, 12));
         QCOMPARE(form.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 
-        // A promoted widget scales itself in its constructor; then the
-        // enclosing form sets its minimum at 96 DPI. The window's pass grows
-        // that minimum, and leaves the sizes the widget scaled itself alone.
+        // A promoted widget scales itself in its constructor, then the enclosing form sets its minimum
+        // at 96 DPI: the window's pass grows that minimum, and leaves the sizes the widget scaled alone.
         QWidget window;
         auto* pane = new QWidget(&window);
         auto* inner = new QWidget(pane);
@@ -170,8 +148,8 @@ private slots:
         QCOMPARE(pane->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
         QCOMPARE(inner->minimumSize(), QSize(40, 20));
 
-        // An `image:` of a style sheet is never drawn larger than its file: it
-        // is served grown. A `border-image` stretches already and stays.
+        // An `image:` of a style sheet is never drawn larger than its file: it is served grown.
+        // A `border-image` stretches already and stays.
         QTemporaryDir dir;
         const QString icon = dir.filePath(QStringLiteral("icon.png"));
         QImage(12, 10, QImage::Format_ARGB32).save(icon);
@@ -188,7 +166,7 @@ private slots:
         QVERIFY2(sheet.contains(QLatin1String("padding:0px 36px;")), qPrintable(sheet)); // lengths grow too
 
         // The screen's scale, forced here, also sizes the fonts; nonsense falls back.
-        EnvGuard scale("KP_SCREEN_SCALE", "1.5");
+        qputenv("KP_SCREEN_SCALE", "1.5");
         const QFont font = KP_UI_UTIL::getFontScale(13, true);
         QCOMPARE(font.pixelSize(), 20); // 19.5 rounded
         QCOMPARE(ScreenScale::scaled(320), 480); // a side panel's width set after the form grew
@@ -231,12 +209,14 @@ private slots:
         QCOMPARE(button.grab().toImage().pixelColor(60, 20), QColor(Qt::white));
     }
 
-    void skinSettingsHaveSafeDefaults()
+    void skinSettingsAndTheOemLogoHaveSafeDefaults()
     {
         QCOMPARE(KP_CustomStyle::getSkinPath(), QStringLiteral(":/qss/Resource/qss/"));
         const auto withEnv = [](const char* name, const char* value, const std::function<QString()>& read) {
-            EnvGuard guard(name, value);
-            return read();
+            qputenv(name, value);
+            const QString got = read();
+            qunsetenv(name);
+            return got;
         };
         const auto colour = [] { return KP_CustomStyle::getColorStyle(); };
         QCOMPARE(withEnv("KP_SKIN_PATH", "/opt/skins/dark", [] { return KP_CustomStyle::getSkinPath(); }),
@@ -245,10 +225,8 @@ private slots:
         QCOMPARE(withEnv("KP_COLOR_STYLE", "#FF8800", colour), QStringLiteral("#ff8800"));
         QCOMPARE(withEnv("KP_TITLE_STYLE", "7", [] { return QString::number(KP_CustomStyle::getTitleStyle()); }),
             QStringLiteral("1")); // unknown: back to the platform's
-    }
 
-    void oemLogoFallsBackToTheBuiltInOne()
-    {
+        // The OEM logo falls back to the built-in one.
         const QString builtIn = KP_CustomStyle::getOEMLogoUrl(0);
         QVERIFY(QFile::exists(builtIn));
         QVERIFY(QFile::exists(KP_CustomStyle::getOEMLogoUrl(1)));

@@ -3,18 +3,15 @@
 #include "support/TestWindows.h"
 
 #include <QMouseEvent>
-#include <QSignalSpy>
 #include <QtTest>
 
-// The frameless base window (dragging by its band, edge resizing, Escape)
-// and the title bar (button sets, signals, double click).
+// The frameless base window (dragging by its band, edge resizing, Escape) and the title bar.
 class tst_MoveWidget : public QObject
 {
     Q_OBJECT
 
 private:
-    // QTest's mouse moves go through the platform cursor; send the events
-    // ourselves so the global positions are exact.
+    // QTest's mouse moves go through the platform cursor; send the events ourselves so the global positions are exact.
     static void mouse(QWidget* w, QEvent::Type type, const QPoint& local, const QPoint& global)
     {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -23,7 +20,6 @@ private:
         QCoreApplication::sendEvent(w, &event);
     }
 
-    // Press at a local point, move the cursor by delta, release.
     static void drag(QWidget* w, const QPoint& local, const QPoint& delta)
     {
         const QPoint global = w->mapToGlobal(local);
@@ -43,17 +39,16 @@ private:
     static QString visibleButtons(KPTitleBar& bar)
     {
         QStringList names;
-        for (const char* name : { "btn_min", "btn_max", "btn_normal", "btn_close" }) {
+        for (const char* name : { "btn_min", "btn_max", "btn_normal", "btn_close" })
             if (TestWindows::child(&bar, name)->isVisibleTo(&bar))
                 names << QLatin1String(name);
-        }
         return names.join(QLatin1Char(','));
     }
 
 private slots:
     void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
 
-    void dragsOnlyInsideTheBandAndOnlyWhenMovable()
+    void dragsOnlyInsideTheBandWhenMovableAndResizesOnlyWhenResizable()
     {
         MoveWidget window;
         showAt(window, QSize(400, 300), QPoint(100, 100));
@@ -90,10 +85,8 @@ private slots:
         QVERIFY(window.isVisible());
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
-    }
 
-    void resizableWindowGrowsByItsEdgeOnly()
-    {
+        // Only a resizable window grows by its edge.
         MoveWidget fixed(nullptr, false);
         showAt(fixed, QSize(300, 200), QPoint(10, 10));
         fixed.setMovableHeight(30);
@@ -110,25 +103,17 @@ private slots:
         QCOMPARE(resizable.pos(), QPoint(10, 10));
     }
 
-    void titleBarShowTypesPickTheButtons_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("buttons");
-        QTest::newRow("close only") << 1 << QStringLiteral("btn_close");
-        QTest::newRow("min max close") << 2 << QStringLiteral("btn_min,btn_max,btn_close");
-        QTest::newRow("min close") << 3 << QStringLiteral("btn_min,btn_close");
-        QTest::newRow("max close") << 4 << QStringLiteral("btn_max,btn_close");
-        QTest::newRow("none") << 0 << QString();
-        QTest::newRow("unknown keeps the last") << 9 << QStringLiteral("btn_min,btn_close");
-    }
     void titleBarShowTypesPickTheButtons()
     {
-        QFETCH(int, type);
-        QFETCH(QString, buttons);
-        KPTitleBar bar;
-        bar.setShowType(Title_MinClose);
-        bar.setShowType(type);
-        QCOMPARE(visibleButtons(bar), buttons);
+        // Each type from the same start: an unknown one keeps the buttons it found.
+        const QList<QPair<int, const char*>> types { { 1, "btn_close" }, { 2, "btn_min,btn_max,btn_close" },
+            { 3, "btn_min,btn_close" }, { 4, "btn_max,btn_close" }, { 0, "" }, { 9, "btn_min,btn_close" } };
+        for (const auto& [type, buttons] : types) {
+            KPTitleBar bar;
+            bar.setShowType(Title_MinClose);
+            bar.setShowType(type);
+            QCOMPARE(visibleButtons(bar), QLatin1String(buttons));
+        }
     }
 
     void titleBarReportsClicksAndSwapsMaximise()

@@ -6,9 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPointer>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QTreeView>
 #include <QtTest>
 
@@ -16,8 +13,7 @@ using F = BusinessFixture;
 using TestWindows::child;
 using TestWindows::click;
 
-// The directory picker: search, fixed members, the two ways of being
-// filled, the answer with its type, the modal mask, a large directory.
+// The directory picker: search, fixed members, both ways of filling it, the typed answer, the mask, a large directory.
 class tst_SectionStaffWindow : public QObject
 {
     Q_OBJECT
@@ -37,16 +33,13 @@ private slots:
     void init()
     {
         F::reset();
-        F::business()->getAddressBookView()->setDirectory({
-            F::makePerson(QStringLiteral("alice"), QStringLiteral("Alice Li"), QStringLiteral("13800000001"),
-                QStringLiteral("Sales")),
-            F::makePerson(QStringLiteral("bob"), QStringLiteral("Bob Stone"), QStringLiteral("13800000002"),
-                QStringLiteral("Sales")),
-            F::makePerson(QStringLiteral("carol"), QStringLiteral("Carol"), QStringLiteral("13900000003"),
-                QStringLiteral("Research")),
-            F::makePerson(QStringLiteral("dave"), QStringLiteral("Dave Lin"), QString(), QStringLiteral("Research")),
-            F::makePerson(QStringLiteral("erin"), QStringLiteral("Erin"), QString(), QString()),
-        });
+        const auto person = [](const char* account, const char* name, const char* phone, const char* department) {
+            const auto text = [](const char* s) { return *s ? QString::fromUtf8(s) : QString(); };
+            return F::makePerson(text(account), text(name), text(phone), text(department));
+        };
+        F::business()->getAddressBookView()->setDirectory({ person("alice", "Alice Li", "13800000001", "Sales"),
+            person("bob", "Bob Stone", "13800000002", "Sales"), person("carol", "Carol", "13900000003", "Research"),
+            person("dave", "Dave Lin", "", "Research"), person("erin", "Erin", "", "") });
     }
     void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
 
@@ -211,7 +204,7 @@ private slots:
         SectionStaffWindow window(10);
         window.setIsInMask(false, POPUP_HANDLE_DEFAULT);
         window.setDefaultStaff({ QStringLiteral("bob") }); // fixed before: free once only these are offered
-        window.setOnlyDefaultStaff({ QStringLiteral("carol"), QStringLiteral("frank") },
+        window.setOnlyDefaultStaff(F::texts({ "carol", "frank" }),
             { directory->person(QStringLiteral("bob")), directory->person(QStringLiteral("carol")),
                 directory->person(QStringLiteral("dave")), left, QSharedPointer<AddressBookBase>() });
         auto* model = window.staffModel();

@@ -4,12 +4,10 @@
 #include "support/TestWindows.h"
 
 #include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace TestWindows;
+using F = BusinessFixture;
 
 class tst_CloseMediaWidgetTip : public QObject
 {
@@ -22,10 +20,10 @@ class tst_CloseMediaWidgetTip : public QObject
         tip->show();
         return tip;
     }
-    static QStringList commands() { return BusinessFixture::journalCommands(); }
+    static QStringList commands() { return F::journalCommands(); }
 
 private slots:
-    void init() { BusinessFixture::reset(); }
+    void init() { F::reset(); }
     void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
 
     void confirmingPerformsTheTypesActionsThenGoes_data()
@@ -33,43 +31,38 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QStringList>("operations");
-        QTest::addColumn<bool>("whiteBoardClosed");
-        const auto ops = [](std::initializer_list<const char*> names) { return BusinessFixture::texts(names); };
         QTest::newRow("0 leave voice") << 0 << QStringLiteral("Exit the current audio session?")
-                                       << ops({ "exitMeeting", "closeVoiceMeeting" }) << false;
+                                       << F::texts({ "exitMeeting", "closeVoiceMeeting" });
         QTest::newRow("1 dismiss voice") << 1 << QStringLiteral("Dismiss current audio sessions?")
-                                         << ops({ "dismissMeeting", "closeVoiceMeeting" }) << false;
+                                         << F::texts({ "dismissMeeting", "closeVoiceMeeting" });
         QTest::newRow("2 leave video") << 2 << QStringLiteral("Exit the current video meeting?")
-                                       << ops({ "exitMeeting", "closeVideoMeeting" }) << false;
+                                       << F::texts({ "exitMeeting", "closeVideoMeeting" });
         QTest::newRow("3 dismiss video") << 3 << QStringLiteral("Dismiss current video meeting?")
-                                         << ops({ "dismissMeeting", "closeVideoMeeting" }) << false;
-        QTest::newRow("4 voice call") << 4 << QStringLiteral("Exit point-to-point speech?") << QStringList() << false;
+                                         << F::texts({ "dismissMeeting", "closeVideoMeeting" });
+        QTest::newRow("4 voice call") << 4 << QStringLiteral("Exit point-to-point speech?") << QStringList();
         QTest::newRow("5 video call") << 5 << QStringLiteral("Exit point to point video?")
-                                      << ops({ "closeVideoCallWnd" }) << true;
-        QTest::newRow("unknown") << 9 << QString() << QStringList() << false;
+                                      << F::texts({ "closeVideoCallWnd" });
+        QTest::newRow("unknown") << 9 << QString() << QStringList();
     }
     void confirmingPerformsTheTypesActionsThenGoes()
     {
         QFETCH(int, type);
         QFETCH(QString, question);
         QFETCH(QStringList, operations);
-        QFETCH(bool, whiteBoardClosed);
-        QSignalSpy whiteBoard(
-            BusinessFixture::business()->getWhiteBoardView(), &WhiteBoardView::sig_closeWhiteBoardMainWidget);
+        QSignalSpy whiteBoard(F::business()->getWhiteBoardView(), &WhiteBoardView::sig_closeWhiteBoardMainWidget);
         QPointer<CloseMediaWidgetTip> tip = shownTip(0);
         tip->setType(type); // another type replaces the question
         QCOMPARE(child<QLabel>(tip, "label_tip")->text(), question);
         QVERIFY(commands().isEmpty());
         QVERIFY(click(tip, "pushButton_ok"));
         QCOMPARE(commands(), operations);
-        QCOMPARE(whiteBoard.count(), whiteBoardClosed ? 1 : 0);
+        QCOMPARE(whiteBoard.count(), type == 5 ? 1 : 0); // only the video call's whiteboard goes with it
         QTRY_VERIFY(tip.isNull());
     }
 
     void cancellingEndsNothingAndASecondConfirmationNothingTwice()
     {
-        QSignalSpy whiteBoard(
-            BusinessFixture::business()->getWhiteBoardView(), &WhiteBoardView::sig_closeWhiteBoardMainWidget);
+        QSignalSpy whiteBoard(F::business()->getWhiteBoardView(), &WhiteBoardView::sig_closeWhiteBoardMainWidget);
         QPointer<CloseMediaWidgetTip> byButton = shownTip(5);
         QVERIFY(click(byButton, "pushButton_cancel"));
         QPointer<CloseMediaWidgetTip> byTitle = shownTip(3);
@@ -82,7 +75,7 @@ private slots:
         twice->slot_closeMediaWidget();
         if (twice)
             twice->slot_closeMediaWidget();
-        QCOMPARE(commands(), BusinessFixture::texts({ "dismissMeeting", "closeVoiceMeeting" }));
+        QCOMPARE(commands(), F::texts({ "dismissMeeting", "closeVoiceMeeting" }));
         QTRY_VERIFY(twice.isNull());
     }
 };

@@ -6,9 +6,6 @@
 #include "support/TestWindows.h"
 
 #include <QMenu>
-#include <QPointer>
-#include <QSortFilterProxyModel>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -29,8 +26,7 @@ private slots:
     void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
 };
 
-// Helpers of the member-list suites: the rows as shown, where a row lies, and
-// the menus that run their own event loop.
+// Helpers of the member-list suites: the rows as shown, where a row lies, and the menus that run their own event loop.
 namespace MemberTest {
 
 inline constexpr auto conf = &BusinessFixture::conf;
@@ -82,9 +78,8 @@ inline void press(MemberListViewBase* view, const QPoint& pos)
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, pos);
 }
 
-// Presses at pos; if that opens the menu, `inside` runs in the menu's own event
-// loop (the menu open) and the menu is closed after it. Returns the menu's
-// entries, empty when it did not open.
+// Presses at pos; if that opens the menu, `inside` runs in the menu's own event loop (the menu open) and the menu is
+// closed after it. Returns the menu's entries, empty when it did not open.
 inline QStringList pressForMenu(
     MemberListViewBase* view, const QPoint& pos, QMenu* menu, const std::function<void()>& inside = {})
 {

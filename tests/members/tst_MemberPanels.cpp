@@ -6,11 +6,9 @@
 #include "members/ConferenceMembersListView.h"
 #include "members/MemberTestSupport.h"
 #include "members/PPC_Member.h"
-#include "support/TestWindows.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 using namespace MemberTest;
 using F = BusinessFixture;
@@ -19,10 +17,7 @@ class tst_MemberPanels : public MemberSuite
 {
     Q_OBJECT
 
-    static QString labelText(QWidget* root, const char* name)
-    {
-        return root->findChild<QLabel*>(QLatin1String(name))->text();
-    }
+    static QString labelText(QWidget* root, const char* name) { return TestWindows::child<QLabel>(root, name)->text(); }
     // Centre of the older list's button area k (28 x 24 at R - 2s - 28 - (s/2 + 28) k).
     static QPoint buttonArea(MemberListViewBase* view, const char* key, int k)
     {
@@ -34,11 +29,6 @@ class tst_MemberPanels : public MemberSuite
         return rowRect(view, QString::fromLatin1(key)).topLeft() + QPoint(60, 20);
     }
     static KpMsgBox* box() { return TestWindows::visibleWindow<KpMsgBox>(); }
-    static ConferenceMemberInfo handUp(ConferenceMemberInfo m)
-    {
-        m.isHandUp = true;
-        return m;
-    }
 
 private slots:
     void sidePanelSwitchesPagesRelaysAndCallsAbsentMembersBack()
@@ -65,9 +55,6 @@ private slots:
 
         QCOMPARE(panel.callOfflineMembers(), 2);
         QCOMPARE(F::journalCommands(), F::texts({ "invitePhoneMembers", "inviteMembers" }));
-        QCOMPARE(
-            F::journal()->last(QStringLiteral("invitePhoneMembers")).args.value(0).value<LandingCallMemberMap>().keys(),
-            F::texts({ "01055501234" }));
         QCOMPARE(F::journal()->last(QStringLiteral("inviteMembers")).args.value(0).toStringList(), F::texts({ "amy" }));
         emit conf()->sig_onGetConferenceMemberInfoList({ member("me") });
         QCOMPARE(panel.callOfflineMembers(), 0);
@@ -76,12 +63,14 @@ private slots:
     void olderPanelCountsJoinsByDeviceAndMutesAll()
     {
         conf()->state().creator = QStringLiteral("zed");
+        ConferenceMemberInfo zed = member("zed", CONFMEMBER_DEVICE_PC, true, "Zed");
+        zed.isHandUp = true;
         PPC_Member panel;
         QCOMPARE(labelText(&panel, "MemberCountTipLbl"), QStringLiteral("Conference Member ( 0 / 0 )"));
         QVERIFY(panel.findChild<QWidget*>(QStringLiteral("BottomWgt"))->isHidden());
-        emit conf()->sig_onGetConferenceMemberInfoList({ host(member("bob", CONFMEMBER_DEVICE_PC, true, "Bob")),
-            member("me"), handUp(member("zed", CONFMEMBER_DEVICE_PC, true, "Zed")),
-            member("amy", CONFMEMBER_DEVICE_PC, false), member("amy", CONFMEMBER_DEVICE_MOBILE, false) });
+        emit conf()->sig_onGetConferenceMemberInfoList(
+            { host(member("bob", CONFMEMBER_DEVICE_PC, true, "Bob")), member("me"), zed,
+                member("amy", CONFMEMBER_DEVICE_PC, false), member("amy", CONFMEMBER_DEVICE_MOBILE, false) });
         QCOMPARE(labelText(&panel, "MemberCountTipLbl"), QStringLiteral("Conference Member ( 5 / 16 )"));
         // The creator first, the host flag plays no part.
         QCOMPARE(shownKeys(panel.joinedList()), F::texts({ "zed|20", "me|20", "bob|20" }));
@@ -101,12 +90,10 @@ private slots:
 
         panel.setIsHost(true);
         QVERIFY(!panel.findChild<QWidget*>(QStringLiteral("BottomWgt"))->isHidden());
+        F::journal()->clear();
         QVERIFY(TestWindows::click(&panel, "YesBtn"));
         QVERIFY(TestWindows::click(&panel, "NoBtn"));
-        const QList<JournalEntry> calls = F::journal()->entries(QStringLiteral("controlAllMemberMicphone"));
-        QCOMPARE(calls.size(), 2);
-        QCOMPARE(calls.at(0).args.value(0), QVariant(false));
-        QCOMPARE(calls.at(1).args.value(0), QVariant(true));
+        QCOMPARE(F::journalCalls(), F::texts({ "controlAllMemberMicphone(false)", "controlAllMemberMicphone(true)" }));
     }
 
     void olderRowButtonsActForTheHostAndOnTheOwnRow()

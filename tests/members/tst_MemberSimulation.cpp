@@ -1,12 +1,10 @@
-// The member list against the simulated server: the host's all-member command
-// answered for every device but the user's own. (The single-member commands
-// are walked by the demo's member scenario against the same server.)
+// The member list against the simulated server: the host's all-member command answered for every device but the user's
+// own. (The single-member commands are walked by the demo's member scenario against the same server.)
 
 #include "members/ConfMembersControlListView.h"
 #include "members/ConfMembersControlWidget.h"
 #include "members/MemberTestSupport.h"
 #include "support/SimulatorFixture.h"
-#include "support/TestWindows.h"
 
 using namespace MemberTest;
 using F = BusinessFixture;

@@ -7,7 +7,6 @@
 #include "support/BusinessFixture.h"
 #include "support/TestWindows.h"
 
-#include <QSignalSpy>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -30,13 +29,8 @@ class tst_ConferenceSidePages : public QObject
     {
         return child<QTextEdit>(page, QStringLiteral("ConfTopicLet%1").arg(n).toLatin1().constData());
     }
-    static const QString& threeIssues()
-    {
-        static const QString json
-            = QStringLiteral("{\"topics\":[{\"haveDone\":\"0\",\"topic\":\"Budget\"},"
-                             "{\"haveDone\":\"1\",\"topic\":\"Hiring\"},{\"topic\":\"Travel\"}]}");
-        return json;
-    }
+    const QString threeIssues = QStringLiteral("{\"topics\":[{\"haveDone\":\"0\",\"topic\":\"Budget\"},"
+                                               "{\"haveDone\":\"1\",\"topic\":\"Hiring\"},{\"topic\":\"Travel\"}]}");
 
 private slots:
     void init()
@@ -90,7 +84,7 @@ private slots:
     {
         NewPPC_Info info;
         QCOMPARE(info.size(), QSize(440, 582));
-        emit conf()->sig_updateConferenceInfo(brief(threeIssues()));
+        emit conf()->sig_updateConferenceInfo(brief(threeIssues));
         QCOMPARE(child<QTextEdit>(&info, "ConfTopicTipLbl")->toPlainText(), QStringLiteral("Quarterly review"));
         QCOMPARE(info.issues().join(QLatin1Char('|')), QStringLiteral("Budget|Hiring|Travel"));
         QVERIFY(child(&info, "btnTopicOk")->isHidden());
@@ -131,7 +125,7 @@ private slots:
         NewPPC_Info info;
         info.setHost(true);
         QSignalSpy tips(UI_ControlView::instance(), &UI_ControlView::sig_showMsgTip);
-        info.slot_updateConferenceInfo(brief(threeIssues()));
+        info.slot_updateConferenceInfo(brief(threeIssues));
         info.updateButtonEnabled(false);
         editor(&info, 1)->setPlainText(QStringLiteral("Changed"));
         emit conf()->sig_updateConferenceInfo(brief(QString()), true);
@@ -158,7 +152,7 @@ private slots:
         QCOMPARE(editor(&info, 2)->height(), int(editor(&info, 2)->document()->size().height()) + 10);
 
         // Which agendas are bad is the agenda parser's rule; a bad one empties the page.
-        info.slot_updateConferenceInfo(brief(threeIssues()));
+        info.slot_updateConferenceInfo(brief(threeIssues));
         info.slot_updateConferenceInfo(brief(QStringLiteral("{\"topics\":[{\"topic\":\"cut")));
         QCOMPARE(info.issues(), QStringList({ QString(), QString(), QString() }));
     }

@@ -7,13 +7,14 @@
 #include <QtTest>
 
 using namespace TestWindows;
+using F = BusinessFixture;
 
 class tst_MoreMenuChild : public QObject
 {
     Q_OBJECT
 
-    static VoipView* voip() { return BusinessFixture::business()->getVoipView(); }
-    static CommandJournal* journal() { return BusinessFixture::journal(); }
+    static VoipView* voip() { return F::business()->getVoipView(); }
+    static CommandJournal* journal() { return F::journal(); }
     // The devices' own indexes differ from their places in the list: selectCamera takes the place.
     static QList<Agent_CameraInfo> twoCameras()
     {
@@ -31,18 +32,29 @@ class tst_MoreMenuChild : public QObject
     static QVariantList lastSelectCamera() { return journal()->last(QStringLiteral("selectCamera")).args; }
 
 private slots:
-    void init() { BusinessFixture::reset(); }
+    void init() { F::reset(); }
     void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
 
-    void constructionAsksForDevicesCamerasOnlyOutsideAudioMode()
+    void devicesAreAskedForWhenMadeAndByThePageButtons()
     {
         QWidget owner;
         MoreMenuChild dialog(&owner, 0);
-        QCOMPARE(journal()->operations(),
-            BusinessFixture::texts({ "getCameraInfo", "getMicroPhoneInfo", "getSpeakerInfo" }));
+        QCOMPARE(journal()->operations(), F::texts({ "getCameraInfo", "getMicroPhoneInfo", "getSpeakerInfo" }));
         journal()->clear();
-        MoreMenuChild audioOnly(nullptr, 2);
-        QCOMPARE(journal()->operations(), BusinessFixture::texts({ "getMicroPhoneInfo", "getSpeakerInfo" }));
+        MoreMenuChild audioOnly(nullptr, 2); // cameras only outside the audio mode
+        QCOMPARE(journal()->operations(), F::texts({ "getMicroPhoneInfo", "getSpeakerInfo" }));
+
+        // Each page has its title; its button asks for every device again.
+        audioOnly.showPage(MoreMenuChild::Page_Video);
+        QCOMPARE(child<QLabel>(&audioOnly, "label_title")->text(), QStringLiteral("video Setting"));
+        audioOnly.showPage(MoreMenuChild::Page_Audio);
+        QCOMPARE(child<QLabel>(&audioOnly, "label_title")->text(), QStringLiteral("audio Setting"));
+        journal()->clear();
+        audioOnly.slot_btnVideoClick();
+        QCOMPARE(audioOnly.currentPage(), int(MoreMenuChild::Page_Video));
+        audioOnly.slot_btnVoiceClick();
+        QCOMPARE(audioOnly.currentPage(), int(MoreMenuChild::Page_Audio));
+        QCOMPARE(journal()->operations(), F::texts({ "getCameraInfo", "getMicroPhoneInfo", "getSpeakerInfo" }));
     }
 
     void audioListsStartAtTheirFirstEntryAndSaveByTheDevicesIndexes()
@@ -67,8 +79,8 @@ private slots:
         // No devices: the boxes say so, and saving selects nothing but still closes.
         emit voip()->sig_onGetMicroPhoneInfo({});
         emit voip()->sig_onGetSpeakerInfo({});
-        QCOMPARE(itemsOf(micBox), BusinessFixture::texts({ "No microphone detected" }));
-        QCOMPARE(itemsOf(speakerBox), BusinessFixture::texts({ "No speaker detected" }));
+        QCOMPARE(itemsOf(micBox), F::texts({ "No microphone detected" }));
+        QCOMPARE(itemsOf(speakerBox), F::texts({ "No speaker detected" }));
         dialog.show();
         journal()->clear();
         QVERIFY(click(&dialog, "btn_save"));
@@ -84,10 +96,10 @@ private slots:
         journal()->clear();
         emit voip()->sig_onGetCameraInfo(twoCameras());
         auto* box = child<QComboBox>(&dialog, "comboBox_camera");
-        QCOMPARE(itemsOf(box), BusinessFixture::texts({ "USB Camera", "Integrated Camera" }));
+        QCOMPARE(itemsOf(box), F::texts({ "USB Camera", "Integrated Camera" }));
         QCOMPARE(box->itemData(1, Qt::UserRole).value<Agent_CameraInfo>(), twoCameras().at(1));
         // The first camera has no 640 x 480: both indexes are 0. No preview is started.
-        QCOMPARE(journal()->commandOperations(), BusinessFixture::texts({ "selectCamera" }));
+        QCOMPARE(journal()->commandOperations(), F::texts({ "selectCamera" }));
         QCOMPARE(lastSelectCamera(), (QVariantList { 0, 0, 15, 0, true, QStringLiteral("cam-usb") }));
         QVERIFY(dialog.isHidden());
 
@@ -102,25 +114,9 @@ private slots:
         dialog.show();
         journal()->clear();
         emit voip()->sig_onGetCameraInfo({});
-        QCOMPARE(itemsOf(box), BusinessFixture::texts({ "No camera detected" }));
+        QCOMPARE(itemsOf(box), F::texts({ "No camera detected" }));
         QVERIFY(journal()->commandOperations().isEmpty());
         QVERIFY(dialog.isHidden());
-    }
-
-    void pagesCarryTheirTitlesAndTheirButtonsAskAgain()
-    {
-        MoreMenuChild dialog(nullptr, 2);
-        dialog.showPage(MoreMenuChild::Page_Video);
-        QCOMPARE(child<QLabel>(&dialog, "label_title")->text(), QStringLiteral("video Setting"));
-        dialog.showPage(MoreMenuChild::Page_Audio);
-        QCOMPARE(child<QLabel>(&dialog, "label_title")->text(), QStringLiteral("audio Setting"));
-        journal()->clear();
-        dialog.slot_btnVideoClick();
-        QCOMPARE(dialog.currentPage(), int(MoreMenuChild::Page_Video));
-        dialog.slot_btnVoiceClick();
-        QCOMPARE(dialog.currentPage(), int(MoreMenuChild::Page_Audio));
-        QCOMPARE(journal()->operations(),
-            BusinessFixture::texts({ "getCameraInfo", "getMicroPhoneInfo", "getSpeakerInfo" }));
     }
 };
 

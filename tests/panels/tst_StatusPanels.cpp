@@ -5,10 +5,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QTimer>
 #include <QtTest>
 
 using namespace TestWindows;
@@ -38,7 +36,7 @@ private slots:
     void init() { BusinessFixture::reset(); }
     void cleanup() { KP_VERIFY_NO_WINDOW_LEFT(); }
 
-    void networkCardShowsFiguresAndTheirLevel()
+    void networkCardShowsFiguresAndTheirLevelAndHidesByItself()
     {
         NetworkWidget card;
         QVERIFY(card.level().isEmpty());
@@ -57,15 +55,11 @@ private slots:
         card.setNetworkQuality(1200, 0, 0);
         QCOMPARE(text(&card, "labLevelText"), QStringLiteral("Poor network quality"));
         QCOMPARE(text(&card, "labUpRate"), QStringLiteral("640Kbps"));
-    }
 
-    void networkCardHidesByItself()
-    {
-        NetworkWidget card;
+        // The card hides by itself, but not while the mouse is on it.
         QCOMPARE(card.hideTimer()->interval(), 2000);
         QVERIFY(card.hideTimer()->isActive());
         card.showAt(QPoint(40, 30));
-        QCOMPARE(card.pos(), QPoint(40, 30));
         BusinessFixture::fire(card.hideTimer());
         QVERIFY(card.isHidden());
         QVERIFY(!card.hideTimer()->isActive());

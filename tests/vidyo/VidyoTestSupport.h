@@ -7,8 +7,7 @@
 
 #include <QTest>
 
-// Shorthands of the Vidyo suites: the room of the user "me" with bob and eve,
-// and presses on the bottom toggles.
+// Shorthands of the Vidyo suites: the room of the user "me" with bob and eve, and presses on the bottom toggles.
 namespace VidyoTest {
 
 inline constexpr auto vidyo = &BusinessFixture::vidyo;
