@@ -22,18 +22,17 @@ private slots:
 
     void callStatusMarksCombineAndCancelIndependently()
     {
-        VoipView* voip = F::business()->getVoipView();
-        QCOMPARE(voip->GetVoipCallStatus(), 0);
-        voip->SetVoipCallStatus(8); // incoming call ringing
-        voip->SetVoipCallStatus(2); // voice call window
-        voip->SetVoipCallStatus(2);
-        QCOMPARE(voip->GetVoipCallStatus(), 10);
-        voip->CancelVoipCallStatus(8);
-        voip->CancelVoipCallStatus(8); // cancelling twice is harmless
-        voip->CancelVoipCallStatus(4); // never set
-        QCOMPARE(voip->GetVoipCallStatus(), 2);
-        voip->CancelVoipCallStatus(2);
-        QCOMPARE(voip->GetVoipCallStatus(), 0);
+        QCOMPARE(F::voip()->GetVoipCallStatus(), 0);
+        F::voip()->SetVoipCallStatus(8); // incoming call ringing
+        F::voip()->SetVoipCallStatus(2); // voice call window
+        F::voip()->SetVoipCallStatus(2);
+        QCOMPARE(F::voip()->GetVoipCallStatus(), 10);
+        F::voip()->CancelVoipCallStatus(8);
+        F::voip()->CancelVoipCallStatus(8); // cancelling twice is harmless
+        F::voip()->CancelVoipCallStatus(4); // never set
+        QCOMPARE(F::voip()->GetVoipCallStatus(), 2);
+        F::voip()->CancelVoipCallStatus(2);
+        QCOMPARE(F::voip()->GetVoipCallStatus(), 0);
     }
 
     void rosterKeysMembersByAccountAndDevice()
@@ -42,7 +41,7 @@ private slots:
         QCOMPARE(memberKey(QStringLiteral("50%2off"), 1), QStringLiteral("50%2off|1")); // '%' kept as it is
         QCOMPARE(F::makeMember(QStringLiteral("bob"), CONFMEMBER_DEVICE_WEB).key(), QStringLiteral("bob|21"));
 
-        UnifiedConferenceView* conf = F::business()->getUnifiedConferenceView();
+        UnifiedConferenceView* conf = F::conf();
         conf->setRoster(
             { F::makeMember(QStringLiteral("alice")), F::makeMember(QStringLiteral("alice"), CONFMEMBER_DEVICE_MOBILE),
                 F::makeMember(QStringLiteral("bob"), CONFMEMBER_DEVICE_PC, false),
@@ -86,7 +85,7 @@ private slots:
 
     void hostAndSelfFollowRosterAndLoggedInUser()
     {
-        UnifiedConferenceView* conf = F::business()->getUnifiedConferenceView();
+        UnifiedConferenceView* conf = F::conf();
         F::setCurrentUser(QStringLiteral("me"), QStringLiteral("Me"));
         ConferenceMemberInfo host = F::makeMember(QStringLiteral("boss"));
         host.isHost = true;
@@ -162,7 +161,7 @@ private slots:
 
     void ignoringSystemMessagesEndsWithItsTimer()
     {
-        UnifiedConferenceView* conf = F::business()->getUnifiedConferenceView();
+        UnifiedConferenceView* conf = F::conf();
         QVERIFY(!conf->getIsIgnoreSdkInfo());
         conf->startIgnoreSdkInfo();
         QVERIFY(conf->getIsIgnoreSdkInfo());

@@ -17,10 +17,9 @@ private slots:
 
     void recordsEachOperationWithViewAndArgumentsInOrder()
     {
-        VoipView* voip = F::business()->getVoipView();
-        voip->SetMute(true);
-        voip->MakeCall(1, QStringLiteral("bob"));
-        voip->SetMute(false);
+        F::voip()->SetMute(true);
+        F::voip()->MakeCall(1, QStringLiteral("bob"));
+        F::voip()->SetMute(false);
 
         CommandJournal* j = F::journal();
         QCOMPARE(F::journalOps(), F::texts({ "SetMute", "MakeCall", "SetMute" }));
@@ -39,18 +38,15 @@ private slots:
 
     void argumentsAreStoredSoThatTestsCanCompareThem()
     {
-        auto* business = F::business();
-        UnifiedConferenceView* conf = business->getUnifiedConferenceView();
         int surface = 0;
-        conf->requestStartMemberVideo(QStringLiteral("alice"), CONFMEMBER_DEVICE_PC, &surface);
+        F::conf()->requestStartMemberVideo(QStringLiteral("alice"), CONFMEMBER_DEVICE_PC, &surface);
         const QVariantList video = F::journal()->last(QStringLiteral("requestStartMemberVideo")).args;
         QCOMPARE(video.at(1).userType(), int(QMetaType::Int)); // enums as int
         QCOMPARE(video.at(1).toInt(), 20);
         QCOMPARE(video.at(2).value<quintptr>(), quintptr(&surface)); // handles as quintptr
 
-        VidyoView* vidyo = business->getVidyoView();
-        vidyo->muteOnePersonOnMuteOrOff(F::makePerson(QStringLiteral("alice")));
-        vidyo->removeOutMeeting({});
+        F::vidyo()->muteOnePersonOnMuteOrOff(F::makePerson(QStringLiteral("alice")));
+        F::vidyo()->removeOutMeeting({});
         QCOMPARE(F::journal()->last(QStringLiteral("muteOnePersonOnMuteOrOff")).args,
             QVariantList { QStringLiteral("alice") });
         QCOMPARE(F::journal()->last(QStringLiteral("removeOutMeeting")).args, QVariantList { QString() });
@@ -58,41 +54,39 @@ private slots:
         Agent_VoIPComingInfo incoming;
         incoming.callId = QStringLiteral("c1");
         incoming.callerAccount = QStringLiteral("bob");
-        business->getVoipView()->ReleaseCall(incoming, BusinessReason::CallDeclined);
+        F::voip()->ReleaseCall(incoming, BusinessReason::CallDeclined);
         const QVariantList release = F::journal()->last(QStringLiteral("ReleaseCall")).args;
         QCOMPARE(release.at(0).value<Agent_VoIPComingInfo>(), incoming);
         QCOMPARE(release.at(1).toInt(), 175603);
 
-        LandingCallMemberMap phones;
-        phones.insert(
-            QStringLiteral("13800001111"), { QStringLiteral("13800001111"), QStringLiteral("Li"), QString() });
-        conf->invitePhoneMembers(phones);
+        const LandingCallMemberMap phones { { QStringLiteral("13800001111"),
+            { QStringLiteral("13800001111"), QStringLiteral("Li"), QString() } } };
+        F::conf()->invitePhoneMembers(phones);
         QCOMPARE(
             F::journal()->last(QStringLiteral("invitePhoneMembers")).args.at(0).value<LandingCallMemberMap>(), phones);
     }
 
     void queriesAreMarkedAndCanBeCountedOnly()
     {
-        VoipView* voip = F::business()->getVoipView();
         CommandJournal* j = F::journal();
         QSignalSpy recorded(j, &CommandJournal::sig_recorded);
-        voip->GetVoipCallStatus();
-        voip->SetVoipCallStatus(2);
+        F::voip()->GetVoipCallStatus();
+        F::voip()->SetVoipCallStatus(2);
         QVERIFY(j->last(QStringLiteral("GetVoipCallStatus")).isQuery);
         QCOMPARE(j->commandOperations(), F::texts({ "SetVoipCallStatus" }));
         QCOMPARE(recorded.count(), 2);
 
         j->setRecordQueries(false);
-        voip->GetVoipCallStatus();
-        voip->GetVoipCallStatus();
-        voip->CancelVoipCallStatus(2);
+        F::voip()->GetVoipCallStatus();
+        F::voip()->GetVoipCallStatus();
+        F::voip()->CancelVoipCallStatus(2);
         QCOMPARE(j->count(QStringLiteral("GetVoipCallStatus")), 3);
         QCOMPARE(j->entries(QStringLiteral("GetVoipCallStatus")).size(), 1);
         QCOMPARE(j->size(), 3);
         QCOMPARE(recorded.count(), 3); // only the command was announced
 
         j->clear();
-        voip->GetVoipCallStatus();
+        F::voip()->GetVoipCallStatus();
         QVERIFY(!j->last(QStringLiteral("GetVoipCallStatus")).isValid());
         QVERIFY(j->contains(QStringLiteral("VoipView"), QStringLiteral("GetVoipCallStatus")));
     }
@@ -102,9 +96,8 @@ private slots:
         CommandJournal* j = F::journal();
         QSignalSpy recorded(j, &CommandJournal::sig_recorded);
         j->setEnabled(false);
-        VoipView* voip = F::business()->getVoipView();
-        voip->SetVoipCallStatus(4);
-        QCOMPARE(voip->GetVoipCallStatus(), 4);
+        F::voip()->SetVoipCallStatus(4);
+        QCOMPARE(F::voip()->GetVoipCallStatus(), 4);
         QCOMPARE(j->size(), 0);
         QCOMPARE(j->count(QStringLiteral("SetVoipCallStatus")), 0);
         QVERIFY(!j->contains(QStringLiteral("VoipView"), QStringLiteral("SetVoipCallStatus")));
@@ -115,9 +108,8 @@ private slots:
     {
         CommandJournal* j = F::journal();
         j->setCapacity(10);
-        VoipView* voip = F::business()->getVoipView();
         for (int i = 0; i < 25; ++i)
-            voip->selectspeaker(i);
+            F::voip()->selectspeaker(i);
         QVERIFY(j->size() <= 10);
         QVERIFY(j->size() >= 5);
         QCOMPARE(j->count(QStringLiteral("selectspeaker")), 25);
@@ -136,21 +128,20 @@ private slots:
         // The simulator answers from sig_recorded and may call views itself.
         CommandJournal* j = F::journal();
         j->setCapacity(4);
-        VoipView* voip = F::business()->getVoipView();
         QStringList seen;
         QObject context;
         connect(j, &CommandJournal::sig_recorded, &context, [&](const JournalEntry& e) {
             seen << e.operation;
             if (e.operation == QLatin1String("MakeCall")) {
                 for (int i = 0; i < 6; ++i)
-                    voip->selectmmicphone(i);
+                    F::voip()->selectmmicphone(i);
             }
         });
         // A later receiver still gets the entry intact.
         QStringList seenLater;
         connect(j, &CommandJournal::sig_recorded, &context,
             [&](const JournalEntry& e) { seenLater << e.operation + e.args.value(1).toString(); });
-        voip->MakeCall(0, QStringLiteral("bob"));
+        F::voip()->MakeCall(0, QStringLiteral("bob"));
         QCOMPARE(seenLater.last(), QStringLiteral("MakeCallbob"));
         QCOMPARE(seen.first(), QStringLiteral("MakeCall"));
         QCOMPARE(seen.size(), 7);

@@ -131,152 +131,145 @@ class tst_Gallery : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void cleanupTestCase() { m_world.reset(); }
 
-    void everyControlHasAName();
-    void everyTextIsChineseAndWhole();
-    void focusFollowsReadingOrder();
+    void initTestCase()
+    {
+        DemoRegistry& registry = DemoRegistry::instance();
+        registerEverything(registry);
+        QVERIFY(registry.gallery().size() > 40);
+        // In Chinese from the start, as a client that loads its language before it builds the module
+        // (the bottom notification is built once per process). A name is missing in any language.
+        QVERIFY(m_chinese.load(QStringLiteral("kp_mediaconf_zh_CN"),
+            QCoreApplication::applicationDirPath() + QStringLiteral("/translations")));
+        QCoreApplication::installTranslator(&m_chinese);
+        m_world = std::make_unique<DemoWorld>(0.1);
+    }
+
+    void everyControlHasAName()
+    {
+        const QStringList unnamed = eachGalleryWindow([](QWidget* window) {
+            QStringList found;
+            walk(QAccessible::queryAccessibleInterface(window), [&](QAccessibleInterface* iface) {
+                if (kInteractive.contains(iface->role()) && iface->text(QAccessible::Name).trimmed().isEmpty())
+                    found << describe(iface);
+            });
+            return found;
+        });
+        QVERIFY2(unnamed.isEmpty(), "unnamed controls, listed above");
+    }
+
+    void everyTextIsChineseAndWhole()
+    {
+        const QSet<QString> english = sourceWords();
+        QVERIFY(english.contains(QStringLiteral("microphone")));
+
+        const QRegularExpression word(QStringLiteral("[A-Za-z][A-Za-z0-9]+"));
+        const auto englishIn = [&](const QString& text) {
+            const QString plain = QTextDocumentFragment::fromHtml(text).toPlainText();
+            if (kSampleTexts.contains(plain))
+                return false;
+            auto it = word.globalMatch(plain);
+            while (it.hasNext()) {
+                const QString w = it.next().captured().toLower();
+                if (english.contains(w) && !kLatinAllowed.contains(w))
+                    return true;
+            }
+            return false;
+        };
+        const QStringList english_shown = eachGalleryWindow([&](QWidget* window) {
+            QStringList found;
+            if (englishIn(window->windowTitle()))
+                found << QStringLiteral("title \"%1\"").arg(window->windowTitle());
+            QList<QWidget*> widgets = window->findChildren<QWidget*>();
+            widgets.prepend(window);
+            for (QWidget* w : qAsConst(widgets)) {
+                if (!w->isVisible())
+                    continue;
+                QString text;
+                if (auto* label = qobject_cast<QLabel*>(w))
+                    text = label->text();
+                else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                    text = button->text();
+                else if (auto* list = qobject_cast<QListWidget*>(w)) {
+                    for (int row = 0; row < list->count(); ++row)
+                        text += list->item(row)->text() + QLatin1Char('\n');
+                }
+                if (clipped(w))
+                    found << QStringLiteral("%1 %2 \"%3\" clipped")
+                                 .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), text);
+                for (const QString& shown : { text, w->accessibleName(), w->toolTip() }) {
+                    if (englishIn(shown))
+                        found << QStringLiteral("%1 %2 \"%3\"")
+                                     .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), shown);
+                }
+            }
+            return found;
+        });
+        QVERIFY2(english_shown.isEmpty(), "English or clipped texts on screen, listed above");
+    }
+
+    void focusFollowsReadingOrder()
+    {
+        QVERIFY2(
+            eachGalleryWindow(focusAgainstReadingOrder).isEmpty(), "Tab order against the reading order, listed above");
+    }
 
 private:
     // Shows each gallery window in turn and hands the windows on screen to `check`,
     // which returns what it found wrong.
-    QStringList eachGalleryWindow(const std::function<QStringList(QWidget*)>& check);
+    QStringList eachGalleryWindow(const std::function<QStringList(QWidget*)>& check)
+    {
+        QStringList faults;
+        for (const DemoGalleryItem& item : DemoRegistry::instance().gallery()) {
+            m_world->reset();
+            QWidget* shown = item.show(m_world->context());
+            QCoreApplication::processEvents();
+            if (!shown) {
+                faults << item.name + QStringLiteral(": did not show");
+                continue;
+            }
+            for (QWidget* window : moduleWindows()) {
+                for (const QString& fault : check(window))
+                    faults << item.name + QStringLiteral(": ") + fault;
+            }
+            if (item.keep)
+                shown->close();
+            else
+                delete shown;
+        }
+        // Windows the gallery does not show on their own: the first steps of a scenario open them.
+        for (const char* name : { "conference-host" }) {
+            const DemoScenario* scenario = DemoRegistry::instance().scenario(QLatin1String(name));
+            if (!scenario) {
+                faults << QLatin1String(name) + QStringLiteral(": no such scenario");
+                continue;
+            }
+            m_world->reset();
+            const DemoScenario opening { scenario->name, scenario->description, { scenario->steps.first() } };
+            Screenshooter noPictures;
+            ScenarioRunner runner(m_world->context(), noPictures);
+            QSignalSpy finished(&runner, &ScenarioRunner::finished);
+            runner.run(opening);
+            if (!finished.wait(20000) || !finished.first().at(1).toBool()) {
+                faults << opening.name + QStringLiteral(": did not open");
+                continue;
+            }
+            for (QWidget* window : moduleWindows()) {
+                for (const QString& fault : check(window))
+                    faults << opening.name + QStringLiteral(": ") + fault;
+            }
+        }
+        m_world->reset();
+        faults.removeDuplicates();
+        for (const QString& fault : qAsConst(faults))
+            qWarning("%s", qPrintable(fault));
+        return faults;
+    }
 
     std::unique_ptr<DemoWorld> m_world;
     QTranslator m_chinese;
 };
-
-void tst_Gallery::initTestCase()
-{
-    DemoRegistry& registry = DemoRegistry::instance();
-    registerEverything(registry);
-    QVERIFY(registry.gallery().size() > 40);
-    // In Chinese from the start, as a client that loads its language before it builds the module
-    // (the bottom notification is built once per process). A name is missing in any language.
-    QVERIFY(m_chinese.load(QStringLiteral("kp_mediaconf_zh_CN"),
-        QCoreApplication::applicationDirPath() + QStringLiteral("/translations")));
-    QCoreApplication::installTranslator(&m_chinese);
-    m_world = std::make_unique<DemoWorld>(0.1);
-}
-
-QStringList tst_Gallery::eachGalleryWindow(const std::function<QStringList(QWidget*)>& check)
-{
-    QStringList faults;
-    for (const DemoGalleryItem& item : DemoRegistry::instance().gallery()) {
-        m_world->reset();
-        QWidget* shown = item.show(m_world->context());
-        QCoreApplication::processEvents();
-        if (!shown) {
-            faults << item.name + QStringLiteral(": did not show");
-            continue;
-        }
-        for (QWidget* window : moduleWindows()) {
-            for (const QString& fault : check(window))
-                faults << item.name + QStringLiteral(": ") + fault;
-        }
-        if (item.keep)
-            shown->close();
-        else
-            delete shown;
-    }
-    // Windows the gallery does not show on their own: the first steps of a scenario open them.
-    for (const char* name : { "conference-host" }) {
-        const DemoScenario* scenario = DemoRegistry::instance().scenario(QLatin1String(name));
-        if (!scenario) {
-            faults << QLatin1String(name) + QStringLiteral(": no such scenario");
-            continue;
-        }
-        m_world->reset();
-        const DemoScenario opening { scenario->name, scenario->description, { scenario->steps.first() } };
-        Screenshooter noPictures;
-        ScenarioRunner runner(m_world->context(), noPictures);
-        QSignalSpy finished(&runner, &ScenarioRunner::finished);
-        runner.run(opening);
-        if (!finished.wait(20000) || !finished.first().at(1).toBool()) {
-            faults << opening.name + QStringLiteral(": did not open");
-            continue;
-        }
-        for (QWidget* window : moduleWindows()) {
-            for (const QString& fault : check(window))
-                faults << opening.name + QStringLiteral(": ") + fault;
-        }
-    }
-    m_world->reset();
-    faults.removeDuplicates();
-    for (const QString& fault : qAsConst(faults))
-        qWarning("%s", qPrintable(fault));
-    return faults;
-}
-
-void tst_Gallery::everyControlHasAName()
-{
-    const QStringList unnamed = eachGalleryWindow([](QWidget* window) {
-        QStringList found;
-        walk(QAccessible::queryAccessibleInterface(window), [&](QAccessibleInterface* iface) {
-            if (kInteractive.contains(iface->role()) && iface->text(QAccessible::Name).trimmed().isEmpty())
-                found << describe(iface);
-        });
-        return found;
-    });
-    QVERIFY2(unnamed.isEmpty(), "unnamed controls, listed above");
-}
-
-void tst_Gallery::everyTextIsChineseAndWhole()
-{
-    const QSet<QString> english = sourceWords();
-    QVERIFY(english.contains(QStringLiteral("microphone")));
-
-    const QRegularExpression word(QStringLiteral("[A-Za-z][A-Za-z0-9]+"));
-    const auto englishIn = [&](const QString& text) {
-        const QString plain = QTextDocumentFragment::fromHtml(text).toPlainText();
-        if (kSampleTexts.contains(plain))
-            return false;
-        auto it = word.globalMatch(plain);
-        while (it.hasNext()) {
-            const QString w = it.next().captured().toLower();
-            if (english.contains(w) && !kLatinAllowed.contains(w))
-                return true;
-        }
-        return false;
-    };
-    const QStringList english_shown = eachGalleryWindow([&](QWidget* window) {
-        QStringList found;
-        if (englishIn(window->windowTitle()))
-            found << QStringLiteral("title \"%1\"").arg(window->windowTitle());
-        QList<QWidget*> widgets = window->findChildren<QWidget*>();
-        widgets.prepend(window);
-        for (QWidget* w : qAsConst(widgets)) {
-            if (!w->isVisible())
-                continue;
-            QString text;
-            if (auto* label = qobject_cast<QLabel*>(w))
-                text = label->text();
-            else if (auto* button = qobject_cast<QAbstractButton*>(w))
-                text = button->text();
-            else if (auto* list = qobject_cast<QListWidget*>(w)) {
-                for (int row = 0; row < list->count(); ++row)
-                    text += list->item(row)->text() + QLatin1Char('\n');
-            }
-            if (clipped(w))
-                found << QStringLiteral("%1 %2 \"%3\" clipped")
-                             .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), text);
-            for (const QString& shown : { text, w->accessibleName(), w->toolTip() }) {
-                if (englishIn(shown))
-                    found << QStringLiteral("%1 %2 \"%3\"")
-                                 .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName(), shown);
-            }
-        }
-        return found;
-    });
-    QVERIFY2(english_shown.isEmpty(), "English or clipped texts on screen, listed above");
-}
-
-void tst_Gallery::focusFollowsReadingOrder()
-{
-    QVERIFY2(
-        eachGalleryWindow(focusAgainstReadingOrder).isEmpty(), "Tab order against the reading order, listed above");
-}
 
 QTEST_MAIN(tst_Gallery)
 #include "tst_Gallery.moc"

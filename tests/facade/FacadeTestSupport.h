@@ -31,10 +31,7 @@ inline void resetBottomTip()
     BottomTipWidget::instance()->clearData();
 }
 
-inline BottomTipWidget* tip()
-{
-    return BottomTipWidget::instance();
-}
+constexpr auto tip = &BottomTipWidget::instance;
 
 inline QString tipTitle()
 {
@@ -71,6 +68,35 @@ inline Agent_VoIPComingInfo coming(int callType, const QString& callId)
     info.callId = callId;
     info.callerAccount = QStringLiteral("bob");
     return info;
+}
+
+// A call event from the business library about the call `callId` to `callee`.
+inline Agent_VoIPCallMsg callEvent(int code, const QString& callee, const QString& callId, int type = VOIP_CALL_VOICE)
+{
+    Agent_VoIPCallMsg msg;
+    msg.eventCode = code;
+    msg.callType = type;
+    msg.calleeAccount = callee;
+    msg.callId = callId;
+    return msg;
+}
+
+// A Vidyo message from `account`; callKind "0" is a video call, "1" a video meeting.
+inline VidyoJsonTransferData vidyoFrom(const QString& account, const QString& callKind = QString())
+{
+    VidyoJsonTransferData data;
+    data.callKind = callKind;
+    data.fromAccount = account;
+    return data;
+}
+
+// An invitation to `confId` closed on another device: answered there, or refused with result "107781".
+inline Agent_ConfNtyMsg closedElsewhere(const QString& confId, const QString& result = QString())
+{
+    Agent_ConfNtyMsg msg;
+    msg.confId = confId;
+    msg.result = result;
+    return msg;
 }
 
 inline QString groupExtension()

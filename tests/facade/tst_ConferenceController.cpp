@@ -49,7 +49,7 @@ private slots:
         QVERIFY(!m_conference.runningConferenceId()); // an invitation accepted now leaves nothing first
     }
 
-    void oneWindowPerConferenceTwoInARow()
+    void oneWindowPerConferenceTwoInARowAndTheFacadeTakesItAlong()
     {
         auto facade = std::make_unique<KP_MediaConfUI>();
         QSignalSpy chatClosed(conf(), &UnifiedConferenceView::sig_closeConferenceChat);
@@ -78,6 +78,11 @@ private slots:
         BusinessFixture::flushDeletes();
         QVERIFY(!second);
         QCOMPARE(chatClosed.count(), 2);
+
+        showConference(QStringLiteral("9003"));
+        QCOMPARE(visibleWindows<ConferenceMainUi>().size(), 1);
+        facade.reset();
+        KP_VERIFY_NO_WINDOW_LEFT(BottomTipWidget::instance());
     }
 
     void aMirroringConferenceSharesTheDesktopInstead()
@@ -96,15 +101,6 @@ private slots:
         m_conference.closeConferenceMainWidget();
         BusinessFixture::flushDeletes();
         QVERIFY(!m_conference.conferenceMainUi());
-    }
-
-    void theFacadeTakesItsWindowAlong()
-    {
-        auto facade = std::make_unique<KP_MediaConfUI>();
-        showConference(QStringLiteral("9001"));
-        QCOMPARE(visibleWindows<ConferenceMainUi>().size(), 1);
-        facade.reset();
-        KP_VERIFY_NO_WINDOW_LEFT(BottomTipWidget::instance());
     }
 
     void voiceGridOfGroupCallsAcrossTwoConferences()

@@ -69,82 +69,72 @@ private slots:
         KP_VERIFY_NO_WINDOW_LEFT(BottomTipWidget::instance());
     }
 
-    void voiceCallAnsweredMutedAndHungUp();
-    void invitationAcceptedOrIgnored();
-    void videoCallToolbarIsReachedByF6();
+    void voiceCallAnsweredMutedAndHungUp()
+    {
+        emit voip()->sig_CallIncoming(coming(VOIP_CALL_VOICE, QStringLiteral("in-1")));
+        auto* incoming = visibleWindow<VoipCallIncoming>();
+        QVERIFY(incoming);
+        press(incoming, Qt::Key_Escape); // a stray Escape neither hides nor answers a ringing call
+        QVERIFY(incoming->isVisible());
+        QVERIFY(pressControl(incoming, "pushButton_accept"));
+        QTRY_VERIFY(!visibleWindow<VoipCallIncoming>());
+
+        auto* call = visibleWindow<VoiceCall>();
+        QVERIFY2(call, qPrintable(BusinessFixture::journalCalls().join(QLatin1Char(' '))));
+        emit voip()->sig_CallEvents(
+            BusinessReason::Success, callEvent(VOIP_EVENT_ANSWERED, QStringLiteral("me"), QStringLiteral("in-1")));
+
+        BusinessFixture::journal()->clear();
+        QVERIFY(pressControl(call, "pushButton_mic"));
+        QCOMPARE(BusinessFixture::journalOps().count(QStringLiteral("GetMuteStatus")), 1);
+        emit voip()->sig_onGetMuteStatus(false);
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("SetMute")), QStringLiteral("true"));
+
+        QVERIFY(pressControl(call, "pushButton_release_call"));
+        QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("ReleaseCall")), 1);
+        const JournalEntry released = BusinessFixture::journal()->last(QStringLiteral("ReleaseCall"));
+        QCOMPARE(released.args.value(0).value<Agent_VoIPCallMsg>().callId, QStringLiteral("in-1"));
+        BusinessFixture::flushDeletes();
+        QTRY_VERIFY(!visibleWindow<VoiceCall>());
+    }
+
+    void invitationAcceptedOrIgnored()
+    {
+        UnifiedConferenceView* conference = BusinessFixture::business()->getUnifiedConferenceView();
+        emit conference->sig_onInviteNormalConference(brief(QStringLiteral("c-1")), QStringLiteral("bob"));
+        QVERIFY(tip()->isVisible());
+        QVERIFY(pressControl(tip(), "okBtn"));
+        QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("joinConference")), QStringLiteral("c-1||128|1|1|0|"));
+        QVERIFY(!tip()->isVisible());
+
+        BusinessFixture::journal()->clear();
+        emit conference->sig_onInviteNormalConference(brief(QStringLiteral("c-2")), QStringLiteral("bob"));
+        QVERIFY(pressControl(tip(), "cancelBtn"));
+        QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("joinConference")), 0);
+        QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("resetInviteConfId")), 1);
+        QVERIFY(!tip()->isVisible());
+    }
+
+    void videoCallToolbarIsReachedByF6()
+    {
+        emit voip()->sig_AcceptCallIncoming(coming(VOIP_CALL_VIDEO, QStringLiteral("v-1")));
+        auto* call = visibleWindow<VideoCall>();
+        QVERIFY(call);
+        QWidget* bar = TestWindows::child<QPushButton>(call, "btn_audio")->window();
+        QVERIFY(bar != call && bar->isVisible()); // floats over the video as a window of its own
+        call->activateWindow();
+        QApplication::setActiveWindow(call);
+        press(call, Qt::Key_F6);
+        QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == bar);
+
+        QVERIFY(tabTo(bar, "btn_reject")); // Tab goes round the toolbar's buttons
+        press(bar, Qt::Key_F6);
+        QTRY_COMPARE(QApplication::activeWindow(), call);
+    }
 
 private:
     std::unique_ptr<KP_MediaConfUI> m_ui;
 };
-
-void tst_KeyboardDrive::voiceCallAnsweredMutedAndHungUp()
-{
-    emit voip()->sig_CallIncoming(coming(VOIP_CALL_VOICE, QStringLiteral("in-1")));
-    auto* incoming = visibleWindow<VoipCallIncoming>();
-    QVERIFY(incoming);
-    press(incoming, Qt::Key_Escape); // a stray Escape neither hides nor answers a ringing call
-    QVERIFY(incoming->isVisible());
-    QVERIFY(pressControl(incoming, "pushButton_accept"));
-    QTRY_VERIFY(!visibleWindow<VoipCallIncoming>());
-
-    auto* call = visibleWindow<VoiceCall>();
-    QVERIFY2(call, qPrintable(BusinessFixture::journalCalls().join(QLatin1Char(' '))));
-    Agent_VoIPCallMsg answered;
-    answered.eventCode = VOIP_EVENT_ANSWERED;
-    answered.callType = VOIP_CALL_VOICE;
-    answered.callId = QStringLiteral("in-1");
-    answered.callerAccount = QStringLiteral("bob");
-    answered.calleeAccount = QStringLiteral("me");
-    emit voip()->sig_CallEvents(BusinessReason::Success, answered);
-
-    BusinessFixture::journal()->clear();
-    QVERIFY(pressControl(call, "pushButton_mic"));
-    QCOMPARE(BusinessFixture::journalOps().count(QStringLiteral("GetMuteStatus")), 1);
-    emit voip()->sig_onGetMuteStatus(false);
-    QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("SetMute")), QStringLiteral("true"));
-
-    QVERIFY(pressControl(call, "pushButton_release_call"));
-    QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("ReleaseCall")), 1);
-    QCOMPARE(
-        BusinessFixture::journal()->last(QStringLiteral("ReleaseCall")).args.value(0).value<Agent_VoIPCallMsg>().callId,
-        QStringLiteral("in-1"));
-    BusinessFixture::flushDeletes();
-    QTRY_VERIFY(!visibleWindow<VoiceCall>());
-}
-
-void tst_KeyboardDrive::invitationAcceptedOrIgnored()
-{
-    UnifiedConferenceView* conference = BusinessFixture::business()->getUnifiedConferenceView();
-    emit conference->sig_onInviteNormalConference(brief(QStringLiteral("c-1")), QStringLiteral("bob"));
-    QVERIFY(tip()->isVisible());
-    QVERIFY(pressControl(tip(), "okBtn"));
-    QCOMPARE(BusinessFixture::lastArgs(QStringLiteral("joinConference")), QStringLiteral("c-1||128|1|1|0|"));
-    QVERIFY(!tip()->isVisible());
-
-    BusinessFixture::journal()->clear();
-    emit conference->sig_onInviteNormalConference(brief(QStringLiteral("c-2")), QStringLiteral("bob"));
-    QVERIFY(pressControl(tip(), "cancelBtn"));
-    QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("joinConference")), 0);
-    QCOMPARE(BusinessFixture::journal()->count(QStringLiteral("resetInviteConfId")), 1);
-    QVERIFY(!tip()->isVisible());
-}
-
-void tst_KeyboardDrive::videoCallToolbarIsReachedByF6()
-{
-    emit voip()->sig_AcceptCallIncoming(coming(VOIP_CALL_VIDEO, QStringLiteral("v-1")));
-    auto* call = visibleWindow<VideoCall>();
-    QVERIFY(call);
-    QWidget* bar = TestWindows::child<QPushButton>(call, "btn_audio")->window();
-    QVERIFY(bar != call && bar->isVisible()); // floats over the video as a window of its own
-    call->activateWindow();
-    QApplication::setActiveWindow(call);
-    press(call, Qt::Key_F6);
-    QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == bar);
-
-    QVERIFY(tabTo(bar, "btn_reject")); // Tab goes round the toolbar's buttons
-    press(bar, Qt::Key_F6);
-    QTRY_COMPARE(QApplication::activeWindow(), call);
-}
 
 QTEST_MAIN(tst_KeyboardDrive)
 #include "tst_KeyboardDrive.moc"

@@ -23,33 +23,29 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("type");
-        const QString eve = QStringLiteral("Eve");
-        QTest::newRow("vidyo call") << Ask { Ask::Vidyo, QStringLiteral("0"), 0, eve }
-                                    << QStringLiteral("Video invitation")
-                                    << QStringLiteral("EveYou receive a video invitation!") << 1;
-        QTest::newRow("vidyo meeting, unknown inviter")
-            << Ask { Ask::Vidyo, QStringLiteral("1"), 0, QString() } << QStringLiteral("Video meeting invitation")
-            << QStringLiteral("You receive a video meeting invitation!") << 2;
-        QTest::newRow("voice meeting") << Ask { Ask::Meeting, QString(), 1, QStringLiteral("Bob") }
-                                       << QStringLiteral("A Voice meeting invitation")
-                                       << QStringLiteral("Bob Invite you to an audio conference") << 3;
-        QTest::newRow("video meeting") << Ask { Ask::Meeting, QString(), 2, QStringLiteral("Bob") }
-                                       << QStringLiteral("Video meeting invitation")
-                                       << QStringLiteral("BobInvite you to a video conference") << 4;
-        QTest::newRow("other meeting type")
-            << Ask { Ask::Meeting, QString(), 7, QStringLiteral("Bob") } << QString() << QString() << 0;
-        QTest::newRow("conference") << Ask { Ask::Conference, QString(), 1, eve }
-                                    << QStringLiteral("EveYou are invited to the integrated meeting") << QString() << 5;
-        QTest::newRow("training") << Ask { Ask::Conference, QString(), 3, eve }
-                                  << QStringLiteral("EveYou are invited to attend the training meeting") << QString()
-                                  << 5;
-        QTest::newRow("group box, training or not")
-            << Ask { Ask::GroupConference, QString(), 3, eve } << QString()
-            << QStringLiteral("EveYou are invited to the integrated meeting") << 0;
-        QTest::newRow("answered elsewhere")
-            << Ask { Ask::OtherDevice, QString(), 0, QString() } << QStringLiteral("Video invitation")
-            << QStringLiteral("Answered by other device!") << 6;
+        const auto row = [](const char* name, const Ask& ask, const char* title, const char* text, int type) {
+            QTest::newRow(name) << ask << QString::fromUtf8(title) << QString::fromUtf8(text) << type;
+        };
+        const QString eve = QStringLiteral("Eve"), bob = QStringLiteral("Bob");
+        row("vidyo call", { Ask::Vidyo, QStringLiteral("0"), 0, eve }, "Video invitation",
+            "EveYou receive a video invitation!", 1);
+        row("vidyo meeting, unknown inviter", { Ask::Vidyo, QStringLiteral("1"), 0, QString() },
+            "Video meeting invitation", "You receive a video meeting invitation!", 2);
+        row("voice meeting", { Ask::Meeting, QString(), 1, bob }, "A Voice meeting invitation",
+            "Bob Invite you to an audio conference", 3);
+        row("video meeting", { Ask::Meeting, QString(), 2, bob }, "Video meeting invitation",
+            "BobInvite you to a video conference", 4);
+        row("other meeting type", { Ask::Meeting, QString(), 7, bob }, "", "", 0);
+        row("conference", { Ask::Conference, QString(), 1, eve }, "EveYou are invited to the integrated meeting", "",
+            5);
+        row("training", { Ask::Conference, QString(), 3, eve }, "EveYou are invited to attend the training meeting", "",
+            5);
+        row("group box, training or not", { Ask::GroupConference, QString(), 3, eve }, "",
+            "EveYou are invited to the integrated meeting", 0);
+        row("answered elsewhere", { Ask::OtherDevice, QString(), 0, QString() }, "Video invitation",
+            "Answered by other device!", 6);
     }
+
     void wordingByInvitationKind()
     {
         QFETCH(Ask, ask);

@@ -19,8 +19,8 @@ struct Row
 
 const QString kSelf = QStringLiteral("me");
 
-// The shown order: a descending sort puts a before b when lessThan(b, a).
-QStringList shown(QList<Row> rows, const QString& creator = QString(), bool byCreator = false)
+// The shown order as "account|device ...": a descending sort puts a before b when lessThan(b, a).
+QString shown(QList<Row> rows, const QString& creator = QString(), bool byCreator = false)
 {
     std::sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
         return byCreator ? MemberSortPolicy::creatorLessThan(b, a, creator, kSelf)
@@ -29,15 +29,7 @@ QStringList shown(QList<Row> rows, const QString& creator = QString(), bool byCr
     QStringList out;
     for (const Row& r : rows)
         out << r.account + QLatin1Char('|') + QString::number(r.deviceType);
-    return out;
-}
-
-QStringList texts(std::initializer_list<const char*> items)
-{
-    QStringList out;
-    for (const char* s : items)
-        out << QString::fromLatin1(s);
-    return out;
+    return out.join(QLatin1Char(' '));
 }
 
 } // namespace
@@ -60,12 +52,12 @@ private slots:
             { QStringLiteral("al"), QStringLiteral("al") },
             { QStringLiteral("emile"), QStringLiteral("\u00C9mile") },
         };
-        QCOMPARE(shown(rows), texts({ "boss|20", "me|20", "me|2", "emile|20", "al|20", "zed|20", "bea|20", "ann|20" }));
+        QCOMPARE(shown(rows), QStringLiteral("boss|20 me|20 me|2 emile|20 al|20 zed|20 bea|20 ann|20"));
         // The local user as host: still first, its other device right behind.
         QList<Row> selfHost = rows;
         selfHost[3].isHost = false;
         selfHost[4].isHost = true;
-        QCOMPARE(shown(selfHost).mid(0, 3), texts({ "me|20", "me|2", "emile|20" }));
+        QCOMPARE(shown(selfHost).section(QLatin1Char(' '), 0, 2), QStringLiteral("me|20 me|2 emile|20"));
     }
 
     void equalNamesGiveOneOrderWhateverTheArrival()
@@ -75,8 +67,8 @@ private slots:
             { QStringLiteral("a"), QStringLiteral("Lee"), false, CONFMEMBER_DEVICE_WEB },
             { QStringLiteral("h2"), QStringLiteral("Ho"), true },
             { QStringLiteral("h1"), QStringLiteral("Ho"), true } };
-        const QStringList first = shown(rows);
-        QCOMPARE(first, texts({ "h2|20", "h1|20", "b|20", "a|21", "a|20" }));
+        const QString first = shown(rows);
+        QCOMPARE(first, QStringLiteral("h2|20 h1|20 b|20 a|21 a|20"));
         std::reverse(rows.begin(), rows.end());
         QCOMPARE(shown(rows), first);
         // Never less than itself: a binary search can place a row among its equals.
@@ -88,16 +80,17 @@ private slots:
         const QList<Row> rows { { QStringLiteral("zed"), QStringLiteral("Zed"), true },
             { QStringLiteral("maker"), QStringLiteral("Maker") }, { kSelf, QStringLiteral("Me") },
             { QStringLiteral("amy"), QStringLiteral("Amy") } };
-        QCOMPARE(shown(rows, QStringLiteral("maker"), true), texts({ "maker|20", "me|20", "zed|20", "amy|20" }));
+        QCOMPARE(shown(rows, QStringLiteral("maker"), true), QStringLiteral("maker|20 me|20 zed|20 amy|20"));
         // Without a creator the local user leads.
-        QCOMPARE(shown(rows, QString(), true).first(), QStringLiteral("me|20"));
+        QCOMPARE(shown(rows, QString(), true).section(QLatin1Char(' '), 0, 0), QStringLiteral("me|20"));
     }
 
     void aJoinTakesEveryKeyContainingTheAccount()
     {
-        const QStringList keys = texts({ "12|20", "12|2", "123|20", "312|-1", "21|20", "1|12" });
-        QCOMPARE(MemberRosterPolicy::keysContaining(keys.cbegin(), keys.cend(), QStringLiteral("12")),
-            texts({ "12|20", "12|2", "123|20", "312|-1", "1|12" }));
+        const QStringList keys = QStringLiteral("12|20 12|2 123|20 312|-1 21|20 1|12").split(QLatin1Char(' '));
+        QCOMPARE(
+            MemberRosterPolicy::keysContaining(keys.cbegin(), keys.cend(), QStringLiteral("12")).join(QLatin1Char(' ')),
+            QStringLiteral("12|20 12|2 123|20 312|-1 1|12"));
         QVERIFY(MemberRosterPolicy::keysContaining(keys.cbegin(), keys.cend(), QString()).isEmpty());
         QVERIFY(MemberRosterPolicy::keysContaining(keys.cbegin(), keys.cend(), QStringLiteral("7")).isEmpty());
     }

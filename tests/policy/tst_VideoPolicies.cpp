@@ -46,10 +46,6 @@ QString text(const QList<VideoItem>& order)
 }
 
 using namespace VideoBindingPlan;
-TileContent showing(const VideoItem& i)
-{
-    return TileContent { i.account, i.deviceType, i.isShare };
-}
 
 } // namespace
 
@@ -123,7 +119,8 @@ private slots:
         QCOMPARE(makePlan(8, QVector<TileContent>(9), {}, 25, many, self).binds.size(), 9);
         QCOMPARE(makePlan(8, QVector<TileContent>(40), {}, 40, many, self).binds.size(), 25);
         // A floating window left over from mode 2 is cleared first in a grid mode.
-        QCOMPARE(makePlan(5, QVector<TileContent>(4), showing(self), 4, {}, self).clears, QVector<int> { 999 });
+        const TileContent floating { self.account, self.deviceType, false };
+        QCOMPARE(makePlan(5, QVector<TileContent>(4), floating, 4, {}, self).clears, QVector<int> { 999 });
     }
 
     // --- mode numbers (the video area's tests check each mode's placement) ---

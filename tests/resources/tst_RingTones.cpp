@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSemaphore>
 #include <QTest>
 #include <QThread>
 #include <QtEndian>
@@ -18,152 +17,117 @@
 #include <cstdio>
 #include <memory>
 
-namespace {
-
-// Turns a hang of the GUI thread into a failure.
-class Watchdog
-{
-public:
-    explicit Watchdog(int ms)
-        : m_thread(QThread::create([this, ms] {
-            if (!m_done.tryAcquire(1, ms))
-                qFatal("a ring tone hung the GUI thread");
-        }))
-    {
-        m_thread->start();
-    }
-    ~Watchdog()
-    {
-        m_done.release();
-        m_thread->wait();
-    }
-
-private:
-    QSemaphore m_done;
-    std::unique_ptr<QThread> m_thread;
-};
-
-} // namespace
-
 class tst_RingTones : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void tonesArePcmMonoWavesInTheApplicationFolder_data();
-    void tonesArePcmMonoWavesInTheApplicationFolder();
-    void tonesPlayInLoopsUntilStopped_data();
-    void tonesPlayInLoopsUntilStopped();
-    void closingTonesWhileOthersStartNeverHangs();
-    void tonesStillLoadingOrRingingAtTheEndLetTheProgramExit();
+    void tonesArePcmMonoWavesInTheApplicationFolder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("minSeconds");
+        QTest::addColumn<double>("maxSeconds");
+        QTest::newRow("ring: two-tone chime, then a pause") << QStringLiteral("Ring.wav") << 2.5 << 4.0;
+        QTest::newRow("ring-back: a second of tone, four quiet") << QStringLiteral("RingBack.wav") << 5.0 << 5.0;
+    }
+
+    void tonesArePcmMonoWavesInTheApplicationFolder()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, minSeconds);
+        QFETCH(double, maxSeconds);
+        QFile file(KPFilePathMgr::instance()->getAppPath() + name);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        const QByteArray data = file.readAll();
+        QVERIFY(data.startsWith("RIFF") && data.mid(8, 4) == "WAVE");
+        int format = 0, channels = 0, rate = 0, bits = 0, peak = 0;
+        qint64 samples = 0;
+        for (int pos = 12; pos + 8 <= data.size();) {
+            const QByteArray id = data.mid(pos, 4);
+            const quint32 size = qFromLittleEndian<quint32>(data.constData() + pos + 4);
+            const char* body = data.constData() + pos + 8;
+            QVERIFY2(pos + 8 + qint64(size) <= data.size(), "a chunk runs past the end");
+            if (id == "fmt " && size >= 16) {
+                format = qFromLittleEndian<quint16>(body);
+                channels = qFromLittleEndian<quint16>(body + 2);
+                rate = int(qFromLittleEndian<quint32>(body + 4));
+                bits = qFromLittleEndian<quint16>(body + 14);
+            } else if (id == "data") {
+                samples = size / 2;
+                for (qint64 i = 0; i < samples; ++i)
+                    peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(body + 2 * i))));
+            }
+            pos += 8 + int(size) + int(size & 1);
+        }
+        QCOMPARE((QVector<int> { format, channels, bits }), (QVector<int> { 1, 1, 16 }));
+        QVERIFY(rate >= 8000 && rate <= 48000);
+        const double seconds = double(samples) / rate;
+        QVERIFY2(seconds >= minSeconds && seconds <= maxSeconds, qPrintable(QString::number(seconds)));
+        // Loud enough to hear, never clipped.
+        QVERIFY2(peak > 8000 && peak < 32767, qPrintable(QString::number(peak)));
+    }
+
+    void tonesPlayInLoopsUntilStopped_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("heard");
+        QTest::newRow("ring") << appFile("Ring.wav") << true;
+        QTest::newRow("ring-back") << appFile("RingBack.wav") << true;
+        QTest::newRow("missing file: silent") << appFile("NoSuchTone.wav") << false;
+    }
+
+    void tonesPlayInLoopsUntilStopped()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, heard);
+        KpRingTone tone(file);
+        tone.setLoops(20);
+        tone.play();
+        QCOMPARE(tone.fileName(), heard ? file : QString());
+        // Without an audio device nothing is heard, but the tone reports it is ringing.
+        QCOMPARE(tone.isFinished(), !heard);
+        tone.stop();
+        QVERIFY(tone.isFinished());
+    }
+
+    void closingTonesWhileOthersStartNeverHangs()
+    {
+        // One tone rings all along (the bottom notification's) while windows' tones come
+        // and go; one is asked for right after a tone whose file is loaded already.
+        const QString ring = appFile("Ring.wav"), ringBack = appFile("RingBack.wav");
+        KpRingTone kept(ring);
+        kept.play();
+        for (int i = 0; i < 200; ++i) {
+            delete new KpRingTone(ringBack);
+            QCoreApplication::processEvents();
+            std::unique_ptr<KpRingTone> before(new KpRingTone(ring));
+            std::unique_ptr<KpRingTone> window(new KpRingTone(ringBack));
+            std::unique_ptr<KpRingTone> after(new KpRingTone(ring));
+            window->play();
+            QCoreApplication::processEvents();
+            window.reset(); // a call window closed
+        }
+    }
+
+    void tonesStillLoadingOrRingingAtTheEndLetTheProgramExit()
+    {
+        // Dropped while its file still loads, as a window closed at once.
+        auto* dropped = new KpRingTone(appFile("Ring.wav"));
+        dropped->play();
+        delete dropped;
+        // Still ringing when the program ends, owned by an object that outlives the tests;
+        // main() checks what is left once the application is gone.
+        for (const char* name : { "Ring.wav", "RingBack.wav" }) {
+            auto* ringing = new KpRingTone(appFile(name), QCoreApplication::instance());
+            ringing->setLoops(20);
+            ringing->play();
+            QVERIFY(!ringing->isFinished());
+        }
+    }
 
 private:
     static QString appFile(const char* name) { return KPFilePathMgr::instance()->getAppPath() + QLatin1String(name); }
 };
-
-void tst_RingTones::tonesArePcmMonoWavesInTheApplicationFolder_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<double>("minSeconds");
-    QTest::addColumn<double>("maxSeconds");
-    QTest::newRow("ring: two-tone chime, then a pause") << QStringLiteral("Ring.wav") << 2.5 << 4.0;
-    QTest::newRow("ring-back: a second of tone, four quiet") << QStringLiteral("RingBack.wav") << 5.0 << 5.0;
-}
-
-void tst_RingTones::tonesArePcmMonoWavesInTheApplicationFolder()
-{
-    QFETCH(QString, name);
-    QFETCH(double, minSeconds);
-    QFETCH(double, maxSeconds);
-    QFile file(KPFilePathMgr::instance()->getAppPath() + name);
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-    const QByteArray data = file.readAll();
-    QVERIFY(data.startsWith("RIFF") && data.mid(8, 4) == "WAVE");
-    int format = 0, channels = 0, rate = 0, bits = 0, peak = 0;
-    qint64 samples = 0;
-    for (int pos = 12; pos + 8 <= data.size();) {
-        const QByteArray id = data.mid(pos, 4);
-        const quint32 size = qFromLittleEndian<quint32>(data.constData() + pos + 4);
-        const char* body = data.constData() + pos + 8;
-        QVERIFY2(pos + 8 + qint64(size) <= data.size(), "a chunk runs past the end");
-        if (id == "fmt " && size >= 16) {
-            format = qFromLittleEndian<quint16>(body);
-            channels = qFromLittleEndian<quint16>(body + 2);
-            rate = int(qFromLittleEndian<quint32>(body + 4));
-            bits = qFromLittleEndian<quint16>(body + 14);
-        } else if (id == "data") {
-            samples = size / 2;
-            for (qint64 i = 0; i < samples; ++i)
-                peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(body + 2 * i))));
-        }
-        pos += 8 + int(size) + int(size & 1);
-    }
-    QCOMPARE((QVector<int> { format, channels, bits }), (QVector<int> { 1, 1, 16 }));
-    QVERIFY(rate >= 8000 && rate <= 48000);
-    const double seconds = double(samples) / rate;
-    QVERIFY2(seconds >= minSeconds && seconds <= maxSeconds, qPrintable(QString::number(seconds)));
-    // Loud enough to hear, never clipped.
-    QVERIFY2(peak > 8000 && peak < 32767, qPrintable(QString::number(peak)));
-}
-
-void tst_RingTones::tonesPlayInLoopsUntilStopped_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("heard");
-    QTest::newRow("ring") << appFile("Ring.wav") << true;
-    QTest::newRow("ring-back") << appFile("RingBack.wav") << true;
-    QTest::newRow("missing file: silent") << appFile("NoSuchTone.wav") << false;
-}
-
-void tst_RingTones::tonesPlayInLoopsUntilStopped()
-{
-    QFETCH(QString, file);
-    QFETCH(bool, heard);
-    KpRingTone tone(file);
-    tone.setLoops(20);
-    tone.play();
-    QCOMPARE(tone.fileName(), heard ? file : QString());
-    // Without an audio device nothing is heard, but the tone reports it is ringing.
-    QCOMPARE(tone.isFinished(), !heard);
-    tone.stop();
-    QVERIFY(tone.isFinished());
-}
-
-void tst_RingTones::closingTonesWhileOthersStartNeverHangs()
-{
-    Watchdog watchdog(60000);
-    // One tone rings all along (the bottom notification's) while windows' tones come
-    // and go; one is asked for right after a tone whose file is loaded already.
-    const QString ring = appFile("Ring.wav"), ringBack = appFile("RingBack.wav");
-    KpRingTone kept(ring);
-    kept.play();
-    for (int i = 0; i < 200; ++i) {
-        delete new KpRingTone(ringBack);
-        QCoreApplication::processEvents();
-        std::unique_ptr<KpRingTone> before(new KpRingTone(ring));
-        std::unique_ptr<KpRingTone> window(new KpRingTone(ringBack));
-        std::unique_ptr<KpRingTone> after(new KpRingTone(ring));
-        window->play();
-        QCoreApplication::processEvents();
-        window.reset(); // a call window closed
-    }
-}
-
-void tst_RingTones::tonesStillLoadingOrRingingAtTheEndLetTheProgramExit()
-{
-    // Dropped while its file still loads, as a window closed at once.
-    auto* dropped = new KpRingTone(appFile("Ring.wav"));
-    dropped->play();
-    delete dropped;
-    // Still ringing when the program ends, owned by an object that outlives the tests;
-    // main() checks what is left once the application is gone.
-    for (const char* name : { "Ring.wav", "RingBack.wav" }) {
-        auto* ringing = new KpRingTone(appFile(name), QCoreApplication::instance());
-        ringing->setLoops(20);
-        ringing->play();
-        QVERIFY(!ringing->isFinished());
-    }
-}
 
 // Names of this process's threads (empty where /proc is not available).
 static QStringList runningThreads()
@@ -180,6 +144,8 @@ static QStringList runningThreads()
 
 int main(int argc, char** argv)
 {
+    // A ring tone that hangs the GUI thread fails its test function within a minute.
+    qputenv("QTEST_FUNCTION_TIMEOUT", "60000");
     int failed = 0;
     {
         QApplication app(argc, argv);
