@@ -16,6 +16,7 @@ ConfRightWgt::ConfRightWgt(QWidget* parent)
     ui->setupUi(this);
     setFont(KP_UI_UTIL::getFontScale(14, true));
     ui->label_title->setFont(font());
+    connect(ui->btn_close, &QPushButton::clicked, this, &ConfRightWgt::on_btn_close_clicked);
 
     // The member list is a tool window of its own when opened alone; here it is a page.
     m_attendee = new ConfMembersControlWidget(ui->page_attend);

@@ -9,9 +9,12 @@ list(APPEND KP_MEDIACONF_SOURCES
 list(APPEND KP_MEDIACONF_SOURCES
   panels/SidePage.h panels/SidePage.cpp
   panels/PPC_Chat.h panels/PPC_Chat.cpp
-  panels/NewPPC_Info.h panels/NewPPC_Info.cpp
+  panels/NewPPC_Info.h panels/NewPPC_Info.cpp panels/forms/NewPPC_Info.ui
   panels/PPC_Minutes.h panels/PPC_Minutes.cpp
   panels/PPC_Material.h panels/PPC_Material.cpp)
+# The information page's slots keep the system's names (on_btn_Topic_Ok, ...) and are
+# connected by hand: its form has no buttons of those names to auto-connect.
+set_source_files_properties(panels/forms/NewPPC_Info.ui PROPERTIES AUTOUIC_OPTIONS "--no-autoconnection")
 # Invitation by telephone or by choice, and sharing the conference's data.
 list(APPEND KP_MEDIACONF_SOURCES
   panels/PanelShadow.h panels/PhoneInvitation.h

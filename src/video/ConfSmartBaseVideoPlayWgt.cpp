@@ -302,14 +302,19 @@ void ConfSmartBaseVideoPlayWgt::setHeadInfo(
         ui->widget_playVideo->hide();
         ui->widget_head->show();
         const int side = avatarSide();
+        // Drawn in device pixels, so that a dense screen shows it sharp.
+        const qreal dpr = devicePixelRatioF();
+        const int pixels = qRound(side * dpr);
         QPixmap picture;
         if (!headPath.isEmpty() && headPath != defaultHeadPath())
             picture.load(headPath);
         // Account first: the tile's drawn avatar takes its initials from the account.
         if (picture.isNull())
-            picture = KP_UI_UTIL::getSelfDrawPicHead(account, name, side, side, true, 4, 12);
+            picture = KP_UI_UTIL::getSelfDrawPicHead(
+                account, name, pixels, pixels, true, qRound(4 * dpr), qRound(12 * dpr));
         else
-            picture = picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            picture = picture.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        picture.setDevicePixelRatio(dpr);
         d->avatar = picture;
         d->avatarSide = side;
     }

@@ -43,7 +43,9 @@ private slots:
         QVERIFY(!panel.isChatPage());
 
         QSignalSpy counts(&panel, &ConfRightWgt::sig_onConferenceCountChange);
+        QSignalSpy closed(&panel, &ConfRightWgt::sig_conf_right_close_clicked);
         QVERIFY(TestWindows::click(&panel, "btn_close"));
+        QCOMPARE(closed.count(), 1);
         QVERIFY(panel.isVisible()); // hiding is the conference window's decision
 
         panel.setIsHost(true);
