@@ -22,11 +22,13 @@
 #include "panels/ConfShareWidget.h"
 #include "panels/InviteChoiceWgt.h"
 #include "panels/ShareConfInfoWgt.h"
+#include "video/ConfSmartVideoPlayMainWdg.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 
 void registerShareInviteScenarios(DemoRegistry& registry);
 
@@ -68,8 +70,12 @@ DemoStep join(bool asHost)
             c.sim().pushConferenceJoined(
                 kMembers, asHost ? KP_BusinessView::instance()->getUserInfoView()->state().account : QString());
         },
-        [](DemoContext&) { return window() && !window()->confId().isEmpty(); },
-        QStringLiteral("the conference window is open") };
+        // Offscreen, a native child window shown takes the activation: the grid coming
+        // back after its relayout pause would close a pop-up opened meanwhile.
+        [](DemoContext&) {
+            return window() && !window()->confId().isEmpty() && !window()->videoArea()->relayoutTimer()->isActive();
+        },
+        QStringLiteral("the conference window is open and its grid laid out") };
 }
 
 DemoStep leave()
